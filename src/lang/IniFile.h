@@ -1,0 +1,30 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Reading and writing the INI files beside the program (the language files
+// and LangSetting.ini).
+namespace ini {
+
+// Files up to this size are read section by section; larger ones by a plain
+// line scan that ignores sections.
+inline constexpr qint64 SectionReaderLimit = 64000;
+// The section-aware reader returns at most this many characters.
+inline constexpr int MaxValueLength = 511;
+
+// The value of key in section, or nullopt when the read fails (the file is
+// missing or unreadable, or a large file's matching line is too short).
+// A missing section or key gives the empty text.
+std::optional<QString> readValue(const QString& file, const QString& section, const QString& key);
+
+// Creates the file, section and key as needed, or replaces the value; every
+// other line stays as it was. The file is replaced atomically; false when it
+// cannot be written.
+bool writeValue(const QString& file, const QString& section, const QString& key, const QString& value);
+
+// Language files are 8-bit text: UTF-8 when the bytes are valid UTF-8 (with
+// or without a byte-order mark), Windows-1252 otherwise.
+QString decode(const QByteArray& bytes);
+
+} // namespace ini

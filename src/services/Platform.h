@@ -1,0 +1,41 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// The program reaches the outside world only through these interfaces,
+// created once in main() and replaced by recorders and scripted answers in
+// the tests.
+
+// Plays WAV files without waiting; a new sound stops the one still playing.
+// A missing or unreadable file plays nothing and reports nothing.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString& wavPath) = 0;
+    // The system alert, independent of the sounds switch.
+    virtual void beep() = 0;
+};
+
+// The message boxes: all modal over the screen on show.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // Information icon, OK button, given title.
+    virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Question icon, Yes (default) and No; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A notice with the program's default title and an OK button.
+    virtual void notice(QWidget* parent, const QString& text) = 0;
+};
+
+// Elapsed time and pauses; a pause sleeps and keeps the screen responsive.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual double seconds() const = 0;
+    virtual void pause(double seconds) = 0;
+};

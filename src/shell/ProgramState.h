@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+
+class ClsResize;
+
+// The texts every exercise screen's frame shows, read once at start-up in
+// the language current then (message strings "0007" to "0013"). A later
+// change of language does not reread them.
+struct FrameTexts
+{
+    QString exitQuestion;     // "0007"
+    QString rightLabel;       // "0008"
+    QString wrongLabel;       // "0009"
+    QString informationMenu;  // "0010"
+    QString resetMenu;        // "0011"
+    QString nextButton;       // "0012"
+    QString exitMenu;         // "0013"
+};
+
+// The program-wide variables shared by the screens. Nothing here is stored
+// between runs.
+struct ProgramState
+{
+    qint16 exerciseType = 0;   // mode of FormScri, 1..21
+    qint16 rightCount = 0;
+    qint16 wrongCount = 0;
+    qint16 currentNumber = 0;
+    qint16 maxNumber = 999;    // 199, 299, ..., 999
+    bool soundsOn = true;
+    QString currentLanguage;       // base name of the language file in use
+    QString numberWordsLanguage;   // "1".."6", empty until chosen
+    ClsResize* currentScaler = nullptr;  // owned by the screen opened last
+    FrameTexts frameTexts;
+};
