@@ -1,0 +1,43 @@
+#pragma once
+#include "lang/LanguageFiles.h"
+#include "services/Feedback.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
+
+#include <functional>
+
+class RandomSource;
+class SoundPlayer;
+class Dialogs;
+class Clock;
+
+// What every screen is given: the program-wide state and the services that
+// reach the outside world. main() wires the real services; tests wire
+// scripted ones and a temporary program folder.
+struct AppContext
+{
+    AppContext(RandomSource& random, SoundPlayer& player, Dialogs& dialogs, Clock& clock,
+               const QString& programFolder)
+        : random(random), player(player), dialogs(dialogs), clock(clock),
+          strings(programFolder, state), feedback(state, random, player, programFolder),
+          navigator(*this)
+    {
+    }
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    ProgramState state;
+    RandomSource& random;
+    SoundPlayer& player;
+    Dialogs& dialogs;
+    Clock& clock;
+    LanguageFiles strings;
+    Feedback feedback;
+    Navigator navigator;
+
+    // Screens take the whole display as real full-screen windows; tests and
+    // benchmarks show them as plain windows of the display's size.
+    bool fullScreen = false;
+    // Ends the program at once; tests replace it with a recorder.
+    std::function<void()> quitProgram;
+};

@@ -1,0 +1,199 @@
+#include "shell/Controls.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace control {
+
+QString name(const QObject* c)
+{
+    return c ? c->objectName() : QString();
+}
+
+int index(const QObject* c)
+{
+    const QVariant v = c ? c->property("index") : QVariant();
+    return v.isValid() ? v.toInt() : -1;
+}
+
+void setIdentity(QObject* c, const QString& n, int i)
+{
+    c->setObjectName(n);
+    if (i >= 0)
+        c->setProperty("index", i);
+}
+
+QString key(const QObject* c)
+{
+    const int i = index(c);
+    return i >= 0 ? QStringLiteral("%1(%2)").arg(name(c)).arg(i) : name(c);
+}
+
+std::optional<QString> caption(const QObject* c)
+{
+    if (auto* l = qobject_cast<const QLabel*>(c))
+        return l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(c))
+        return b->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(c))
+        return g->title();
+    if (auto* a = qobject_cast<const QAction*>(c))
+        return a->text();
+    return std::nullopt;
+}
+
+bool setCaption(QObject* c, const QString& text)
+{
+    if (auto* l = qobject_cast<QLabel*>(c))
+        l->setText(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(c))
+        b->setText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(c))
+        g->setTitle(text);
+    else if (auto* a = qobject_cast<QAction*>(c))
+        a->setText(text);
+    else
+        return false;
+    return true;
+}
+
+QString tag(const QObject* c)
+{
+    return c ? c->property("tag").toString() : QString();
+}
+
+void setTag(QObject* c, const QString& t)
+{
+    c->setProperty("tag", t);
+}
+
+QString toolTip(const QObject* c)
+{
+    if (auto* w = qobject_cast<const QWidget*>(c))
+        return w->toolTip();
+    if (auto* a = qobject_cast<const QAction*>(c))
+        return a->property("designToolTip").toString();
+    return {};
+}
+
+void setToolTip(QObject* c, const QString& text)
+{
+    if (auto* w = qobject_cast<QWidget*>(c))
+        w->setToolTip(text);
+    else if (auto* a = qobject_cast<QAction*>(c)) {
+        // QAction falls back to its text when the tooltip is empty; keep the
+        // design value apart so an empty tooltip stays empty.
+        a->setProperty("designToolTip", text);
+        a->setToolTip(text);
+    }
+}
+
+} // namespace control
+
+LineControl::LineControl(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void LineControl::setEnds(const QLineF& e)
+{
+    ends_ = e;
+    const int pad = thickness_;
+    const QRect box = QRectF(e.p1(), e.p2()).normalized().toAlignedRect().adjusted(-pad, -pad, pad, pad);
+    setGeometry(box);
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour_, thickness_, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(ends_.translated(-QPointF(geometry().topLeft())));
+}
+
+ShapeControl::ShapeControl(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {}
+
+void ShapeControl::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(border_, 1));
+    p.setBrush(fill_);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    switch (kind_) {
+    case Kind::Rectangle: p.drawRect(r); break;
+    case Kind::RoundedRectangle: p.drawRoundedRect(r, r.width() / 8, r.height() / 8); break;
+    case Kind::Ellipse: p.drawEllipse(r); break;
+    }
+}
+
+PictureBox::PictureBox(const QString& svgResource, QWidget* parent) : QWidget(parent)
+{
+    setPicture(svgResource);
+}
+
+void PictureBox::setPicture(const QString& svgResource)
+{
+    resource_ = svgResource;
+    delete renderer_;
+    renderer_ = nullptr;
+    if (!svgResource.isEmpty()) {
+        renderer_ = new QSvgRenderer(svgResource, this);
+        if (!renderer_->isValid()) {
+            delete renderer_;
+            renderer_ = nullptr;
+        }
+    }
+    update();
+}
+
+void PictureBox::setBackground(const QColor& c)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, c);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    if (!renderer_)
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer_->render(&p, QRectF(rect()));
+}
+
+PictureButton::PictureButton(const QString& caption, const QString& svgResource, QWidget* parent)
+    : QPushButton(caption, parent)
+{
+    setIcon(QIcon(svgResource));
+}
+
+void PictureButton::resizeEvent(QResizeEvent* e)
+{
+    QPushButton::resizeEvent(e);
+    // Leave room for the caption beside the picture.
+    const int side = qMax(8, qMin(height() - 12, width() / 3));
+    setIconSize(QSize(side, side));
+}
+
+QCursor svgCursor(const QString& svgResource, int size, QPoint hotSpot)
+{
+    QSvgRenderer renderer(svgResource);
+    if (!renderer.isValid())
+        return QCursor(Qt::PointingHandCursor);
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&p);
+    p.end();
+    return QCursor(pm, hotSpot.x(), hotSpot.y());
+}

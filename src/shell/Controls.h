@@ -1,0 +1,106 @@
+#pragma once
+#include <QAbstractButton>
+#include <QColor>
+#include <QLineF>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <optional>
+
+class QSvgRenderer;
+
+// Every control of a screen carries its design name as objectName and, for
+// an element of a control array, its index in the property "index". The
+// design "Tag" is the property "tag". Menus are controls too: their QAction
+// carries the name.
+namespace control {
+QString name(const QObject* c);
+int index(const QObject* c);                 // -1 for a single control
+void setIdentity(QObject* c, const QString& name, int index = -1);
+// "N" or "N(I)", the way the language files name a control.
+QString key(const QObject* c);
+
+// The caption a child reads; nullopt for controls without one.
+std::optional<QString> caption(const QObject* c);
+bool setCaption(QObject* c, const QString& text);
+QString tag(const QObject* c);
+void setTag(QObject* c, const QString& tag);
+QString toolTip(const QObject* c);
+void setToolTip(QObject* c, const QString& text);
+} // namespace control
+
+// A straight line between two end points given in its parent's coordinates.
+// Its widget geometry follows the end points; the layout scaler moves the end
+// points, never the box.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LineControl(QWidget* parent = nullptr);
+    QLineF ends() const { return ends_; }
+    void setEnds(const QLineF& ends);
+    void setColour(const QColor& c) { colour_ = c; update(); }
+    void setThickness(int px) { thickness_ = px; setEnds(ends_); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QLineF ends_;
+    QColor colour_ = Qt::black;
+    int thickness_ = 2;
+};
+
+// A filled rectangle, rounded rectangle or ellipse.
+class ShapeControl : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Kind { Rectangle, RoundedRectangle, Ellipse };
+    explicit ShapeControl(Kind kind, QWidget* parent = nullptr);
+    void setFill(const QColor& c) { fill_ = c; update(); }
+    QColor fill() const { return fill_; }
+    void setBorder(const QColor& c) { border_ = c; update(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Kind kind_;
+    QColor fill_ = Qt::white;
+    QColor border_ = Qt::black;
+};
+
+// A picture drawn from an SVG resource, stretched to the control: crisp at
+// any display size. A missing picture leaves the box empty.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(const QString& svgResource = {}, QWidget* parent = nullptr);
+    void setPicture(const QString& svgResource);
+    QString picture() const { return resource_; }
+    void setBackground(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString resource_;
+    QSvgRenderer* renderer_ = nullptr;
+};
+
+// A push button that shows a picture above its caption; the picture grows
+// and shrinks with the button.
+class PictureButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    explicit PictureButton(const QString& caption, const QString& svgResource, QWidget* parent = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+};
+
+// Mouse pointers drawn from SVG resources.
+QCursor svgCursor(const QString& svgResource, int size = 40, QPoint hotSpot = {0, 0});

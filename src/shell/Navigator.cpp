@@ -1,0 +1,50 @@
+#include "shell/Navigator.h"
+
+#include "shell/AppContext.h"
+#include "shell/Screen.h"
+
+Navigator::~Navigator()
+{
+    closeAll();
+}
+
+void Navigator::add(const QString& screenName, Factory factory)
+{
+    factories_.insert(screenName, std::move(factory));
+}
+
+Screen* Navigator::open(const QString& screenName)
+{
+    const auto it = factories_.constFind(screenName);
+    if (it == factories_.constEnd())
+        return nullptr;
+    Screen* next = (*it)(app_);
+    next->setAttribute(Qt::WA_DeleteOnClose, false);
+    next->load();
+    if (app_.fullScreen)
+        next->showFullScreen();
+    else
+        next->show();
+    next->activate();
+
+    QPointer<Screen> previous = current_;
+    current_ = next;
+    if (previous) {
+        previous->hide();
+        // The previous screen may be running the very handler that opened
+        // this one: discard it once that handler has returned.
+        previous->deleteLater();
+    }
+    emit opened(next);
+    return next;
+}
+
+void Navigator::closeAll()
+{
+    if (current_) {
+        Screen* s = current_;
+        current_ = nullptr;
+        s->hide();
+        s->deleteLater();
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+struct AppContext;
+class Screen;
+
+// Opens screens in one fixed way: create the new screen from its design,
+// load it, show it, activate it, then close and discard the previous one
+// with all its state. Exactly one screen is on show at a time.
+class Navigator : public QObject
+{
+    Q_OBJECT
+public:
+    using Factory = std::function<Screen*(AppContext&)>;
+
+    explicit Navigator(AppContext& app) : app_(app) {}
+    ~Navigator() override;
+
+    void add(const QString& screenName, Factory factory);
+    bool canOpen(const QString& screenName) const { return factories_.contains(screenName); }
+
+    // Opens the named screen and discards the current one; nullptr (and
+    // nothing changes) for a screen the program does not have.
+    Screen* open(const QString& screenName);
+    Screen* current() const { return current_; }
+    // Closes the screen on show without running any of its handlers.
+    void closeAll();
+
+signals:
+    void opened(Screen* screen);
+
+private:
+    AppContext& app_;
+    QHash<QString, Factory> factories_;
+    QPointer<Screen> current_;
+};

@@ -1,0 +1,127 @@
+#include "shell/Screen.h"
+
+#include "lang/Translator.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+Screen::Screen(AppContext& app, const QString& designName, double designWidthTwips, double designHeightTwips)
+    : app_(app), canvas_(new QWidget(this))
+{
+    setObjectName(designName);
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    canvas_->setAutoFillBackground(true);
+    setCentralWidget(canvas_);
+    const QSize design = twips::size(designWidthTwips, designHeightTwips);
+    canvas_->resize(design);
+    resize(design);
+    canvas_->installEventFilter(this);
+}
+
+Screen::~Screen()
+{
+    if (app_.state.currentScaler == scaler_.get())
+        app_.state.currentScaler = nullptr;
+}
+
+QSize Screen::clientSize() const
+{
+    return canvas_->size();
+}
+
+QSize Screen::displaySize() const
+{
+    const QScreen* s = screen();
+    return s ? s->geometry().size() : QSize(800, 600);
+}
+
+QList<QObject*> Screen::controls() const
+{
+    QList<QObject*> out;
+    out.reserve(controls_.size());
+    for (const auto& c : controls_)
+        if (c)
+            out.push_back(c);
+    return out;
+}
+
+QObject* Screen::findControl(const QString& name, int index) const
+{
+    for (const auto& c : controls_)
+        if (c && c->objectName() == name && control::index(c) == index)
+            return c;
+    return nullptr;
+}
+
+void Screen::registerControl(QObject* c, const QString& name, int index)
+{
+    control::setIdentity(c, name, index);
+    controls_.push_back(c);
+}
+
+QAction* Screen::addMenuCommand(const QString& name, const QString& text, int index)
+{
+    QAction* a = menuBar()->addAction(text);
+    registerControl(a, name, index);
+    return a;
+}
+
+QMenu* Screen::addMenu(const QString& name, const QString& text)
+{
+    QMenu* m = menuBar()->addMenu(text);
+    registerControl(m->menuAction(), name);
+    return m;
+}
+
+QAction* Screen::addMenuItem(QMenu* menu, const QString& name, const QString& text, int index)
+{
+    QAction* a = menu->addAction(text);
+    registerControl(a, name, index);
+    return a;
+}
+
+void Screen::setBackground(const QColor& colour)
+{
+    QPalette pal = canvas_->palette();
+    pal.setColor(QPalette::Window, colour);
+    canvas_->setPalette(pal);
+}
+
+QColor Screen::background() const
+{
+    return canvas_->palette().color(QPalette::Window);
+}
+
+void Screen::translate()
+{
+    translateScreen(*this, controls(), app_.strings.languagePath());
+}
+
+void Screen::load()
+{
+    beforeTranslate();
+    translate();
+    scaler_ = std::make_unique<ClsResize>();
+    app_.state.currentScaler = scaler_.get();
+    scaler_->setSourceForm(this);
+    scaler_->sizeFormToScreen(75);
+    onLoad();
+}
+
+void Screen::activate()
+{
+    setGeometry(QRect(QPoint(0, 0), displaySize()));
+    onActivate();
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == canvas_ && event->type() == QEvent::Resize && scaler_)
+        scaler_->resizeControls();
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,90 @@
+#pragma once
+#include "services/ClsResize.h"
+#include "shell/Twips.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QMenu;
+struct AppContext;
+
+// One screen of the program: a full-display window with a menu bar and a
+// canvas on which the design controls stand at their design places.
+//
+// A screen is built from its design in the constructor (controls placed in
+// twips through place(), menus through addMenu...()), then the navigator
+// calls, in this order:
+//   load()      translation from the language file (after beforeTranslate()),
+//               a new layout scaler at 75 % of the display, then onLoad();
+//   show;
+//   activate()  the whole display, then onActivate().
+// Every size change of the canvas rescales the controls. A subclass writes
+// only what is its own in the three hooks and its event handlers.
+class Screen : public QMainWindow
+{
+    Q_OBJECT
+public:
+    Screen(AppContext& app, const QString& designName, double designWidthTwips, double designHeightTwips);
+    ~Screen() override;
+
+    void load();
+    void activate();
+
+    AppContext& app() const { return app_; }
+    QWidget* canvas() const { return canvas_; }
+    QSize clientSize() const;
+    QSize displaySize() const;
+    ClsResize* scaler() const { return scaler_.get(); }
+
+    // The design controls in design order, menus included.
+    QList<QObject*> controls() const;
+    QObject* findControl(const QString& name, int index = -1) const;
+    template <class T>
+    T* control(const QString& name, int index = -1) const
+    {
+        return qobject_cast<T*>(findControl(name, index));
+    }
+
+    void setBackground(const QColor& colour);
+    QColor background() const;
+
+    // Translates the screen again from the current language file.
+    void translate();
+
+protected:
+    // Puts a control on the canvas (or inside a container control) at its
+    // design place and registers it under its design name.
+    template <class W>
+    W* place(W* widget, const QString& name, QRect designTwips, int index = -1, QWidget* container = nullptr)
+    {
+        widget->setParent(container ? container : canvas_);
+        widget->setGeometry(designTwips);
+        registerControl(widget, name, index);
+        return widget;
+    }
+    static QRect at(double left, double top, double width, double height)
+    {
+        return twips::rect(left, top, width, height);
+    }
+    // A command directly on the menu bar.
+    QAction* addMenuCommand(const QString& name, const QString& text, int index = -1);
+    // A drop-down menu on the menu bar, and an item in it.
+    QMenu* addMenu(const QString& name, const QString& text);
+    QAction* addMenuItem(QMenu* menu, const QString& name, const QString& text, int index = -1);
+    void registerControl(QObject* c, const QString& name, int index = -1);
+
+    virtual void beforeTranslate() {}
+    virtual void onLoad() {}
+    virtual void onActivate() {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    AppContext& app_;
+    QWidget* canvas_;
+    QList<QPointer<QObject>> controls_;
+    std::unique_ptr<ClsResize> scaler_;
+};
