@@ -184,6 +184,14 @@ void PictureButton::resizeEvent(QResizeEvent* e)
     setIconSize(QSize(side, side));
 }
 
+QFont designFont(const QString& family, double points, bool bold)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
 QCursor svgCursor(const QString& svgResource, int size, QPoint hotSpot)
 {
     QSvgRenderer renderer(svgResource);

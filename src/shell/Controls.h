@@ -1,6 +1,7 @@
 #pragma once
 #include <QAbstractButton>
 #include <QColor>
+#include <QFont>
 #include <QLineF>
 #include <QPointer>
 #include <QPushButton>
@@ -101,6 +102,9 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override;
 };
+
+// The fonts of the design ("Arial", "Comic Sans MS"), bold unless said.
+QFont designFont(const QString& family, double points, bool bold = true);
 
 // Mouse pointers drawn from SVG resources.
 QCursor svgCursor(const QString& svgResource, int size = 40, QPoint hotSpot = {0, 0});
