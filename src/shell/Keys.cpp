@@ -1,0 +1,6 @@
+#include "shell/Keys.h"
+
+int upperCaseKey(int keyCode)
+{
+    return keyCode >= 'a' && keyCode <= 'z' ? keyCode - ('a' - 'A') : keyCode;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+struct AppContext;
+
+// Start-up: frame texts, random seed, number-words language, sounds on,
+// largest number 999, then the start screen.
+void startProgram(AppContext& app);
+
+// The information box of the exercise screens: the credits, then the lines
+// "9996".."9999" of the current language that are not empty.
+void showInformation(AppContext& app, QWidget* parent);
+
+// Asks before the program ends; Yes ends it at once, No changes nothing.
+void confirmQuit(AppContext& app, QWidget* parent);
