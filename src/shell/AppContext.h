@@ -1,15 +1,12 @@
 #pragma once
 #include "lang/LanguageFiles.h"
 #include "services/Feedback.h"
+#include "services/Platform.h"
+#include "services/RandomSource.h"
 #include "shell/Navigator.h"
 #include "shell/ProgramState.h"
 
 #include <functional>
-
-class RandomSource;
-class SoundPlayer;
-class Dialogs;
-class Clock;
 
 // What every screen is given: the program-wide state and the services that
 // reach the outside world. main() wires the real services; tests wire

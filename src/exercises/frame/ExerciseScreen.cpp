@@ -1,0 +1,358 @@
+#include "exercises/frame/ExerciseScreen.h"
+
+#include "services/TextForms.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+#include "shell/Keys.h"
+#include "shell/Pictures.h"
+#include "shell/Startup.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <limits>
+
+namespace {
+
+bool happensAt(FrameSpec::When when, FrameSpec::When moment)
+{
+    return when == moment || (when == FrameSpec::When::AtLoadAndActivation && moment != FrameSpec::When::Never);
+}
+
+QLabel* countLabel(const QString& text, double points, Qt::Alignment align)
+{
+    auto* l = new QLabel(text);
+    l->setFont(designFont(QStringLiteral("Arial"), points));
+    l->setAlignment(align | Qt::AlignVCenter);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+
+// Counts stop at the largest 16-bit value: a child never sees a count wrap.
+void addOne(qint16& count)
+{
+    if (count < std::numeric_limits<qint16>::max())
+        ++count;
+}
+
+} // namespace
+
+ExerciseScreen::ExerciseScreen(AppContext& app, const QString& designName, double designWidthTwips,
+                               double designHeightTwips, FrameSpec spec)
+    : Screen(app, designName, designWidthTwips, designHeightTwips), spec_(std::move(spec))
+{
+    buildCountsBox();
+
+    if (!spec_.nextAt.isEmpty()) {
+        const QRectF n = spec_.nextAt;
+        next_ = place(new PictureButton(QStringLiteral("avanti"), pictures::NextArrow), QStringLiteral("BottoneAvanti"),
+                      at(n.x(), n.y(), n.width(), n.height()));
+        next_->setFont(designFont(QStringLiteral("Arial"), 14.25));
+        next_->setCursor(svgCursor(pictures::HandPointer, 40, {12, 2}));
+        next_->setVisible(spec_.nextAlwaysVisible);
+        next_->setEnabled(false);
+        connect(next_, &QPushButton::clicked, this, &ExerciseScreen::nextProblem);
+    }
+
+    if (spec_.maxChoice != FrameSpec::MaxChoice::None)
+        buildMaxChoice();
+
+    // The bar reads: reset, the screen's own menus, the maximum number,
+    // information, exit. Own menus are inserted before the last three.
+    reset_ = addMenuCommand(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio     "));
+    connect(reset_, &QAction::triggered, this, &ExerciseScreen::resetCounts);
+    if (spec_.maxChoice != FrameSpec::MaxChoice::None) {
+        maxCommand_ = addMenuCommand(spec_.maxCommandName, spec_.maxCommandText);
+        connect(maxCommand_, &QAction::triggered, this, &ExerciseScreen::showMaxNumberChoice);
+    }
+    information_ = addMenuCommand(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni     "));
+    connect(information_, &QAction::triggered, this, &ExerciseScreen::showInformation);
+    exit_ = addMenuCommand(QStringLiteral("mnuEsci"), QStringLiteral("Esci     "));
+    connect(exit_, &QAction::triggered, this, &ExerciseScreen::exitToMenu);
+}
+
+void ExerciseScreen::buildCountsBox()
+{
+    const bool wide = spec_.box == FrameSpec::Box::Wide;
+    box_ = place(new PictureBox(), QStringLiteral("PicturesattiErrati"),
+                 at(spec_.boxAt.x(), spec_.boxAt.y(), wide ? 4095 : 2295, wide ? 1335 : 2175));
+    box_->setBackground(Qt::white);
+
+    yes_ = place(new PictureBox(pictures::YesFace), QStringLiteral("ComandoIconaSi"), at(480, 120, 1095, 975), -1, box_);
+    no_ = place(new PictureBox(pictures::NoFace), QStringLiteral("ComandoIconaNo"), at(480, 120, 1095, 975), -1, box_);
+    no_->hide();
+
+    const Qt::Alignment centre = Qt::AlignHCenter;
+    const Qt::Alignment rightAligned = Qt::AlignRight;
+    if (wide) {
+        rightCaption_ = place(countLabel(QStringLiteral("Esatti"), 12, centre), QStringLiteral("LabelEST"), at(1680, 120, 1215, 375), -1, box_);
+        rightValue_ = place(countLabel(QStringLiteral("0"), 20.25, rightAligned), QStringLiteral("EtichettaEsatti"), at(2880, 60, 1095, 495), -1, box_);
+        wrongCaption_ = place(countLabel(QStringLiteral("Errati"), 12, centre), QStringLiteral("LabelErt"), at(1680, 720, 1215, 375), -1, box_);
+        wrongValue_ = place(countLabel(QStringLiteral("0"), 20.25, rightAligned), QStringLiteral("EtichettaErrati"), at(2880, 660, 1095, 495), -1, box_);
+    } else {
+        rightCaption_ = place(countLabel(QStringLiteral("Esatti"), 12, centre), QStringLiteral("LabelEST"), at(60, 1170, 1095, 375), -1, box_);
+        rightValue_ = place(countLabel(QStringLiteral("0"), 20.25, rightAligned), QStringLiteral("EtichettaEsatti"), at(1155, 1095, 1020, 495), -1, box_);
+        wrongCaption_ = place(countLabel(QStringLiteral("Errati"), 12, centre), QStringLiteral("LabelErt"), at(60, 1650, 1095, 375), -1, box_);
+        wrongValue_ = place(countLabel(QStringLiteral("0"), 20.25, rightAligned), QStringLiteral("EtichettaErrati"), at(1155, 1575, 1020, 495), -1, box_);
+    }
+}
+
+void ExerciseScreen::buildMaxChoice()
+{
+    // The choice covers the screen; on screens smaller than its design size
+    // it takes the whole client area instead of running off its edges.
+    const QSize client = clientSize();
+    const double w = qMin(11355.0, client.width() * twips::PerPixel);
+    const double h = qMin(7890.0, client.height() * twips::PerPixel);
+    maxFrame_ = place(new QGroupBox(QStringLiteral("Scegli il numero massimo entro il quale lavorare")),
+                      QStringLiteral("CorniceNumeroMassimo"), at(0, 0, w, h));
+    maxFrame_->setFont(designFont(QStringLiteral("Arial"), 14.25));
+    maxFrame_->setAutoFillBackground(true);
+    QPalette pal = maxFrame_->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 224));
+    maxFrame_->setPalette(pal);
+    maxFrame_->hide();
+
+    const double columnWidth = (w - 600) / 3;
+    const double rowHeight = (h - 1200) / 3;
+    for (int i = 0; i < 9; ++i) {
+        auto* option = new QRadioButton(QString::number(199 + 100 * i));
+        option->setFont(designFont(QStringLiteral("Arial"), 20.25));
+        place(option, QStringLiteral("OpzioneNumeroMassimo"),
+              at(480 + (i / 3) * columnWidth, 840 + (i % 3) * rowHeight, columnWidth - 120, qMin(735.0, rowHeight - 60)),
+              i, maxFrame_);
+        // clicked, not toggled: choosing the number already chosen still
+        // closes the choice and poses a problem.
+        connect(option, &QRadioButton::clicked, this, [this, i] { chooseMaxNumber(i); });
+        maxOptions_.push_back(option);
+    }
+}
+
+QAction* ExerciseScreen::addOwnMenuCommand(const QString& name, const QString& text, int index)
+{
+    auto* a = new QAction(text, this);
+    menuBar()->insertAction(maxCommand_ ? maxCommand_ : information_, a);
+    registerControl(a, name, index);
+    return a;
+}
+
+QMenu* ExerciseScreen::addOwnMenu(const QString& name, const QString& text)
+{
+    auto* m = new QMenu(text, this);
+    menuBar()->insertMenu(maxCommand_ ? maxCommand_ : information_, m);
+    registerControl(m->menuAction(), name);
+    return m;
+}
+
+qint16& ExerciseScreen::right()
+{
+    return spec_.counts == FrameSpec::Counts::Own ? ownRight_ : app().state.rightCount;
+}
+
+qint16& ExerciseScreen::wrong()
+{
+    return spec_.counts == FrameSpec::Counts::Own ? ownWrong_ : app().state.wrongCount;
+}
+
+qint16 ExerciseScreen::rightCount() const
+{
+    return const_cast<ExerciseScreen*>(this)->right();
+}
+
+qint16 ExerciseScreen::wrongCount() const
+{
+    return const_cast<ExerciseScreen*>(this)->wrong();
+}
+
+void ExerciseScreen::onLoad()
+{
+    rightValue_->setText(QStringLiteral("0"));
+    wrongValue_->setText(QStringLiteral("0"));
+    right() = 0;
+    wrong() = 0;
+    if (spec_.frameTextsAtLoad)
+        applyFrameTexts();
+    openingWork(FrameSpec::When::AtLoad);
+    opened();
+}
+
+void ExerciseScreen::onActivate()
+{
+    if (!spec_.frameTextsAtLoad)
+        applyFrameTexts();
+    openingWork(FrameSpec::When::AtActivation);
+    shown();
+}
+
+void ExerciseScreen::openingWork(FrameSpec::When moment)
+{
+    if (happensAt(spec_.seed, moment))
+        app().random.reseedFromClock();
+    if (happensAt(spec_.resetMaxNumber, moment))
+        app().state.maxNumber = 999;
+    if (next_ && happensAt(spec_.nextShown, moment))
+        next_->show();
+    if (happensAt(spec_.selectMaxOption8, moment))
+        selectMaxOption(8);
+}
+
+void ExerciseScreen::applyFrameTexts()
+{
+    const FrameTexts& t = app().state.frameTexts;
+    rightCaption_->setText(t.rightLabel);
+    wrongCaption_->setText(t.wrongLabel);
+    reset_->setText(t.resetMenu);
+    information_->setText(t.informationMenu);
+    if (next_)
+        next_->setText(t.nextButton);
+    exit_->setText(t.exitMenu);
+}
+
+void ExerciseScreen::countRight()
+{
+    yes_->show();
+    no_->hide();
+    addOne(right());
+    rightValue_->setText(signedText(right()));
+    app().feedback.playPraise();
+}
+
+void ExerciseScreen::countWrong()
+{
+    yes_->hide();
+    no_->show();
+    addOne(wrong());
+    wrongValue_->setText(signedText(wrong()));
+    app().feedback.playError();
+}
+
+void ExerciseScreen::awaitNext()
+{
+    if (next_) {
+        next_->setEnabled(true);
+        next_->setFocus();
+    }
+    for (QWidget* input : inputs_)
+        input->setEnabled(false);
+}
+
+void ExerciseScreen::nextProblem()
+{
+    if (next_)
+        next_->setEnabled(false);
+    for (QWidget* input : inputs_)
+        input->setEnabled(true);
+    newProblem();
+}
+
+void ExerciseScreen::resetCounts()
+{
+    rightValue_->setText(QStringLiteral("0"));
+    wrongValue_->setText(QStringLiteral("0"));
+    right() = 0;
+    wrong() = 0;
+}
+
+void ExerciseScreen::showMaxNumberChoice()
+{
+    if (!maxFrame_)
+        return;
+    if (spec_.maxChoice == FrameSpec::MaxChoice::Blocks) {
+        for (const char* name : {"Centinaia", "Decine", "Unita"})
+            for (int i = 0; i < 9; ++i)
+                if (auto* w = control<QWidget>(QString::fromLatin1(name), i))
+                    w->hide();
+    }
+    maxFrame_->move(0, 0);
+    if (spec_.maxChoice == FrameSpec::MaxChoice::Full)
+        maxFrame_->resize(clientSize());
+    maxFrame_->raise();
+    maxFrame_->show();
+}
+
+void ExerciseScreen::chooseMaxNumber(int option)
+{
+    if (option < 0 || option > 8)
+        return;
+    app().state.maxNumber = static_cast<qint16>(199 + 100 * option);
+    newProblem();
+    if (maxFrame_)
+        maxFrame_->hide();
+}
+
+void ExerciseScreen::selectMaxOption(int option)
+{
+    if (option < 0 || option >= maxOptions_.size())
+        return;
+    maxOptions_[option]->setChecked(true);
+    chooseMaxNumber(option);
+}
+
+void ExerciseScreen::exitToMenu()
+{
+    if (app().dialogs.askYesNo(this, QStringLiteral("Contalandia"), app().state.frameTexts.exitQuestion))
+        app().navigator.open(spec_.menu);
+}
+
+void ExerciseScreen::showInformation()
+{
+    ::showInformation(app(), this);
+}
+
+void ExerciseScreen::randomBackground()
+{
+    setBackground(randomColour(app().random));
+}
+
+void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
+                                    std::function<void()> onEnter)
+{
+    box->installEventFilter(this);
+    watched_.push_back({box, filter, upperCase, std::move(onEnter)});
+}
+
+bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool release = event->type() == QEvent::KeyRelease;
+    if (press || release) {
+        for (const WatchedBox& w : std::as_const(watched_)) {
+            if (w.box != watched)
+                continue;
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (release) {
+                if (enter && !key->isAutoRepeat() && !w.box->text().isEmpty() && w.onEnter)
+                    w.onEnter();
+                return false;
+            }
+            int code = 0;
+            if (key->key() == Qt::Key_Backspace)
+                code = 8;
+            else if (enter)
+                code = 13;
+            else if (!key->text().isEmpty())
+                code = key->text().at(0).unicode();
+            if (code == 0)
+                return false;  // a key that types nothing: arrows, Shift, ...
+            int mapped = code;
+            if (w.filter)
+                mapped = digitKeyFilter(code, *w.filter);
+            else if (w.upperCase)
+                mapped = upperCaseKey(code);
+            if (mapped == 0)
+                return true;
+            if (mapped != code) {
+                w.box->insert(QString(QChar(mapped)));
+                return true;
+            }
+            return false;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}

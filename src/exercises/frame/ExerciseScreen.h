@@ -1,0 +1,139 @@
+#pragma once
+#include "exercises/frame/KeyFilters.h"
+#include "shell/Screen.h"
+
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class PictureBox;
+
+// How an exercise screen uses the frame: plain data that each screen
+// declares, so that the frame itself is written once.
+struct FrameSpec
+{
+    enum class Box { Tall, Wide };              // 2295x2175 or 4095x1335 twips
+    enum class MaxChoice { None, Plain, Full, Blocks };
+    enum class When { Never, AtLoad, AtActivation, AtLoadAndActivation };
+    enum class Counts { Shared, Own };
+
+    QString menu;                   // the exercise menu the exit leads back to
+    Box box = Box::Tall;
+    QPointF boxAt;                  // design place of the counts box, twips
+    QRectF nextAt;                  // design place of BottoneAvanti, twips; empty: none
+    bool nextAlwaysVisible = false; // visible by design (column screens)
+    When nextShown = When::AtActivation;
+
+    MaxChoice maxChoice = MaxChoice::None;
+    QString maxCommandName;         // MenuNumeroMassimo, mnuMassimo or mnuNumeroMassimo
+    QString maxCommandText;
+    When selectMaxOption8 = When::Never;  // as if the child chose 999
+    When resetMaxNumber = When::Never;    // MaxNumber := 999
+    When seed = When::Never;              // random source seeded from the clock
+
+    Counts counts = Counts::Shared;
+    bool frameTextsAtLoad = false;        // else at activation
+};
+
+// The frame every exercise screen shares: the right and wrong counts with
+// their captions, the yes and no pictures, the next button, the reset,
+// information and exit menus and the choice of the largest number.
+//
+// A screen derives from this class, declares its FrameSpec, places its own
+// controls in its constructor (own menus through addOwnMenu...()), and
+// writes:
+//   newProblem()   poses a problem (called by the next button and by the
+//                  maximum-number choice);
+//   opened()       its own opening work, after the frame's (FrameLoad);
+//   shown()        its own activation work, after the frame's
+//                  (FrameActivate), normally ending with newProblem().
+// It calls countRight()/countWrong() on answers and awaitNext() after a
+// right answer; setAnswerInputs() names the inputs that awaitNext() locks.
+class ExerciseScreen : public Screen
+{
+    Q_OBJECT
+public:
+    ExerciseScreen(AppContext& app, const QString& designName, double designWidthTwips,
+                   double designHeightTwips, FrameSpec spec);
+
+    const FrameSpec& frameSpec() const { return spec_; }
+    qint16 rightCount() const;
+    qint16 wrongCount() const;
+
+    // The frame operations.
+    void countRight();
+    void countWrong();
+    void awaitNext();
+    void nextProblem();
+    void resetCounts();
+    void showMaxNumberChoice();
+    void chooseMaxNumber(int option);
+    void exitToMenu();
+    void showInformation();
+
+protected:
+    virtual void newProblem() = 0;
+    virtual void opened() {}
+    virtual void shown() {}
+
+    void setAnswerInputs(QList<QWidget*> inputs) { inputs_ = std::move(inputs); }
+    // Filters the keys typed into an answer box and runs onEnter when Enter
+    // is released over a box that is not empty.
+    void watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
+                        std::function<void()> onEnter);
+    void randomBackground();
+    // Selects OpzioneNumeroMassimo(i) as if the child clicked it.
+    void selectMaxOption(int option);
+
+    QAction* addOwnMenuCommand(const QString& name, const QString& text, int index = -1);
+    QMenu* addOwnMenu(const QString& name, const QString& text);
+
+    QPushButton* nextButton() const { return next_; }
+    QGroupBox* maxFrame() const { return maxFrame_; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onLoad() final;
+    void onActivate() final;
+    void openingWork(FrameSpec::When moment);
+    void applyFrameTexts();
+    qint16& right();
+    qint16& wrong();
+    void buildCountsBox();
+    void buildMaxChoice();
+
+    FrameSpec spec_;
+    qint16 ownRight_ = 0;
+    qint16 ownWrong_ = 0;
+    QList<QWidget*> inputs_;
+
+    PictureBox* box_ = nullptr;
+    PictureBox* yes_ = nullptr;
+    PictureBox* no_ = nullptr;
+    QLabel* rightCaption_ = nullptr;
+    QLabel* rightValue_ = nullptr;
+    QLabel* wrongCaption_ = nullptr;
+    QLabel* wrongValue_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QGroupBox* maxFrame_ = nullptr;
+    QList<QRadioButton*> maxOptions_;
+    QAction* reset_ = nullptr;
+    QAction* maxCommand_ = nullptr;
+    QAction* information_ = nullptr;
+    QAction* exit_ = nullptr;
+
+    struct WatchedBox
+    {
+        QPointer<QLineEdit> box;
+        std::optional<DigitFilter> filter;
+        bool upperCase = false;
+        std::function<void()> onEnter;
+    };
+    QList<WatchedBox> watched_;
+};

@@ -1,0 +1,12 @@
+#include "exercises/frame/KeyFilters.h"
+
+int digitKeyFilter(int keyCode, DigitFilter kind)
+{
+    if (keyCode == 8 || (keyCode >= '0' && keyCode <= '9'))
+        return keyCode;
+    if (keyCode == ',' && kind != DigitFilter::Digits)
+        return keyCode;
+    if (keyCode == '.' && kind == DigitFilter::DigitsCommaPoint)
+        return keyCode;
+    return 0;
+}
