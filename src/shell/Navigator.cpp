@@ -8,6 +8,11 @@ Navigator::~Navigator()
     closeAll();
 }
 
+Screen* Navigator::current() const
+{
+    return current_;
+}
+
 void Navigator::add(const QString& screenName, Factory factory)
 {
     factories_.insert(screenName, std::move(factory));

@@ -25,7 +25,7 @@ public:
     // Opens the named screen and discards the current one; nullptr (and
     // nothing changes) for a screen the program does not have.
     Screen* open(const QString& screenName);
-    Screen* current() const { return current_; }
+    Screen* current() const;
     // Closes the screen on show without running any of its handlers.
     void closeAll();
 
