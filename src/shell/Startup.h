@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 class QWidget;
 struct AppContext;
@@ -7,6 +8,9 @@ struct AppContext;
 // largest number 999, then the start screen.
 void startProgram(AppContext& app);
 
+// The text of the information box: the credits block, then under a line of
+// hyphens the lines "9996".."9999" that are not empty, each ending in CR LF.
+QString informationText(AppContext& app);
 // The information box of the exercise screens: the credits, then the lines
 // "9996".."9999" of the current language that are not empty.
 void showInformation(AppContext& app, QWidget* parent);

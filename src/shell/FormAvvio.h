@@ -1,0 +1,17 @@
+#pragma once
+#include "shell/Screen.h"
+
+// The start screen: the program's title and the button that leads to the
+// main menu.
+class FormAvvio : public Screen
+{
+    Q_OBJECT
+public:
+    explicit FormAvvio(AppContext& app);
+
+protected:
+    void onLoad() override;
+
+private:
+    void BottoneAvvio_Click();
+};

@@ -1,0 +1,33 @@
+#pragma once
+#include "shell/Screen.h"
+
+class QCheckBox;
+
+// The main menu: the two exercise menus, the sounds switch, the language
+// menu and the way out of the program.
+class FormMenu : public Screen
+{
+    Q_OBJECT
+public:
+    explicit FormMenu(AppContext& app);
+
+    // Lists the language files of the program folder in the menu
+    // mnuLanguages and marks the language in use.
+    void MLSFillMenuLanguages();
+    // Makes item index the language in use, translates the screen again and
+    // stores the choice for the next start.
+    void mnuLanguage_Click(int index);
+
+protected:
+    void beforeTranslate() override;
+    void onLoad() override;
+    void onActivate() override;
+
+private:
+    QAction* languageItem(int index) const;
+    QAction* addLanguageItem(int index);
+    void Check1_Click();
+
+    QCheckBox* check1_ = nullptr;
+    QMenu* languages_ = nullptr;
+};

@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/ExerciseMenu.h"
+
+// The exercises with pictures: base-ten blocks, the abacus, hundred tables
+// and squares, number lines.
+class FormMenuGrafici : public ExerciseMenu
+{
+    Q_OBJECT
+public:
+    explicit FormMenuGrafici(AppContext& app);
+
+protected:
+    void onLoad() override;
+};

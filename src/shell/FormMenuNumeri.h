@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/ExerciseMenu.h"
+
+// The exercises with numbers only: written numbers, counting drills,
+// comparing, ordering and column arithmetic.
+class FormMenuNumeri : public ExerciseMenu
+{
+    Q_OBJECT
+public:
+    explicit FormMenuNumeri(AppContext& app);
+};
