@@ -1,0 +1,23 @@
+#include "app/ScreenCatalog.h"
+
+#include "shell/FormAvvio.h"
+#include "shell/FormMenu.h"
+#include "shell/FormMenuGrafici.h"
+#include "shell/FormMenuNumeri.h"
+#include "shell/Navigator.h"
+
+namespace {
+template <class S>
+void add(Navigator& navigator, const char* name)
+{
+    navigator.add(QString::fromLatin1(name), [](AppContext& app) -> Screen* { return new S(app); });
+}
+} // namespace
+
+void registerScreens(Navigator& navigator)
+{
+    add<FormAvvio>(navigator, "FormAvvio");
+    add<FormMenu>(navigator, "FormMenu");
+    add<FormMenuNumeri>(navigator, "FormMenuNumeri");
+    add<FormMenuGrafici>(navigator, "FormMenuGrafici");
+}
