@@ -1,0 +1,276 @@
+#include "exercises/written/WrittenProblems.h"
+
+#include "lang/LanguageFiles.h"
+#include "services/NumberWords.h"
+#include "services/RandomSource.h"
+#include "services/TextForms.h"
+
+#include <cmath>
+
+namespace {
+
+const QString TwoBlanks = QStringLiteral("  ");
+const QString FourBlanks = QStringLiteral("    ");
+
+int floorOf(double x)
+{
+    return static_cast<int>(std::floor(x));
+}
+
+// The form of the problems of modes 1 and 2: the caption, " = " and the
+// answer.
+WrittenProblem withEquals(QString caption, int expected)
+{
+    WrittenProblem p;
+    p.solution = caption + QStringLiteral(" = ") + plainText(expected);
+    p.caption = std::move(caption);
+    p.expected = static_cast<qint16>(expected);
+    return p;
+}
+
+// The form of the drills: the equation, a blank and the result.
+WrittenProblem equation(QString caption, int expected)
+{
+    WrittenProblem p;
+    p.solution = caption + QLatin1Char(' ') + plainText(expected);
+    p.caption = std::move(caption);
+    p.expected = static_cast<qint16>(expected);
+    return p;
+}
+
+WrittenProblem addition(int shown, int added, int result)
+{
+    return equation(signedText(shown) + QStringLiteral(" + ") + signedText(added) + QStringLiteral(" = "), result);
+}
+
+WrittenProblem subtraction(int shown, int taken, int result)
+{
+    return equation(signedText(shown) + QStringLiteral(" - ") + signedText(taken) + QStringLiteral(" = "), result);
+}
+
+QString lookUp(const MessageLookup& strings, const QString& key)
+{
+    return strings ? strings(key) : QString();
+}
+
+} // namespace
+
+namespace written {
+
+WrittenProblem wordsToDigits(RandomSource& random, int maxNumber, const QString& wordsLanguage)
+{
+    const int n = floorOf(random.fraction() * maxNumber) + 1;
+    return withEquals(numberInWords(n, wordsLanguage), n);
+}
+
+WrittenProblem placeValue(RandomSource& random, const MessageLookup& strings)
+{
+    const int kind = random.below(2) + 1;
+    QString caption;
+    int expected = 0;
+    if (kind == 1) {
+        const int n = random.below(999) + 1;
+        expected = n;
+        const int h = n / 100;
+        const int rest = n - 100 * h;
+        const int t = rest / 10;
+        const int u = rest - 10 * t;
+        // A zero digit is not named at all.
+        if (h > 0)
+            caption += lookUp(strings, msg::HundredsLabel) + signedText(h) + FourBlanks;
+        if (t > 0)
+            caption += lookUp(strings, msg::TensLabel) + signedText(t) + FourBlanks;
+        if (u > 0)
+            caption += lookUp(strings, msg::UnitsLabel) + signedText(u) + FourBlanks;
+    } else {
+        const int d = random.below(9) + 1;
+        const int place = random.below(3) + 1;
+        const QString& key = place == 1 ? msg::LoneUnitsLabel : place == 2 ? msg::LoneTensLabel : msg::LoneHundredsLabel;
+        caption = lookUp(strings, key) + signedText(d) + FourBlanks;
+        expected = place == 1 ? d : place == 2 ? 10 * d : 100 * d;
+    }
+    return withEquals(caption, expected);
+}
+
+WrittenProblem numberInTheMiddle(RandomSource& random)
+{
+    const int kind = random.below(2) + 1;
+    // Kind 2 reaches 1000 only for the last three thousandths of r.
+    const int n = kind == 1 ? random.below(997) + 1 : 10 * floorOf(99.7 * random.fraction() + 1);
+    WrittenProblem p;
+    p.caption = signedText(n - 1) + QStringLiteral(" _______") + signedText(n + 1);
+    p.expected = static_cast<qint16>(n);
+    p.solution = signedText(n - 1) + TwoBlanks + signedText(n) + TwoBlanks + signedText(n + 1);
+    return p;
+}
+
+WrittenProblem successor(RandomSource& random, int maxNumber)
+{
+    const int kind = random.below(2) + 1;
+    // Kind 2 can pose 0, whose predecessor -1 is shown.
+    const int n = kind == 1 ? floorOf(random.fraction() * maxNumber) + 1
+                            : 10 * floorOf(random.fraction() * maxNumber / 10);
+    WrittenProblem p;
+    p.caption = signedText(n - 1) + QStringLiteral(" ____");
+    p.expected = static_cast<qint16>(n);
+    p.solution = signedText(n - 1) + TwoBlanks + signedText(n);
+    return p;
+}
+
+WrittenProblem predecessor(RandomSource& random, int maxNumber)
+{
+    const int kind = random.below(2) + 1;
+    const int n = kind == 1 ? floorOf(random.fraction() * maxNumber) + 1
+                            : 10 * floorOf(random.fraction() * maxNumber / 10 + 1) - 1;
+    WrittenProblem p;
+    p.caption = QStringLiteral(" ____ ") + signedText(n + 1);
+    p.expected = static_cast<qint16>(n);
+    p.solution = signedText(n) + TwoBlanks + signedText(n + 1);
+    return p;
+}
+
+WrittenProblem expandedForm(RandomSource& random)
+{
+    const int n = random.below(999) + 1;
+    int h = n / 100;
+    int t = (n - 100 * h) / 10;
+    int u = n - 100 * h - 10 * t;
+    // One place is always emptied, so the child never just copies n.
+    switch (random.below(3) + 1) {
+    case 1: h = 0; break;
+    case 2: t = 0; break;
+    default: u = 0; break;
+    }
+    QString caption;
+    if (h > 0) {
+        caption += QStringLiteral("(100 x ") + signedText(h) + QLatin1Char(')');
+        if (t > 0)
+            caption += QStringLiteral(" + ");
+    }
+    if (t > 0) {
+        caption += QStringLiteral("(10 x ") + signedText(t) + QLatin1Char(')');
+        if (u > 0)
+            caption += QStringLiteral(" + ");
+    }
+    if (t == 0 && u > 0 && h > 0)
+        caption += QStringLiteral(" + ");
+    if (u > 0)
+        caption += QStringLiteral("(1 x ") + signedText(u) + QLatin1Char(')');
+    caption += QLatin1Char(' ');
+    return withEquals(caption, 100 * h + 10 * t + u);
+}
+
+WrittenProblem countingStep(int exerciseType, RandomSource& random)
+{
+    switch (exerciseType) {
+    case 7: {  // "più 1"
+        const int n = random.below(987) + 10;
+        return equation(signedText(n - 1) + QStringLiteral(" + 1 ") + QStringLiteral(" = "), n);
+    }
+    case 8: {  // "più unità"
+        const int n = random.below(988) + 10;
+        const int k = random.below(10);
+        return addition(n - k, k, n);
+    }
+    case 9: {  // "più 10"
+        const int n = random.below(978) + 10;
+        return equation(signedText(n - 10) + QStringLiteral(" + 10 = "), n);
+    }
+    case 10: {  // "più decine"
+        const int n = random.below(888) + 100;
+        const int k = 10 * random.below(10);
+        return addition(n - k, k, n);
+    }
+    case 11: {  // "più 100": results up to 1077
+        const int n = random.below(978) + 100;
+        return equation(signedText(n - 100) + QStringLiteral(" + 100 = "), n);
+    }
+    case 12: {  // "più centinaia": never more hundreds than n has
+        const int n = random.below(988);
+        const int k = 100 * floorOf(random.fraction() * n / 100);
+        return addition(n - k, k, n);
+    }
+    case 13: {  // "meno decine"
+        const int n = random.below(890);
+        const int k = 10 * random.below(10);
+        return subtraction(n + k, k, n);
+    }
+    case 14: {  // "meno unità"
+        const int n = random.below(990);
+        const int k = random.below(10);
+        return subtraction(n + k, k, n);
+    }
+    case 15: {  // "meno 10"
+        const int n = random.below(970) + 20;
+        return equation(signedText(n + 10) + QStringLiteral(" - 10 = "), n);
+    }
+    case 16: {  // "meno 1"
+        const int n = random.below(990) + 9;
+        return equation(signedText(n + 1) + QStringLiteral(" - 1 = "), n);
+    }
+    case 17: {  // "meno centinaia"
+        const int m = random.below(890);
+        const int k = 100 * floorOf(random.fraction() * m / 100);
+        return subtraction(m, k, m - k);
+    }
+    case 18: {  // "meno 100"
+        const int n = random.below(880);
+        return equation(signedText(n + 100) + QStringLiteral(" - 100 = "), n);
+    }
+    default:
+        return {};
+    }
+}
+
+WrittenProblem mixedSteps(RandomSource& random)
+{
+    const int j = random.below(9);
+    // Three combinations each for bases of three, two and one digits.
+    const int b = j < 3 ? random.below(889) + 1 : j < 6 ? random.below(99) + 1 : random.below(9) + 1;
+    const int step = j % 3 == 0 ? 1 : j % 3 == 1 ? 10 : 100;
+    return equation(groupedText(b) + QStringLiteral(" + ") + plainText(step) + QStringLiteral(" = "), b + step);
+}
+
+WrittenProblem mixedStepsBack(RandomSource& random)
+{
+    const int b = random.below(890) + 100;
+    const int j = random.below(3);
+    const int step = j == 0 ? 1 : j == 1 ? 10 : 100;
+    return equation(groupedText(b) + QStringLiteral(" - ") + plainText(step) + QStringLiteral(" = "), b - step);
+}
+
+WrittenProblem buildHundred(RandomSource& random)
+{
+    const int n = random.below(100) + 1;
+    WrittenProblem p;
+    p.caption = signedText(100 - n) + QStringLiteral(" +____ = 100");
+    p.expected = static_cast<qint16>(n);
+    p.solution = signedText(100 - n) + QStringLiteral(" + ") + signedText(n) + QStringLiteral(" = 100");
+    return p;
+}
+
+} // namespace written
+
+std::optional<WrittenProblem> writtenProblem(int exerciseType, RandomSource& random, const WrittenSettings& settings)
+{
+    switch (exerciseType) {
+    case 1: return written::wordsToDigits(random, settings.maxNumber, settings.numberWordsLanguage);
+    case 2: return written::placeValue(random, settings.strings);
+    case 3: return written::numberInTheMiddle(random);
+    case 4: return written::successor(random, settings.maxNumber);
+    case 5: return written::predecessor(random, settings.maxNumber);
+    case 6: return written::expandedForm(random);
+    case 19: return written::mixedSteps(random);
+    case 20: return written::mixedStepsBack(random);
+    case 21: return written::buildHundred(random);
+    default:
+        if (exerciseType >= 7 && exerciseType <= 18)
+            return written::countingStep(exerciseType, random);
+        return std::nullopt;
+    }
+}
+
+bool isRightWrittenAnswer(const QString& typed, qint16 expected)
+{
+    return digitsOnlyValue(typed) == static_cast<double>(expected);
+}
