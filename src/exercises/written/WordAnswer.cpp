@@ -1,0 +1,48 @@
+#include "exercises/written/WordAnswer.h"
+
+#include "services/NumberWords.h"
+#include "services/RandomSource.h"
+
+#include <algorithm>
+
+namespace {
+
+// Only blanks are stripped: the words themselves never hold other spacing.
+QString withoutOuterBlanks(const QString& s)
+{
+    qsizetype first = 0;
+    qsizetype last = s.size();
+    while (first < last && s.at(first) == u' ')
+        ++first;
+    while (last > first && s.at(last - 1) == u' ')
+        --last;
+    return s.mid(first, last - first);
+}
+
+} // namespace
+
+namespace wordAnswer {
+
+int draw(RandomSource& random, int maxNumber)
+{
+    return random.below(maxNumber) + 1;
+}
+
+bool isRight(const QString& typed, int number, const QString& languageCode)
+{
+    return withoutOuterBlanks(typed) == withoutOuterBlanks(numberInWords(number, languageCode));
+}
+
+int answerCapacity()
+{
+    static const int capacity = [] {
+        qsizetype longest = 40;
+        for (int code = 1; code <= 6; ++code)
+            for (int n = 1; n <= 999; ++n)
+                longest = std::max(longest, withoutOuterBlanks(numberInWords(n, QString::number(code))).size());
+        return static_cast<int>(longest);
+    }();
+    return capacity;
+}
+
+} // namespace wordAnswer
