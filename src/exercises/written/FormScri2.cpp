@@ -1,0 +1,77 @@
+#include "exercises/written/FormScri2.h"
+
+#include "exercises/written/WordAnswer.h"
+#include "services/TextForms.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+FrameSpec frame()
+{
+    FrameSpec s;
+    s.menu = QStringLiteral("FormMenuNumeri");
+    s.box = FrameSpec::Box::Wide;
+    s.boxAt = {4185, 120};
+    s.nextAt = {4920, 3840, 2520, 1200};
+    s.nextShown = FrameSpec::When::AtActivation;
+    s.maxChoice = FrameSpec::MaxChoice::Plain;
+    s.maxCommandName = QStringLiteral("mnuNumeroMassimo");
+    s.maxCommandText = QStringLiteral("Numero Massimo     ");
+    s.seed = FrameSpec::When::AtLoad;
+    s.resetMaxNumber = FrameSpec::When::AtLoad;
+    return s;
+}
+
+} // namespace
+
+FormScri2::FormScri2(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormScri2"), 8400, 5400, frame())
+{
+    setWindowTitle(QStringLiteral("Dalle cifre alla parola"));
+
+    number_ = place(new QLabel(QStringLiteral("Label3")), QStringLiteral("EtichettaNumero"), at(240, 1680, 7740, 795));
+    number_->setFont(designFont(QStringLiteral("Arial"), 27.75));
+    number_->setAlignment(Qt::AlignCenter);
+
+    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(720, 2640, 6705, 1020));
+    answer_->setFont(designFont(QStringLiteral("Arial"), 14.25));
+    answer_->setAlignment(Qt::AlignCenter);
+    // Longer than the design's 30 characters: the words of some numbers
+    // (French 494, many in Albanian) would not fit.
+    answer_->setMaxLength(wordAnswer::answerCapacity());
+    watchAnswerBox(answer_, std::nullopt, true, [this] { checkWords(); });
+    setAnswerInputs({answer_});
+
+    auto* instruction = place(new QLabel(QStringLiteral("scrivi il numero in lettere")), QStringLiteral("Label3"),
+                              at(840, 3960, 3555, 330));
+    instruction->setFont(designFont(QStringLiteral("Arial"), 12));
+}
+
+void FormScri2::shown()
+{
+    newProblem();
+}
+
+void FormScri2::newProblem()
+{
+    randomBackground();
+    const int n = wordAnswer::draw(app().random, app().state.maxNumber);
+    app().state.currentNumber = static_cast<qint16>(n);
+    answer_->clear();
+    number_->setText(signedText(n));
+    answer_->setFocus();
+}
+
+void FormScri2::checkWords()
+{
+    if (wordAnswer::isRight(answer_->text(), app().state.currentNumber, app().state.numberWordsLanguage)) {
+        countRight();
+        awaitNext();
+    } else {
+        countWrong();
+        answer_->setFocus();
+    }
+}
