@@ -1,5 +1,8 @@
 #include "app/ScreenCatalog.h"
 
+#include "exercises/written/FormMM.h"
+#include "exercises/written/FormOrd.h"
+#include "exercises/written/FormScri2.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
 #include "shell/FormMenuGrafici.h"
@@ -20,4 +23,7 @@ void registerScreens(Navigator& navigator)
     add<FormMenu>(navigator, "FormMenu");
     add<FormMenuNumeri>(navigator, "FormMenuNumeri");
     add<FormMenuGrafici>(navigator, "FormMenuGrafici");
+    add<FormScri2>(navigator, "FormScri2");
+    add<FormMM>(navigator, "FormMM");
+    add<FormOrd>(navigator, "FormOrd");
 }
