@@ -2,6 +2,7 @@
 
 #include "exercises/written/FormMM.h"
 #include "exercises/written/FormOrd.h"
+#include "exercises/written/FormScri.h"
 #include "exercises/written/FormScri2.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
@@ -23,6 +24,7 @@ void registerScreens(Navigator& navigator)
     add<FormMenu>(navigator, "FormMenu");
     add<FormMenuNumeri>(navigator, "FormMenuNumeri");
     add<FormMenuGrafici>(navigator, "FormMenuGrafici");
+    add<FormScri>(navigator, "FormScri");
     add<FormScri2>(navigator, "FormScri2");
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");
