@@ -1,0 +1,102 @@
+#include "app/SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* LockVariable = "CONTALANDIA_TEST_LOCK";
+const char* CrashVariable = "CONTALANDIA_TEST_LOCK_CRASH";
+constexpr int Started = 10;
+constexpr int TurnedAway = 11;
+
+// Not a test of its own: the body of a second copy of the program, run in a
+// child process by the tests below. It ends without any clean-up, as a copy
+// that crashes would, when asked to.
+TEST(SingleInstanceChild, TryToStart)
+{
+    const QString lock = qEnvironmentVariable(LockVariable);
+    if (lock.isEmpty())
+        GTEST_SKIP() << "runs only as the child of the single-instance tests";
+    bool started = false;
+    {
+        SingleInstance instance(lock);
+        started = instance.acquire();
+        if (qEnvironmentVariableIsSet(CrashVariable))
+            std::_Exit(started ? Started : TurnedAway);
+    }
+    std::exit(started ? Started : TurnedAway);
+}
+
+int runSecondCopy(const QString& lock, bool crash)
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(LockVariable, lock);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (crash)
+        env.insert(CrashVariable, "1");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SingleInstanceChild.TryToStart"});
+    if (!child.waitForFinished(60000))
+        return -1;
+    return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
+}
+
+TEST(SingleInstance, ASecondCopyIsTurnedAwayWhileTheFirstRuns)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("contalandia.lock");
+    SingleInstance first(lock);
+    ASSERT_TRUE(first.acquire());
+    EXPECT_EQ(runSecondCopy(lock, false), TurnedAway);
+    EXPECT_TRUE(first.held());
+    EXPECT_TRUE(QFile::exists(lock));
+}
+
+TEST(SingleInstance, AFreeLockLetsTheProgramStartAndIsReleasedOnExit)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("contalandia.lock");
+    EXPECT_EQ(runSecondCopy(lock, false), Started);
+    EXPECT_FALSE(QFile::exists(lock));
+    SingleInstance next(lock);
+    EXPECT_TRUE(next.acquire());
+}
+
+TEST(SingleInstance, ALockLeftByACrashedCopyDoesNotBlock)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("contalandia.lock");
+    ASSERT_EQ(runSecondCopy(lock, true), Started);
+    ASSERT_TRUE(QFile::exists(lock));  // the crashed copy left its lock behind
+    SingleInstance next(lock);
+    EXPECT_TRUE(next.acquire());
+}
+
+TEST(SingleInstance, ALiveOwnerInThisProcessCountsAsRunning)
+{
+    // The lock names its owner's process: another lock object of the same
+    // process sees a live owner and is turned away too.
+    QTemporaryDir dir;
+    const QString lock = dir.filePath("contalandia.lock");
+    SingleInstance first(lock);
+    ASSERT_TRUE(first.acquire());
+    SingleInstance second(lock);
+    EXPECT_FALSE(second.acquire());
+}
+
+TEST(SingleInstance, LockLivesInTheRuntimeOrTemporaryFolder)
+{
+    const QString path = SingleInstance::defaultLockPath();
+    EXPECT_TRUE(path.endsWith("/contalandia.lock"));
+    EXPECT_TRUE(QFileInfo(path).dir().exists());
+}
+
+} // namespace

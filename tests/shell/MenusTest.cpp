@@ -1,0 +1,211 @@
+#include "shell/FormMenuGrafici.h"
+#include "shell/Startup.h"
+#include "support/TestApp.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+TEST(ShellRoads, StartToMainMenuToEachExerciseMenuAndBack)
+{
+    TestApp t;
+    t.random.setFallback(0.0);
+    startProgram(t.app);
+    ASSERT_EQ(t.currentName(), "FormAvvio");
+
+    struct Step { const char* button; const char* then; };
+    const Step road[] = {{"BottoneAvvio", "FormMenu"}, {"Command3", "FormMenuNumeri"},
+                         {"Command1", "FormMenu"},     {"Command2", "FormMenuGrafici"},
+                         {"Command1", "FormMenu"}};
+    for (const Step& s : road) {
+        // What an exercise screen left behind is cleared by every menu.
+        t.app.state.rightCount = 4;
+        t.app.state.wrongCount = 2;
+        t.click(s.button);
+        ASSERT_EQ(t.currentName(), s.then) << "after " << s.button;
+        EXPECT_EQ(TestApp::screenCount(), 1);
+        EXPECT_EQ(t.app.state.rightCount, 0);
+        EXPECT_EQ(t.app.state.wrongCount, 0);
+        EXPECT_EQ(t.app.state.currentScaler, t.current()->scaler());
+        EXPECT_EQ(t.current()->geometry().size(), t.current()->displaySize());
+    }
+}
+
+TEST(ShellRoads, EveryOpeningDrawsItsOwnBackground)
+{
+    TestApp t;
+    const double draws[] = {0.05, 0.3, 0.55, 0.8, 0.95};
+    for (double d : draws)
+        t.random.push(d);
+    const char* screens[] = {"FormAvvio", "FormMenu", "FormMenuNumeri", "FormMenuGrafici", "FormMenu"};
+    for (int i = 0; i < 5; ++i) {
+        t.open(screens[i]);
+        EXPECT_EQ(t.current()->background(), TestApp::colourFor(draws[i])) << screens[i];
+    }
+    EXPECT_TRUE(t.random.empty());
+    // The sounds switch does not show a patch of another colour.
+    EXPECT_EQ(t.find<QCheckBox>("Check1")->palette().color(QPalette::Window), TestApp::colourFor(0.95));
+}
+
+TEST(MainMenu, EsciHasTheFocusAndTheTabOrderFollowsTheDesign)
+{
+    TestApp t;
+    t.random.setFallback(0.0);
+    t.open("FormMenu");
+    QWidget* quit = t.find("Command1");
+    EXPECT_EQ(t.current()->focusWidget(), quit);
+    QStringList order;
+    for (QWidget* w = quit->nextInFocusChain(); w != quit && order.size() < 4; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    EXPECT_EQ(order, (QStringList{"Command2", "Command3", "Check1"}));
+}
+
+TEST(MainMenu, SoundsSwitchFollowsTheStateAcrossOpenings)
+{
+    TestApp t;
+    t.random.setFallback(0.0);
+    t.open("FormMenu");
+    EXPECT_TRUE(t.find<QCheckBox>("Check1")->isChecked());
+
+    t.click("Check1");
+    EXPECT_FALSE(t.app.state.soundsOn);
+    t.click("Command3");
+    t.click("Command1");
+    ASSERT_EQ(t.currentName(), "FormMenu");
+    EXPECT_FALSE(t.find<QCheckBox>("Check1")->isChecked());
+    EXPECT_FALSE(t.app.state.soundsOn);
+
+    t.click("Check1");
+    EXPECT_TRUE(t.app.state.soundsOn);
+}
+
+TEST(ConfirmQuit, NoLeavesTheMainMenuAsItWas)
+{
+    TestApp t;
+    t.random.setFallback(0.3);
+    t.writeLanguage("Italiano", "[Strings]\n0014=\"Vuoi uscire?\"\n");
+    t.writeSettings("Italiano");
+    Screen* menu = t.open("FormMenu");
+    t.click("Check1");  // sounds off: the No must not undo it
+    const QColor background = menu->background();
+    ClsResize* scaler = t.app.state.currentScaler;
+
+    t.dialogs.answers = {false};
+    t.click("Command1");
+
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].kind, "question");
+    EXPECT_EQ(t.dialogs.shown[0].title, "Contalandia");
+    EXPECT_EQ(t.dialogs.shown[0].text, "Vuoi uscire?");
+    EXPECT_EQ(t.current(), menu);
+    EXPECT_FALSE(t.find<QCheckBox>("Check1")->isChecked());
+    EXPECT_FALSE(t.app.state.soundsOn);
+    EXPECT_EQ(menu->background(), background);
+    EXPECT_EQ(t.app.state.currentScaler, scaler);
+    EXPECT_EQ(t.app.state.currentLanguage, "Italiano");
+    EXPECT_EQ(t.quits, 0);
+}
+
+TEST(ConfirmQuit, YesClosesTheScreenAndEndsTheProgram)
+{
+    TestApp t;
+    t.random.setFallback(0.3);
+    t.open("FormMenu");
+    t.dialogs.answers = {true};
+    t.click("Command1");
+    EXPECT_EQ(t.quits, 1);
+    EXPECT_EQ(t.current(), nullptr);
+    EXPECT_EQ(t.app.state.currentScaler, nullptr);
+    EXPECT_EQ(TestApp::screenCount(), 0);
+    // Without a language file the question is asked with an empty text.
+    EXPECT_EQ(t.dialogs.shown.back().text, "");
+}
+
+struct Target { const char* button; const char* screen; int exerciseType; };
+
+void expectEveryButtonOpens(const char* menu, std::initializer_list<Target> targets)
+{
+    TestApp t;
+    t.random.setFallback(0.0);
+    for (const Target& x : targets)
+        t.registerStub(x.screen);
+    for (const Target& x : targets) {
+        t.open(menu);
+        t.app.state.exerciseType = 0;
+        t.click(x.button);
+        EXPECT_EQ(t.currentName(), x.screen) << x.button;
+        EXPECT_EQ(t.app.state.exerciseType, x.exerciseType) << x.button;
+    }
+}
+
+TEST(ExerciseMenus, NumbersMenuButtonsOpenTheirScreens)
+{
+    expectEveryButtonOpens("FormMenuNumeri", {
+        {"Command6", "FormScri", 1}, {"Command36", "FormScri2", 0}, {"Command8", "FormScri", 2},
+        {"Command7", "FormMM", 0}, {"Command9", "FormOrd", 0}, {"Command13", "FormScri", 3},
+        {"Command12", "FormScri", 4}, {"Command11", "FormScri", 5}, {"Command10", "FormScri", 6},
+        {"Command37", "FormScri", 7}, {"Command14", "FormScri", 8}, {"Command2", "FormScri", 9},
+        {"Command15", "FormScri", 10}, {"Command3", "FormScri", 11}, {"Command16", "FormScri", 12},
+        // The "meno" modes are numbered out of order.
+        {"Command4", "FormScri", 16}, {"Command17", "FormScri", 14}, {"Command5", "FormScri", 15},
+        {"Command18", "FormScri", 13}, {"Command26", "FormScri", 18}, {"Command19", "FormScri", 17},
+        {"Command20", "FormScri", 19}, {"Command21", "FormScri", 20}, {"Command22", "FormScri", 21},
+        {"Command23", "FormCola", 0}, {"Command31", "FormColc", 0}, {"Command24", "FormColD", 0},
+        {"Command28", "FormColb", 0}, {"Command30", "Form33", 0}, {"Command29", "Form36", 0},
+        {"Command25", "Form37", 0}, {"Command27", "Form34", 0}, {"Command1", "FormMenu", 0},
+    });
+}
+
+TEST(ExerciseMenus, GraphicMenuButtonsOpenTheirScreens)
+{
+    expectEveryButtonOpens("FormMenuGrafici", {
+        {"Command2", "Form999x", 0}, {"Command6", "Form999z", 0}, {"Command3", "Form999y", 0},
+        {"Command4", "Form999a", 0}, {"Command7", "Form999b1", 0}, {"Command5", "Form999b", 0},
+        {"Command16", "Form999c", 0}, {"Command25", "Form999c1", 0}, {"Command14", "Form999c2", 0},
+        {"Command15", "Form999c3", 0}, {"Command28", "Form999d", 0}, {"Command19", "Form999d1", 0},
+        {"Command18", "Form999d2", 0}, {"Command17", "Form999d3", 0}, {"Command22", "FormC100", 0},
+        {"Command8", "Form100Trova2", 0}, {"Command9", "Form100Ricon2", 0},
+        {"Command10", "FormGradi1", 0}, {"Command11", "FormGradi2", 0}, {"Command12", "FormGradi3", 0},
+        {"Command26", "Form100g", 0}, {"Command27", "Form500g", 0}, {"Command1", "FormMenu", 0},
+    });
+}
+
+TEST(ExerciseMenus, ButtonOfAScreenTheProgramLacksIsShownDisabled)
+{
+    TestApp t(TestApp::Screens::None);
+    t.random.setFallback(0.0);
+    t.app.navigator.add("FormMenuGrafici", [](AppContext& a) { return new FormMenuGrafici(a); });
+    t.registerStub("Form999x");
+    t.open("FormMenuGrafici");
+    auto* blocks = t.find<QPushButton>("Command2");
+    auto* lines = t.find<QPushButton>("Command10");
+    ASSERT_TRUE(blocks && lines);
+    EXPECT_TRUE(blocks->isEnabled());
+    EXPECT_TRUE(lines->isVisible());
+    EXPECT_FALSE(lines->isEnabled());
+    t.click("Command10");
+    EXPECT_EQ(t.currentName(), "FormMenuGrafici");
+    t.click("Command2");
+    EXPECT_EQ(t.currentName(), "Form999x");
+}
+
+TEST(ExerciseMenus, AbacusWithColouredWordsOnlyForItalianNumberWords)
+{
+    struct Case { const char* code; bool shown; };
+    for (const Case c : {Case{"1", true}, Case{"2", false}, Case{"6", false}, Case{"", false}}) {
+        TestApp t;
+        t.random.setFallback(0.0);
+        t.app.state.numberWordsLanguage = QString::fromLatin1(c.code);
+        t.open("FormMenuGrafici");
+        QWidget* b = t.find("Command13");
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->isVisible(), c.shown) << "language " << c.code;
+        // Its neighbour keeps its place, so the cell stays empty.
+        EXPECT_LT(b->geometry().bottom(), t.find("Command4")->geometry().top());
+    }
+}
+
+} // namespace

@@ -1,0 +1,210 @@
+#pragma once
+#include "app/ScreenCatalog.h"
+#include "services/Feedback.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+#include "shell/Screen.h"
+#include "support/Fakes.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedRandom.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// The whole program, wired to scripted services, for screen tests.
+//
+//   TestApp t;                              // every screen of the catalogue registered
+//   t.random.push({0.5, 0.25});             // the fractions the screens will draw
+//   t.writeLanguage("Italiano", "[Strings]\n0008=\"Esatti\"\n");
+//   t.writeSettings("Italiano");
+//   t.open("FormMenu");                     // create, load, show, activate
+//   t.click("Command3");                    // a real mouse click on the real widget
+//   EXPECT_EQ(t.current()->objectName(), "FormMenuNumeri");
+//
+// What the fixture holds:
+// - random: ScriptedRandom. It is strict: a draw the test did not script is
+//   a test failure. Screens draw a background colour when they load (menus)
+//   or pose a problem; a test that does not follow every draw calls
+//   random.setFallback(f) first.
+// - player (RecordingPlayer), dialogs (ScriptedDialogs: push answers for
+//   Yes/No questions into dialogs.answers; every box shown is recorded in
+//   dialogs.shown), clock (FakeClock: pauses pass at once).
+// - folder: a fresh temporary program folder (language files, settings,
+//   sounds); it starts empty, so by default no language file exists. As in
+//   the program, the current language is known only after the first message
+//   lookup (start-up does one): useLanguage() writes a language and makes
+//   it current.
+// - app: the AppContext every screen is given; app.state is ProgramState.
+//   quitProgram is replaced by a counter (quits).
+//
+// Screens are shown as plain windows of the (offscreen) display's size.
+// Every helper that can open or close a screen flushes the deferred deletes
+// afterwards, so exactly one screen exists when it returns.
+class TestApp
+{
+public:
+    ScriptedRandom random;
+    RecordingPlayer player;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    QTemporaryDir folder;
+    AppContext app;
+    int quits = 0;
+
+    // Catalogue: every screen of the program registered; None: none, the
+    // test adds what it needs (app.navigator.add, registerStub).
+    enum class Screens { Catalogue, None };
+    explicit TestApp(Screens screens = Screens::Catalogue) : app(random, player, dialogs, clock, folder.path())
+    {
+        app.quitProgram = [this] { ++quits; };
+        if (screens == Screens::Catalogue)
+            registerScreens(app.navigator);
+    }
+    ~TestApp()
+    {
+        app.navigator.closeAll();
+        flush();
+    }
+    TestApp(const TestApp&) = delete;
+    TestApp& operator=(const TestApp&) = delete;
+
+    // --- the program folder -------------------------------------------
+    QString path(const QString& fileName) const { return QDir(folder.path()).filePath(fileName); }
+    void writeFile(const QString& fileName, const QByteArray& bytes) const
+    {
+        QFile f(path(fileName));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << fileName.toStdString();
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString& fileName) const
+    {
+        QFile f(path(fileName));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // "<baseName>.lng" with the given INI text (stored as UTF-8).
+    void writeLanguage(const QString& baseName, const QString& iniText) const
+    {
+        writeFile(baseName + QStringLiteral(".lng"), iniText.toUtf8());
+    }
+    // LangSetting.ini naming the current language.
+    void writeSettings(const QString& language) const
+    {
+        writeFile(QStringLiteral("LangSetting.ini"),
+                  QStringLiteral("[Language]\r\nCurrentLanguage=%1\r\n").arg(language).toUtf8());
+    }
+
+    // Writes "<baseName>.lng" and a settings file naming it, then makes it
+    // the current language the way start-up does: by a first message lookup.
+    void useLanguage(const QString& baseName, const QString& iniText)
+    {
+        writeLanguage(baseName, iniText);
+        writeSettings(baseName);
+        app.strings.getString(QStringLiteral("0000"));
+    }
+
+    // --- screens ----------------------------------------------------------
+    // A screen with nothing on it under the given design name: stands in for
+    // a screen a test does not want to build (a menu's target, say).
+    void registerStub(const QString& screenName, double widthTwips = 9000, double heightTwips = 6000)
+    {
+        app.navigator.add(screenName, [=](AppContext& a) {
+            return new Screen(a, screenName, widthTwips, heightTwips);
+        });
+    }
+    // Opens a screen through the navigator, as the program does.
+    Screen* open(const QString& screenName)
+    {
+        Screen* s = app.navigator.open(screenName);
+        flush();
+        return s;
+    }
+    Screen* current() const { return app.navigator.current(); }
+    QString currentName() const { return current() ? current()->objectName() : QString(); }
+
+    // A control of the screen on show by design name (and array index).
+    template <class T = QWidget>
+    T* find(const QString& name, int index = -1) const
+    {
+        return current() ? current()->control<T>(name, index) : nullptr;
+    }
+
+    // --- the child's hands ----------------------------------------------
+    // A left click on the named widget: in the middle, or on the box of a
+    // check box or option button. A disabled widget ignores it, as it would.
+    void click(const QString& name, int index = -1)
+    {
+        QWidget* w = find<QWidget>(name, index);
+        if (!w) {
+            ADD_FAILURE() << "no control " << name.toStdString() << "(" << index << ") on "
+                          << currentName().toStdString();
+            return;
+        }
+        QPoint at = w->rect().center();
+        if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
+            at = QPoint(qMin(8, w->width() / 2), w->height() / 2);
+        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+        flush();
+    }
+    // Chooses a menu command or menu item.
+    void trigger(const QString& name, int index = -1)
+    {
+        QAction* a = find<QAction>(name, index);
+        if (!a) {
+            ADD_FAILURE() << "no menu " << name.toStdString() << "(" << index << ") on "
+                          << currentName().toStdString();
+            return;
+        }
+        a->trigger();
+        flush();
+    }
+    // Types text into the named widget, which takes the focus first.
+    void type(const QString& name, const QString& text, int index = -1)
+    {
+        QWidget* w = find<QWidget>(name, index);
+        if (!w) {
+            ADD_FAILURE() << "no control " << name.toStdString();
+            return;
+        }
+        w->setFocus();
+        QTest::keyClicks(w, text);
+        flush();
+    }
+    // Presses and releases one key over the named widget.
+    void key(const QString& name, Qt::Key k, int index = -1)
+    {
+        QWidget* w = find<QWidget>(name, index);
+        if (!w) {
+            ADD_FAILURE() << "no control " << name.toStdString();
+            return;
+        }
+        w->setFocus();
+        QTest::keyClick(w, k);
+        flush();
+    }
+
+    // Discards the screens the navigator closed.
+    static void flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // How many screens exist (shown or not).
+    static int screenCount()
+    {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += qobject_cast<Screen*>(w) != nullptr;
+        return n;
+    }
+
+    // The colour randomColour() gives for a fraction.
+    static QColor colourFor(double fraction)
+    {
+        ScriptedRandom r{fraction};
+        return randomColour(r);
+    }
+};
