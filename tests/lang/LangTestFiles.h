@@ -1,0 +1,51 @@
+#pragma once
+#include "lang/IniFile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace langtest {
+
+inline void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+inline QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+// Adds a comment line before the first line so that the file is exactly
+// size bytes long; the section reader ignores it, and the line scan never
+// matches it.
+inline QByteArray paddedTo(const QByteArray& content, qsizetype size)
+{
+    const qsizetype filler = size - content.size() - 2; // ";" and "\n"
+    if (filler < 0)
+        return content;
+    return ';' + QByteArray(filler, 'x') + '\n' + content;
+}
+
+// Big enough for the line scan.
+inline QByteArray large(const QByteArray& content)
+{
+    return paddedTo(content, ini::SectionReaderLimit + 1000);
+}
+
+inline bool runningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+} // namespace langtest
