@@ -5,12 +5,52 @@
 #include "shell/Controls.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
 constexpr double DesignWidth = 9000;
 constexpr double DesignHeight = 6000;
+constexpr double ProblemPoints = 36;
+constexpr double SmallestPoints = 12;
+
+// The problem line in its design font, made smaller only when a line does
+// not fit across the screen: the longest number words (in French or
+// Albanian) are wider than the label on displays of 1024 pixels.
+class ProblemLabel : public QLabel
+{
+public:
+    ProblemLabel() : QLabel(QStringLiteral("Label3"))
+    {
+        setFont(designFont(QStringLiteral("Arial"), ProblemPoints));
+        setAlignment(Qt::AlignCenter);
+    }
+    void showLine(const QString& text)
+    {
+        setText(text);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QLabel::resizeEvent(e);
+        fit();
+    }
+
+private:
+    void fit()
+    {
+        QFont f = designFont(QStringLiteral("Arial"), ProblemPoints);
+        const int room = width() - 2 * margin() - 8;
+        const int needed = QFontMetrics(f).horizontalAdvance(text());
+        if (room > 0 && needed > room)
+            f.setPointSizeF(qMax(SmallestPoints, ProblemPoints * room / needed));
+        if (f != font())
+            setFont(f);
+    }
+};
 } // namespace
 
 FrameSpec FormScri::frameSpec()
@@ -19,7 +59,7 @@ FrameSpec FormScri::frameSpec()
     spec.menu = QStringLiteral("FormMenuNumeri");
     spec.box = FrameSpec::Box::Wide;
     spec.boxAt = QPointF(4800, 120);
-    spec.nextAt = QRectF(5520, 3360, 2760, 1335);
+    spec.nextAt = QRectF(5520, 3120, 2760, 1575);  // level with the answer box
     spec.nextShown = FrameSpec::When::AtActivation;
     spec.maxChoice = FrameSpec::MaxChoice::Plain;
     spec.maxCommandName = QStringLiteral("mnuNumeroMassimo");
@@ -35,9 +75,7 @@ FormScri::FormScri(AppContext& app)
 {
     setWindowTitle(QStringLiteral("Scrivi il numero"));
 
-    problem_ = place(new QLabel(QStringLiteral("Label3")), QStringLiteral("EtichettaNumero"), at(360, 1920, 8340, 795));
-    problem_->setFont(designFont(QStringLiteral("Arial"), 36));
-    problem_->setAlignment(Qt::AlignCenter);
+    problem_ = place(new ProblemLabel(), QStringLiteral("EtichettaNumero"), at(360, 1920, 8340, 795));
 
     answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(1800, 3120, 3135, 1575));
     answer_->setFont(designFont(QStringLiteral("Arial"), 36));
@@ -47,6 +85,7 @@ FormScri::FormScri(AppContext& app)
     instruction_ = place(new QLabel(QStringLiteral("scrivi il numero in cifre")), QStringLiteral("Label3"),
                          at(1680, 4920, 3210, 495));
     instruction_->setFont(designFont(QStringLiteral("Arial"), 12));
+    instruction_->setAlignment(Qt::AlignCenter);
     instruction_->hide();
 
     // Only the words-to-digits mode offers the choice of the largest number.
@@ -82,12 +121,12 @@ void FormScri::newProblem()
     const std::optional<WrittenProblem> p = writtenProblem(type, app().random, settings);
     if (!p) {
         // Not a mode of this screen: nothing to answer.
-        problem_->clear();
+        showLine({});
         solution_.clear();
         answer_->setEnabled(false);
         return;
     }
-    problem_->setText(p->caption);
+    showLine(p->caption);
     solution_ = p->solution;
     app().state.currentNumber = p->expected;
 
@@ -95,11 +134,16 @@ void FormScri::newProblem()
         answer_->setFocus();
 }
 
+void FormScri::showLine(const QString& text)
+{
+    static_cast<ProblemLabel*>(problem_)->showLine(text);
+}
+
 void FormScri::checkAnswer()
 {
     if (isRightWrittenAnswer(answer_->text(), app().state.currentNumber)) {
         countRight();
-        problem_->setText(solution_);
+        showLine(solution_);
         awaitNext();
     } else {
         countWrong();

@@ -23,6 +23,7 @@ protected:
 
 private:
     void checkAnswer();
+    void showLine(const QString& text);
 
     QLabel* problem_ = nullptr;   // EtichettaNumero
     QLineEdit* answer_ = nullptr; // Text1

@@ -3,6 +3,7 @@
 #include "shell/Startup.h"
 #include "support/TestApp.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,6 +251,23 @@ TEST_F(WrittenScreen, OnlyWordsToDigitsOffersTheLargestNumber)
     EXPECT_FALSE(t.find<QAction>("mnuNumeroMassimo")->isVisible());
     EXPECT_FALSE(t.find<QLabel>("Label3")->isVisibleTo(t.current()));
     EXPECT_EQ(caption(), " ____  501");
+}
+
+TEST_F(WrittenScreen, LongestNumberWordsFitAcrossTheScreen)
+{
+    t.app.state.numberWordsLanguage = "6";
+    openFromMenu("Command6", {0.0, pick(665, 999)});
+    auto* line = t.find<QLabel>("EtichettaNumero");
+    ASSERT_EQ(line->text(), numberInWords(666, "6"));
+    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->contentsRect().width());
+    EXPECT_GE(line->font().pointSizeF(), 12.0);
+
+    // A short line keeps the design size.
+    t.app.state.soundsOn = false;
+    answer("666");
+    t.random.push({0.0, pick(6, 999)});
+    t.click("BottoneAvanti");
+    EXPECT_EQ(line->font().pointSizeF(), 36.0);
 }
 
 TEST_F(WrittenScreen, ExitAsksAndNoKeepsEverything)
