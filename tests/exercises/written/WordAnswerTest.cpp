@@ -14,6 +14,11 @@ struct WordCase
     bool right;
 };
 
+void PrintTo(const WordCase& c, std::ostream* os)
+{
+    *os << '"' << c.typed << "\" for " << c.number << " in language " << c.language;
+}
+
 class WordAnswerCheck : public ::testing::TestWithParam<WordCase>
 {
 };
