@@ -18,6 +18,12 @@ void Navigator::add(const QString& screenName, Factory factory)
     factories_.insert(screenName, std::move(factory));
 }
 
+Screen* Navigator::createFromDesign(const QString& screenName) const
+{
+    const auto it = factories_.constFind(screenName);
+    return it == factories_.constEnd() ? nullptr : (*it)(app_);
+}
+
 Screen* Navigator::open(const QString& screenName)
 {
     const auto it = factories_.constFind(screenName);

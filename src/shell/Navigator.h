@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 
 struct AppContext;
@@ -21,6 +22,11 @@ public:
 
     void add(const QString& screenName, Factory factory);
     bool canOpen(const QString& screenName) const { return factories_.contains(screenName); }
+    // The registered screens, and one of them built from its design but
+    // neither loaded nor shown (nullptr for a name not registered): what a
+    // check over every screen's design texts needs.
+    QStringList screenNames() const { return factories_.keys(); }
+    Screen* createFromDesign(const QString& screenName) const;
 
     // Opens the named screen and discards the current one; nullptr (and
     // nothing changes) for a screen the program does not have.
