@@ -1,7 +1,9 @@
 #include "shell/Controls.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -170,10 +172,33 @@ void PictureBox::paintEvent(QPaintEvent*)
     renderer_->render(&p, QRectF(rect()));
 }
 
+namespace {
+// One icon per picture for the whole run. The icon engine caches its
+// renderings under a key of its own; a fresh icon on every opening of a
+// screen would leave another set of cache keys behind each time.
+QHash<QString, QIcon>& iconCache()
+{
+    static QHash<QString, QIcon> icons;
+    return icons;
+}
+
+QIcon sharedIcon(const QString& svgResource)
+{
+    QHash<QString, QIcon>& icons = iconCache();
+    if (icons.isEmpty())
+        // Renderings must go before the application does.
+        qAddPostRoutine([] { iconCache().clear(); });
+    auto it = icons.find(svgResource);
+    if (it == icons.end())
+        it = icons.insert(svgResource, QIcon(svgResource));
+    return *it;
+}
+} // namespace
+
 PictureButton::PictureButton(const QString& caption, const QString& svgResource, QWidget* parent)
     : QPushButton(caption, parent)
 {
-    setIcon(QIcon(svgResource));
+    setIcon(sharedIcon(svgResource));
 }
 
 void PictureButton::resizeEvent(QResizeEvent* e)

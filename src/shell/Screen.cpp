@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 
 Screen::Screen(AppContext& app, const QString& designName, double designWidthTwips, double designHeightTwips)
@@ -15,7 +17,6 @@ Screen::Screen(AppContext& app, const QString& designName, double designWidthTwi
 {
     setObjectName(designName);
     canvas_->setObjectName(QStringLiteral("canvas"));
-    canvas_->setAutoFillBackground(true);
     setCentralWidget(canvas_);
     const QSize design = twips::size(designWidthTwips, designHeightTwips);
     canvas_->resize(design);
@@ -85,16 +86,18 @@ QAction* Screen::addMenuItem(QMenu* menu, const QString& name, const QString& te
     return a;
 }
 
+// The colour is painted, not put into the canvas palette: a palette of its
+// own would pass to every control, and the style's pixmap cache keeps the
+// key of every palette it has seen, so each opening would leave memory behind.
 void Screen::setBackground(const QColor& colour)
 {
-    QPalette pal = canvas_->palette();
-    pal.setColor(QPalette::Window, colour);
-    canvas_->setPalette(pal);
+    background_ = colour;
+    canvas_->update();
 }
 
 QColor Screen::background() const
 {
-    return canvas_->palette().color(QPalette::Window);
+    return background_.isValid() ? background_ : canvas_->palette().color(QPalette::Window);
 }
 
 void Screen::translate()
@@ -123,5 +126,9 @@ bool Screen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == canvas_ && event->type() == QEvent::Resize && scaler_)
         scaler_->resizeControls();
+    if (watched == canvas_ && event->type() == QEvent::Paint) {
+        QPainter p(canvas_);
+        p.fillRect(static_cast<QPaintEvent*>(event)->rect(), background());
+    }
     return QMainWindow::eventFilter(watched, event);
 }

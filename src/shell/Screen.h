@@ -87,4 +87,5 @@ private:
     QWidget* canvas_;
     QList<QPointer<QObject>> controls_;
     std::unique_ptr<ClsResize> scaler_;
+    QColor background_;
 };
