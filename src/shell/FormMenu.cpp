@@ -117,11 +117,9 @@ void FormMenu::mnuLanguage_Click(int index)
 void FormMenu::onLoad()
 {
     check1_->setChecked(app().state.soundsOn);
-    const QColor colour = randomColour(app().random);
-    setBackground(colour);
-    QPalette pal = check1_->palette();
-    pal.setColor(QPalette::Window, colour);
-    check1_->setPalette(pal);
+    // Check1 paints no background of its own, so it shows the screen's
+    // colour and never a patch of another one.
+    setBackground(randomColour(app().random));
 }
 
 void FormMenu::onActivate()

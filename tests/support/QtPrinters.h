@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QRect>
 #include <QString>
 #include <ostream>
@@ -10,3 +11,4 @@ inline void PrintTo(const QRect& r, std::ostream* os)
     *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << "x" << r.height() << ")";
 }
 inline void PrintTo(const QSize& s, std::ostream* os) { *os << "QSize(" << s.width() << "x" << s.height() << ")"; }
+inline void PrintTo(const QColor& c, std::ostream* os) { *os << c.name().toStdString(); }
