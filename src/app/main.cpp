@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "app/SteadyClock.h"
 #include "services/Feedback.h"
+#include "services/QtSoundPlayer.h"
 #include "services/RandomSource.h"
 #include "shell/AppContext.h"
 #include "shell/Startup.h"
