@@ -280,7 +280,9 @@ void ExerciseScreen::chooseMaxNumber(int option)
     if (option < 0 || option > 8)
         return;
     app().state.maxNumber = static_cast<qint16>(199 + 100 * option);
-    newProblem();
+    // The new problem is open even when the old one was solved and waited
+    // for "avanti": its answer inputs must take answers again.
+    nextProblem();
     if (maxFrame_)
         maxFrame_->hide();
 }
