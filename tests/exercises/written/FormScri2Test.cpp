@@ -154,4 +154,19 @@ TEST(FormScri2Screen, TheMaximumNumberChoicePosesANumberWithinIt)
     EXPECT_EQ(s.shown(), QStringLiteral(" 199"));
 }
 
+TEST(FormScri2Screen, ANumberPosedByTheMaximumChoiceAfterARightAnswerCanBeAnswered)
+{
+    WordsScreen s(5);
+    s.answer(QStringLiteral("cinque"));
+    ASSERT_TRUE(s.next()->isEnabled());
+    s.t.trigger(QStringLiteral("mnuNumeroMassimo"));
+    s.t.random.push({0.1, fractionFor(21, 299)});
+    s.t.click(QStringLiteral("OpzioneNumeroMassimo"), 1);
+    EXPECT_EQ(s.shown(), QStringLiteral(" 21"));
+    EXPECT_TRUE(s.box()->isEnabled());
+    EXPECT_FALSE(s.next()->isEnabled());
+    s.answer(QStringLiteral("ventuno"));
+    EXPECT_EQ(s.right(), QStringLiteral(" 2"));
+}
+
 } // namespace
