@@ -10,6 +10,9 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -24,6 +27,12 @@ int main(int argc, char** argv)
         return 0;
 
     registerBundledFonts();
+    // The buttons of the message boxes (Yes, No, OK) speak the language of
+    // the system, when Qt's own translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     ClockRandomSource random;
     QtSoundPlayer player;
