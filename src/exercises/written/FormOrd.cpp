@@ -177,7 +177,7 @@ void FormOrd::chooseHowMany(int option)
 {
     howMany_ = Ordering::countFromCaption(howManyOptions_[option]->text());
     howManyFrame_->hide();
-    newProblem();
+    nextProblem();  // a new problem is open, even right after a solved one
 }
 
 void FormOrd::setAscending(bool ascending)

@@ -120,6 +120,11 @@ TEST(FormOrdScreen, ThreeNumbersWithEqualNeighboursAreJudgedAfterTheThirdClick)
     EXPECT_TRUE(s.next()->isEnabled());
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(s.button(i)->isEnabled());
+
+    // A new count poses a new problem: open, so avanti waits again.
+    s.chooseHowMany(1, {4, 3, 2, 1});
+    EXPECT_FALSE(s.next()->isEnabled());
+    EXPECT_EQ(s.captions(), (QStringList{"4", "3", "2", "1"}));
 }
 
 TEST(FormOrdScreen, AWrongOrderCountsOnceAndOffersTheSameNumbersAgain)
