@@ -116,4 +116,30 @@ TEST(LanguageMenuWithoutFiles, NoticeAndTheDesignItemOnly)
     EXPECT_EQ(t.dialogs.shown.size(), 2u);
 }
 
+TEST(BrokenLanguageFile, LeavesTheDesignTextsAndTheMenuWorking)
+{
+    QByteArray binary;
+    quint32 x = 12345;
+    for (int i = 0; i < 300000; ++i) {
+        x = x * 1103515245u + 12345u;
+        binary.append(static_cast<char>(x >> 24));
+    }
+    const QByteArray oneHugeLine = "Command2.Caption=" + QByteArray(3000000, 'x');
+    for (const QByteArray& bytes : {binary, oneHugeLine, QByteArray("[FormMenu\nCommand2.Caption=\"\n\0=")}) {
+        TestApp t;
+        t.random.setFallback(0.0);
+        t.writeFile("X.lng", bytes);
+        t.writeSettings("X");
+        t.app.strings.getString("0000");
+        t.open("FormMenu");
+        EXPECT_EQ(languageItems(t), (QMap<QString, bool>{{"X", true}}));
+        // No caption is replaced by what the file does not clearly say.
+        EXPECT_EQ(t.find<QPushButton>("Command3")->text(), "Esercizi con solo numeri");
+        EXPECT_EQ(t.find<QPushButton>("Command1")->text(), "Esci");
+        t.click("Command3");
+        EXPECT_EQ(t.currentName(), "FormMenuNumeri");
+        EXPECT_EQ(t.find<QPushButton>("Command1")->text(), "Torna al menù principale");
+    }
+}
+
 } // namespace
