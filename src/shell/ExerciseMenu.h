@@ -1,6 +1,8 @@
 #pragma once
 #include "shell/Screen.h"
 
+#include <initializer_list>
+
 class QPushButton;
 
 // What the two exercise menus share: a grid of buttons that each open one
