@@ -1,14 +1,14 @@
-// Opening the shell's screens the way the program does, through the
-// navigator, with the program's own language files beside it: create, load
-// (translate, scale), show, activate, close and discard the previous screen,
-// and paint.
+// Opening screens the way the program does, through the navigator, with the
+// program's own language files beside it: create, load (translate, scale),
+// show, activate and pose the first problem, close and discard the previous
+// screen, and paint.
 #include "app/ScreenCatalog.h"
 #include "services/RandomSource.h"
 #include "shell/AppContext.h"
 #include "shell/Screen.h"
 #include "support/Fakes.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,58 +16,39 @@
 
 #include <fstream>
 #include <unistd.h>
-#include <memory>
 
 namespace {
 
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "contalandia_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
-// A program folder holding the program's language files, English chosen.
-struct ProgramFolder
+// A program folder holding the program's language files, one of them chosen.
+struct Program
 {
     QTemporaryDir dir;
-    ProgramFolder()
+    ClockRandomSource random;
+    RecordingPlayer player;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    std::unique_ptr<AppContext> app;
+
+    explicit Program(const char* language = "Italiano")
     {
         const QDir data(QStringLiteral(CONTALANDIA_DATA_DIR));
         for (const QString& f : data.entryList({QStringLiteral("*.lng")}, QDir::Files))
             QFile::copy(data.filePath(f), QDir(dir.path()).filePath(f));
         QFile settings(QDir(dir.path()).filePath(QStringLiteral("LangSetting.ini")));
         if (settings.open(QIODevice::WriteOnly))
-            settings.write("[Language]\r\nCurrentLanguage=English\r\n");
-    }
-};
-
-struct Program
-{
-    ProgramFolder folder;
-    ClockRandomSource random;
-    RecordingPlayer player;
-    ScriptedDialogs dialogs;
-    FakeClock clock;
-    AppContext app{random, player, dialogs, clock, folder.dir.path()};
-    Program()
-    {
-        registerScreens(app.navigator);
-        app.strings.getString(QStringLiteral("0000"));
+            settings.write(QByteArray("[Language]\r\nCurrentLanguage=") + language + "\r\n");
+        app = std::make_unique<AppContext>(random, player, dialogs, clock, dir.path());
+        registerScreens(app->navigator);
+        app->strings.selectNumberWordsLanguage();
     }
     ~Program()
     {
-        app.navigator.closeAll();
+        app->navigator.closeAll();
         settle();
     }
     void open(const QString& name)
     {
-        app.navigator.open(name);
+        app->navigator.open(name);
         settle();
     }
     static void settle()
@@ -76,20 +57,6 @@ struct Program
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
-
-void BM_OpenShellScreen(benchmark::State& state, const char* name)
-{
-    ensureApplication();
-    Program p;
-    const QString screen = QString::fromLatin1(name);
-    for (auto _ : state)
-        p.open(screen);
-    state.SetLabel(name);
-}
-BENCHMARK_CAPTURE(BM_OpenShellScreen, FormAvvio, "FormAvvio")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenShellScreen, FormMenu, "FormMenu")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenShellScreen, FormMenuNumeri, "FormMenuNumeri")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenShellScreen, FormMenuGrafici, "FormMenuGrafici")->Unit(benchmark::kMillisecond);
 
 // Resident memory in KiB.
 double residentKiB()
@@ -100,22 +67,53 @@ double residentKiB()
     return static_cast<double>(resident) * (sysconf(_SC_PAGESIZE) / 1024.0);
 }
 
-// The main menu opened 2000 times in a row: every opening discards the
-// previous one, so resident memory must stay flat.
-void BM_MainMenuOpenedRepeatedly(benchmark::State& state)
+// A screen opened from the screen that leads to it; only its own opening is
+// timed.
+void BM_OpenScreen(benchmark::State& state, const char* from, const char* name, int exerciseType)
 {
-    ensureApplication();
     Program p;
-    const QString menu = QStringLiteral("FormMenu");
-    const int openings = static_cast<int>(state.range(0));
+    p.app->state.exerciseType = static_cast<qint16>(exerciseType);
+    const QString previous = QString::fromLatin1(from);
+    const QString screen = QString::fromLatin1(name);
     for (auto _ : state) {
-        p.open(menu);
+        state.PauseTiming();
+        p.open(previous);
+        state.ResumeTiming();
+        p.open(screen);
+    }
+}
+BENCHMARK_CAPTURE(BM_OpenScreen, FormAvvio, "FormMenu", "FormAvvio", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormMenu, "FormAvvio", "FormMenu", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormMenuNumeri, "FormMenu", "FormMenuNumeri", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormMenuGrafici, "FormMenu", "FormMenuGrafici", 0)->Unit(benchmark::kMillisecond);
+// Mode 1 shows the words and the maximum-number menu; mode 9 is "più 10".
+BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_1, "FormMenuNumeri", "FormScri", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_9, "FormMenuNumeri", "FormScri", 9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormScri2, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormMM, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormOrd, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
+
+// A screen and its menu opened in turn 2000 times: every opening discards
+// the previous screen, so resident memory must stay flat.
+void BM_OpenedRepeatedly(benchmark::State& state, const char* from, const char* name)
+{
+    Program p;
+    p.app->state.exerciseType = 1;
+    const QString previous = QString::fromLatin1(from);
+    const QString screen = QString::fromLatin1(name);
+    const int openings = static_cast<int>(state.range(0));
+    auto round = [&] {
+        p.open(previous);
+        p.open(screen);
+    };
+    for (auto _ : state) {
+        round();
         const double before = residentKiB();
         for (int i = 0; i < 100; ++i)
-            p.open(menu);
+            round();
         const double warm = residentKiB();
         for (int i = 100; i < openings; ++i)
-            p.open(menu);
+            round();
         const double after = residentKiB();
         state.counters["rss_before_KiB"] = before;
         state.counters["rss_after_KiB"] = after;
@@ -123,6 +121,11 @@ void BM_MainMenuOpenedRepeatedly(benchmark::State& state)
         state.counters["growth_after_100_KiB"] = after - warm;
     }
 }
-BENCHMARK(BM_MainMenuOpenedRepeatedly)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormMenu, "FormAvvio", "FormMenu")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
