@@ -32,8 +32,6 @@ FormMenu::FormMenu(AppContext& app) : Screen(app, QStringLiteral("FormMenu"), 91
     check1_ = place(new QCheckBox(QStringLiteral("Suoni attivati")), QStringLiteral("Check1"),
                     at(2400, 4320, 3135, 375));
     check1_->setFont(designFont(QStringLiteral("Arial"), 12));
-    // A box as tall as the letters, easy to see and to hit.
-    check1_->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 20px; height: 20px; }"));
     check1_->setCursor(svgCursor(pictures::TrebleClefPointer, 48, {25, 2}));
     auto* quit = button(new PictureButton(QStringLiteral("Esci"), pictures::ExitDoor),
                         QStringLiteral("Command1"), at(1830, 5040, 5500, 1200));

@@ -65,16 +65,25 @@ void Screen::registerControl(QObject* c, const QString& name, int index)
     controls_.push_back(c);
 }
 
+QMenuBar* Screen::designMenuBar()
+{
+    // Menus in letters a child reads easily, like the rest of the screen.
+    QMenuBar* bar = menuBar();
+    bar->setFont(designFont(QStringLiteral("Arial"), 12));
+    return bar;
+}
+
 QAction* Screen::addMenuCommand(const QString& name, const QString& text, int index)
 {
-    QAction* a = menuBar()->addAction(text);
+    QAction* a = designMenuBar()->addAction(text);
     registerControl(a, name, index);
     return a;
 }
 
 QMenu* Screen::addMenu(const QString& name, const QString& text)
 {
-    QMenu* m = menuBar()->addMenu(text);
+    QMenu* m = designMenuBar()->addMenu(text);
+    m->setFont(menuBar()->font());
     registerControl(m->menuAction(), name);
     return m;
 }
@@ -119,6 +128,10 @@ void Screen::load()
 void Screen::activate()
 {
     setGeometry(QRect(QPoint(0, 0), displaySize()));
+    // Where a window manager runs, it fits the window and its title bar to
+    // the part of the display it leaves free.
+    if (app_.maximizedWindows)
+        setWindowState(windowState() | Qt::WindowMaximized);
     onActivate();
 }
 

@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 struct AppContext;
 
 // One screen of the program: a full-display window with a menu bar and a
@@ -75,6 +76,8 @@ protected:
     QMenu* addMenu(const QString& name, const QString& text);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& text, int index = -1);
     void registerControl(QObject* c, const QString& name, int index = -1);
+    // The menu bar, in the program's menu font.
+    QMenuBar* designMenuBar();
 
     virtual void beforeTranslate() {}
     virtual void onLoad() {}

@@ -136,7 +136,7 @@ void ExerciseScreen::buildMaxChoice()
 QAction* ExerciseScreen::addOwnMenuCommand(const QString& name, const QString& text, int index)
 {
     auto* a = new QAction(text, this);
-    menuBar()->insertAction(maxCommand_ ? maxCommand_ : information_, a);
+    designMenuBar()->insertAction(maxCommand_ ? maxCommand_ : information_, a);
     registerControl(a, name, index);
     return a;
 }
@@ -144,6 +144,7 @@ QAction* ExerciseScreen::addOwnMenuCommand(const QString& name, const QString& t
 QMenu* ExerciseScreen::addOwnMenu(const QString& name, const QString& text)
 {
     auto* m = new QMenu(text, this);
+    m->setFont(designMenuBar()->font());
     menuBar()->insertMenu(maxCommand_ ? maxCommand_ : information_, m);
     registerControl(m->menuAction(), name);
     return m;
