@@ -7,12 +7,24 @@
 #include "services/QtSoundPlayer.h"
 #include "services/RandomSource.h"
 #include "shell/AppContext.h"
+#include "shell/ChildStyle.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+namespace {
+
+QString qtLanguageName(const QString& numberWordsLanguage)
+{
+    static const char* const names[] = {"it", "en", "fr", "de", "es", "sq"};
+    const int code = numberWordsLanguage.trimmed().toInt();
+    return code >= 1 && code <= 6 ? QString::fromLatin1(names[code - 1]) : QLocale::system().name();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,22 +39,25 @@ int main(int argc, char** argv)
         return 0;
 
     registerBundledFonts();
-    // The buttons of the message boxes (Yes, No, OK) speak the language of
-    // the system, when Qt's own translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    QApplication::setStyle(new ChildStyle);
 
     ClockRandomSource random;
     QtSoundPlayer player;
     MessageBoxDialogs dialogs;
     SteadyClock clock;
     AppContext app(random, player, dialogs, clock, QCoreApplication::applicationDirPath());
-    app.fullScreen = true;
+    app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };
     registerScreens(app.navigator);
 
     startProgram(app);
+
+    // The buttons of the message boxes (Yes, No, OK) speak the language that
+    // the language file names at start-up, else the system's, when Qt's own
+    // translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(qtLanguageName(app.state.numberWordsLanguage)), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     return QApplication::exec();
 }

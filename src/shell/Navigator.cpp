@@ -32,10 +32,7 @@ Screen* Navigator::open(const QString& screenName)
     Screen* next = (*it)(app_);
     next->setAttribute(Qt::WA_DeleteOnClose, false);
     next->load();
-    if (app_.fullScreen)
-        next->showFullScreen();
-    else
-        next->show();
+    next->show();
     next->activate();
 
     QPointer<Screen> previous = current_;
