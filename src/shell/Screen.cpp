@@ -3,8 +3,10 @@
 #include "lang/Translator.h"
 #include "shell/AppContext.h"
 #include "shell/Controls.h"
+#include "shell/Startup.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -133,6 +135,19 @@ void Screen::activate()
     if (app_.maximizedWindows)
         setWindowState(windowState() | Qt::WindowMaximized);
     onActivate();
+}
+
+void Screen::closeEvent(QCloseEvent* event)
+{
+    // A screen is closed only by the navigator, never by the window system:
+    // a child's stray click must not end the program without a question.
+    event->ignore();
+    closeRequested();
+}
+
+void Screen::closeRequested()
+{
+    confirmQuit(app_, this);
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* event)

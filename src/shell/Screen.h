@@ -82,6 +82,11 @@ protected:
     virtual void beforeTranslate() {}
     virtual void onLoad() {}
     virtual void onActivate() {}
+    // The window system's close command (the title bar's cross, Alt+F4):
+    // the program asks before it ends, as the main menu's exit does.
+    virtual void closeRequested();
+
+    void closeEvent(QCloseEvent* event) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -129,6 +129,42 @@ TEST(ConfirmQuit, YesClosesTheScreenAndEndsTheProgram)
     EXPECT_EQ(t.dialogs.shown.back().text, "");
 }
 
+// The window system's close command never ends the program unasked: a menu
+// asks the quit question, an exercise screen the exit question.
+TEST(CloseCommand, AsksBeforeAnythingCloses)
+{
+    TestApp t;
+    t.random.setFallback(0.3);
+    t.useLanguage("Italiano", "[Strings]\n0014=\"Vuoi finire?\"\n");
+    t.app.state.frameTexts.exitQuestion = "Vuoi uscire?";
+    Screen* menu = t.open("FormMenu");
+    t.dialogs.answers = {false};
+    EXPECT_FALSE(menu->close());
+    TestApp::flush();
+    EXPECT_EQ(t.current(), menu);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(t.quits, 0);
+    t.dialogs.answers = {true};
+    menu->close();
+    EXPECT_EQ(t.quits, 1);
+
+    t.app.state.exerciseType = 9;
+    Screen* exercise = t.open("FormScri");
+    t.dialogs.answers = {false};
+    exercise->close();
+    TestApp::flush();
+    EXPECT_EQ(t.current(), exercise);
+    t.dialogs.answers = {true};
+    exercise->close();
+    TestApp::flush();
+    EXPECT_EQ(t.currentName(), "FormMenuNumeri");
+    EXPECT_EQ(t.quits, 1);
+    QStringList asked;
+    for (const auto& d : t.dialogs.shown)
+        asked << d.text;
+    EXPECT_EQ(asked, QStringList({"Vuoi finire?", "Vuoi finire?", "Vuoi uscire?", "Vuoi uscire?"}));
+}
+
 struct Target { const char* button; const char* screen; int exerciseType; };
 
 void expectEveryButtonOpens(const char* menu, std::initializer_list<Target> targets)

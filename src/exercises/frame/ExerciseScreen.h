@@ -97,6 +97,9 @@ protected:
     QGroupBox* maxFrame() const { return maxFrame_; }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing an exercise window asks the exit question and leads back to
+    // the exercise menu, like the exit menu.
+    void closeRequested() override { exitToMenu(); }
 
 private:
     void onLoad() final;
