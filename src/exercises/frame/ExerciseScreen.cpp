@@ -19,9 +19,9 @@
 
 namespace {
 
-bool happensAt(FrameSpec::When when, FrameSpec::When moment)
+bool happensAt(FrameSetup::When when, FrameSetup::When moment)
 {
-    return when == moment || (when == FrameSpec::When::AtLoadAndActivation && moment != FrameSpec::When::Never);
+    return when == moment || (when == FrameSetup::When::AtLoadAndActivation && moment != FrameSetup::When::Never);
 }
 
 QLabel* countLabel(const QString& text, double points, Qt::Alignment align)
@@ -43,31 +43,31 @@ void addOne(qint16& count)
 } // namespace
 
 ExerciseScreen::ExerciseScreen(AppContext& app, const QString& designName, double designWidthTwips,
-                               double designHeightTwips, FrameSpec spec)
-    : Screen(app, designName, designWidthTwips, designHeightTwips), spec_(std::move(spec))
+                               double designHeightTwips, FrameSetup setup)
+    : Screen(app, designName, designWidthTwips, designHeightTwips), setup_(std::move(setup))
 {
     buildCountsBox();
 
-    if (!spec_.nextAt.isEmpty()) {
-        const QRectF n = spec_.nextAt;
+    if (!setup_.nextAt.isEmpty()) {
+        const QRectF n = setup_.nextAt;
         next_ = place(new PictureButton(QStringLiteral("avanti"), pictures::NextArrow), QStringLiteral("BottoneAvanti"),
                       at(n.x(), n.y(), n.width(), n.height()));
         next_->setFont(designFont(QStringLiteral("Arial"), 14.25));
         next_->setCursor(svgCursor(pictures::HandPointer, 40, {12, 2}));
-        next_->setVisible(spec_.nextAlwaysVisible);
+        next_->setVisible(setup_.nextAlwaysVisible);
         next_->setEnabled(false);
         connect(next_, &QPushButton::clicked, this, &ExerciseScreen::nextProblem);
     }
 
-    if (spec_.maxChoice != FrameSpec::MaxChoice::None)
+    if (setup_.maxChoice != FrameSetup::MaxChoice::None)
         buildMaxChoice();
 
     // The bar reads: reset, the screen's own menus, the maximum number,
     // information, exit. Own menus are inserted before the last three.
     reset_ = addMenuCommand(QStringLiteral("MenuAzzera"), QStringLiteral("Azzera conteggio     "));
     connect(reset_, &QAction::triggered, this, &ExerciseScreen::resetCounts);
-    if (spec_.maxChoice != FrameSpec::MaxChoice::None) {
-        maxCommand_ = addMenuCommand(spec_.maxCommandName, spec_.maxCommandText);
+    if (setup_.maxChoice != FrameSetup::MaxChoice::None) {
+        maxCommand_ = addMenuCommand(setup_.maxCommandName, setup_.maxCommandText);
         connect(maxCommand_, &QAction::triggered, this, &ExerciseScreen::showMaxNumberChoice);
     }
     information_ = addMenuCommand(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni     "));
@@ -78,9 +78,9 @@ ExerciseScreen::ExerciseScreen(AppContext& app, const QString& designName, doubl
 
 void ExerciseScreen::buildCountsBox()
 {
-    const bool wide = spec_.box == FrameSpec::Box::Wide;
+    const bool wide = setup_.box == FrameSetup::Box::Wide;
     box_ = place(new PictureBox(), QStringLiteral("PicturesattiErrati"),
-                 at(spec_.boxAt.x(), spec_.boxAt.y(), wide ? 4095 : 2295, wide ? 1335 : 2175));
+                 at(setup_.boxAt.x(), setup_.boxAt.y(), wide ? 4095 : 2295, wide ? 1335 : 2175));
     box_->setBackground(Qt::white);
 
     yes_ = place(new PictureBox(pictures::YesFace), QStringLiteral("ComandoIconaSi"), at(480, 120, 1095, 975), -1, box_);
@@ -152,12 +152,12 @@ QMenu* ExerciseScreen::addOwnMenu(const QString& name, const QString& text)
 
 qint16& ExerciseScreen::right()
 {
-    return spec_.counts == FrameSpec::Counts::Own ? ownRight_ : app().state.rightCount;
+    return setup_.counts == FrameSetup::Counts::Own ? ownRight_ : app().state.rightCount;
 }
 
 qint16& ExerciseScreen::wrong()
 {
-    return spec_.counts == FrameSpec::Counts::Own ? ownWrong_ : app().state.wrongCount;
+    return setup_.counts == FrameSetup::Counts::Own ? ownWrong_ : app().state.wrongCount;
 }
 
 qint16 ExerciseScreen::rightCount() const
@@ -176,29 +176,29 @@ void ExerciseScreen::onLoad()
     wrongValue_->setText(QStringLiteral("0"));
     right() = 0;
     wrong() = 0;
-    if (spec_.frameTextsAtLoad)
+    if (setup_.frameTextsAtLoad)
         applyFrameTexts();
-    openingWork(FrameSpec::When::AtLoad);
+    openingWork(FrameSetup::When::AtLoad);
     opened();
 }
 
 void ExerciseScreen::onActivate()
 {
-    if (!spec_.frameTextsAtLoad)
+    if (!setup_.frameTextsAtLoad)
         applyFrameTexts();
-    openingWork(FrameSpec::When::AtActivation);
+    openingWork(FrameSetup::When::AtActivation);
     shown();
 }
 
-void ExerciseScreen::openingWork(FrameSpec::When moment)
+void ExerciseScreen::openingWork(FrameSetup::When moment)
 {
-    if (happensAt(spec_.seed, moment))
+    if (happensAt(setup_.seed, moment))
         app().random.reseedFromClock();
-    if (happensAt(spec_.resetMaxNumber, moment))
+    if (happensAt(setup_.resetMaxNumber, moment))
         app().state.maxNumber = 999;
-    if (next_ && happensAt(spec_.nextShown, moment))
+    if (next_ && happensAt(setup_.nextShown, moment))
         next_->show();
-    if (happensAt(spec_.selectMaxOption8, moment))
+    if (happensAt(setup_.selectMaxOption8, moment))
         selectMaxOption(8);
 }
 
@@ -263,14 +263,14 @@ void ExerciseScreen::showMaxNumberChoice()
 {
     if (!maxFrame_)
         return;
-    if (spec_.maxChoice == FrameSpec::MaxChoice::Blocks) {
+    if (setup_.maxChoice == FrameSetup::MaxChoice::Blocks) {
         for (const char* name : {"Centinaia", "Decine", "Unita"})
             for (int i = 0; i < 9; ++i)
                 if (auto* w = control<QWidget>(QString::fromLatin1(name), i))
                     w->hide();
     }
     maxFrame_->move(0, 0);
-    if (spec_.maxChoice == FrameSpec::MaxChoice::Full)
+    if (setup_.maxChoice == FrameSetup::MaxChoice::Full)
         maxFrame_->resize(clientSize());
     maxFrame_->raise();
     maxFrame_->show();
@@ -299,7 +299,7 @@ void ExerciseScreen::selectMaxOption(int option)
 void ExerciseScreen::exitToMenu()
 {
     if (app().dialogs.askYesNo(this, QStringLiteral("Contalandia"), app().state.frameTexts.exitQuestion))
-        app().navigator.open(spec_.menu);
+        app().navigator.open(setup_.menu);
 }
 
 void ExerciseScreen::showInformation()

@@ -15,7 +15,7 @@ class PictureBox;
 
 // How an exercise screen uses the frame: plain data that each screen
 // declares, so that the frame itself is written once.
-struct FrameSpec
+struct FrameSetup
 {
     enum class Box { Tall, Wide };              // 2295x2175 or 4095x1335 twips
     enum class MaxChoice { None, Plain, Full, Blocks };
@@ -44,7 +44,7 @@ struct FrameSpec
 // their captions, the yes and no pictures, the next button, the reset,
 // information and exit menus and the choice of the largest number.
 //
-// A screen derives from this class, declares its FrameSpec, places its own
+// A screen derives from this class, declares its FrameSetup, places its own
 // controls in its constructor (own menus through addOwnMenu...()), and
 // writes:
 //   newProblem()   poses a problem (called by the next button and by the
@@ -59,9 +59,9 @@ class ExerciseScreen : public Screen
     Q_OBJECT
 public:
     ExerciseScreen(AppContext& app, const QString& designName, double designWidthTwips,
-                   double designHeightTwips, FrameSpec spec);
+                   double designHeightTwips, FrameSetup setup);
 
-    const FrameSpec& frameSpec() const { return spec_; }
+    const FrameSetup& frameSetup() const { return setup_; }
     qint16 rightCount() const;
     qint16 wrongCount() const;
 
@@ -104,14 +104,14 @@ protected:
 private:
     void onLoad() final;
     void onActivate() final;
-    void openingWork(FrameSpec::When moment);
+    void openingWork(FrameSetup::When moment);
     void applyFrameTexts();
     qint16& right();
     qint16& wrong();
     void buildCountsBox();
     void buildMaxChoice();
 
-    FrameSpec spec_;
+    FrameSetup setup_;
     qint16 ownRight_ = 0;
     qint16 ownWrong_ = 0;
     QList<QWidget*> inputs_;

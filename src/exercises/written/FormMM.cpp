@@ -9,15 +9,15 @@
 
 namespace {
 
-FrameSpec frame()
+FrameSetup frame()
 {
-    FrameSpec s;
+    FrameSetup s;
     s.menu = QStringLiteral("FormMenuNumeri");
-    s.box = FrameSpec::Box::Wide;
+    s.box = FrameSetup::Box::Wide;
     s.boxAt = {4185, 120};
     s.nextAt = {2940, 4920, 2520, 1080};
-    s.nextShown = FrameSpec::When::AtActivation;
-    s.seed = FrameSpec::When::AtLoad;
+    s.nextShown = FrameSetup::When::AtActivation;
+    s.seed = FrameSetup::When::AtLoad;
     return s;
 }
 

@@ -13,18 +13,18 @@
 
 namespace {
 
-FrameSpec frame()
+FrameSetup frame()
 {
-    FrameSpec s;
+    FrameSetup s;
     s.menu = QStringLiteral("FormMenuNumeri");
-    s.box = FrameSpec::Box::Tall;
+    s.box = FrameSetup::Box::Tall;
     s.boxAt = {6945, 120};
     s.nextAt = {6945, 2640, 2295, 1200};
-    s.nextShown = FrameSpec::When::AtLoad;
-    s.maxChoice = FrameSpec::MaxChoice::Plain;
+    s.nextShown = FrameSetup::When::AtLoad;
+    s.maxChoice = FrameSetup::MaxChoice::Plain;
     s.maxCommandName = QStringLiteral("mnuMassimo");
     s.maxCommandText = QStringLiteral("Numero massimo");
-    s.resetMaxNumber = FrameSpec::When::AtLoad;
+    s.resetMaxNumber = FrameSetup::When::AtLoad;
     return s;
 }
 

@@ -53,25 +53,25 @@ private:
 };
 } // namespace
 
-FrameSpec FormScri::frameSpec()
+FrameSetup FormScri::frameSetup()
 {
-    FrameSpec spec;
-    spec.menu = QStringLiteral("FormMenuNumeri");
-    spec.box = FrameSpec::Box::Wide;
-    spec.boxAt = QPointF(4800, 120);
-    spec.nextAt = QRectF(5520, 3120, 2760, 1575);  // level with the answer box
-    spec.nextShown = FrameSpec::When::AtActivation;
-    spec.maxChoice = FrameSpec::MaxChoice::Plain;
-    spec.maxCommandName = QStringLiteral("mnuNumeroMassimo");
-    spec.maxCommandText = QStringLiteral("Numero Massimo     ");
-    spec.seed = FrameSpec::When::AtLoad;
-    spec.resetMaxNumber = FrameSpec::When::AtLoad;
-    spec.counts = FrameSpec::Counts::Shared;
-    return spec;
+    FrameSetup setup;
+    setup.menu = QStringLiteral("FormMenuNumeri");
+    setup.box = FrameSetup::Box::Wide;
+    setup.boxAt = QPointF(4800, 120);
+    setup.nextAt = QRectF(5520, 3120, 2760, 1575);  // level with the answer box
+    setup.nextShown = FrameSetup::When::AtActivation;
+    setup.maxChoice = FrameSetup::MaxChoice::Plain;
+    setup.maxCommandName = QStringLiteral("mnuNumeroMassimo");
+    setup.maxCommandText = QStringLiteral("Numero Massimo     ");
+    setup.seed = FrameSetup::When::AtLoad;
+    setup.resetMaxNumber = FrameSetup::When::AtLoad;
+    setup.counts = FrameSetup::Counts::Shared;
+    return setup;
 }
 
 FormScri::FormScri(AppContext& app)
-    : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSpec())
+    : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSetup())
 {
     setWindowTitle(QStringLiteral("Scrivi il numero"));
 

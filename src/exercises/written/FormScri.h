@@ -15,7 +15,7 @@ class FormScri : public ExerciseScreen
 public:
     explicit FormScri(AppContext& app);
 
-    static FrameSpec frameSpec();
+    static FrameSetup frameSetup();
 
 protected:
     void newProblem() override;

@@ -10,19 +10,19 @@
 
 namespace {
 
-FrameSpec frame()
+FrameSetup frame()
 {
-    FrameSpec s;
+    FrameSetup s;
     s.menu = QStringLiteral("FormMenuNumeri");
-    s.box = FrameSpec::Box::Wide;
+    s.box = FrameSetup::Box::Wide;
     s.boxAt = {4185, 120};
     s.nextAt = {4920, 3840, 2520, 1200};
-    s.nextShown = FrameSpec::When::AtActivation;
-    s.maxChoice = FrameSpec::MaxChoice::Plain;
+    s.nextShown = FrameSetup::When::AtActivation;
+    s.maxChoice = FrameSetup::MaxChoice::Plain;
     s.maxCommandName = QStringLiteral("mnuNumeroMassimo");
     s.maxCommandText = QStringLiteral("Numero Massimo     ");
-    s.seed = FrameSpec::When::AtLoad;
-    s.resetMaxNumber = FrameSpec::When::AtLoad;
+    s.seed = FrameSetup::When::AtLoad;
+    s.resetMaxNumber = FrameSetup::When::AtLoad;
     return s;
 }
 
