@@ -12,8 +12,8 @@ int ChildStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, cons
     case PM_IndicatorHeight:
     case PM_ExclusiveIndicatorWidth:
     case PM_ExclusiveIndicatorHeight:
-        // Grows with the control's font: about as tall as its letters.
-        return widget ? qMax(16, widget->fontMetrics().height() * 9 / 10) : 20;
+        // Grows with the control's font: a little taller than its letters.
+        return widget ? qMax(20, widget->fontMetrics().height() * 5 / 4) : 20;
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
