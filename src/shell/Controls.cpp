@@ -94,6 +94,14 @@ void setToolTip(QObject* c, const QString& text)
     }
 }
 
+void fillBackground(QWidget* w, const QColor& colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
 } // namespace control
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent)
@@ -157,10 +165,7 @@ void PictureBox::setPicture(const QString& svgResource)
 
 void PictureBox::setBackground(const QColor& c)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, c);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    control::fillBackground(this, c);
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

@@ -28,6 +28,12 @@ QString tag(const QObject* c);
 void setTag(QObject* c, const QString& tag);
 QString toolTip(const QObject* c);
 void setToolTip(QObject* c, const QString& text);
+
+// A fixed colour behind the control. Only for colours that never change:
+// each new palette stays in Qt's style cache (random colours are painted).
+void fillBackground(QWidget* w, const QColor& colour);
+// The pale yellow of the choice frames drawn over an exercise.
+inline const QColor ChoiceBackground(255, 255, 224);
 } // namespace control
 
 // A straight line between two end points given in its parent's coordinates.

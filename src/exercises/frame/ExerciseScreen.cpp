@@ -112,10 +112,7 @@ void ExerciseScreen::buildMaxChoice()
     maxFrame_ = place(new QGroupBox(QStringLiteral("Scegli il numero massimo entro il quale lavorare")),
                       QStringLiteral("CorniceNumeroMassimo"), at(0, 0, w, h));
     maxFrame_->setFont(designFont(QStringLiteral("Arial"), 14.25));
-    maxFrame_->setAutoFillBackground(true);
-    QPalette pal = maxFrame_->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224));
-    maxFrame_->setPalette(pal);
+    control::fillBackground(maxFrame_, control::ChoiceBackground);
     maxFrame_->hide();
 
     const double columnWidth = (w - 600) / 3;

@@ -48,10 +48,7 @@ FormOrd::FormOrd(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"
         l->setFont(font);
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Box);
-        l->setAutoFillBackground(true);
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, Qt::white);
-        l->setPalette(pal);
+        control::fillBackground(l, Qt::white);
         l->hide();
         placed_[i] = l;
     }
@@ -65,10 +62,7 @@ FormOrd::FormOrd(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"
     howManyFrame_ = place(new QGroupBox(QStringLiteral("Scegli quanti numeri vuoi ordinare")),
                           QStringLiteral("EtNumeri"), at(0, 0, 6600, 2400));
     howManyFrame_->setFont(designFont(QStringLiteral("Arial"), 14.25));
-    howManyFrame_->setAutoFillBackground(true);
-    QPalette pal = howManyFrame_->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224));
-    howManyFrame_->setPalette(pal);
+    control::fillBackground(howManyFrame_, control::ChoiceBackground);
     howManyFrame_->hide();
     for (int i = 0; i < 6; ++i) {
         auto* option = place(new QRadioButton(QString::number(i + 3)), QStringLiteral("Option3D1"),
