@@ -17,25 +17,26 @@ int floorOf(double x)
     return static_cast<int>(std::floor(x));
 }
 
-// The form of the problems of modes 1 and 2: the caption, " = " and the
-// answer.
-WrittenProblem withEquals(QString caption, int expected)
+// A problem whose solution is its caption, a joining text and the answer.
+WrittenProblem solvedBy(QString caption, int expected, QLatin1StringView joiner)
 {
     WrittenProblem p;
-    p.solution = caption + QStringLiteral(" = ") + plainText(expected);
+    p.solution = caption + joiner + plainText(expected);
     p.caption = std::move(caption);
     p.expected = static_cast<qint16>(expected);
     return p;
 }
 
-// The form of the drills: the equation, a blank and the result.
+// Words, places and expanded forms: the caption, " = " and the answer.
+WrittenProblem withEquals(QString caption, int expected)
+{
+    return solvedBy(std::move(caption), expected, QLatin1StringView(" = "));
+}
+
+// The drills: the equation, a blank and the result.
 WrittenProblem equation(QString caption, int expected)
 {
-    WrittenProblem p;
-    p.solution = caption + QLatin1Char(' ') + plainText(expected);
-    p.caption = std::move(caption);
-    p.expected = static_cast<qint16>(expected);
-    return p;
+    return solvedBy(std::move(caption), expected, QLatin1StringView(" "));
 }
 
 WrittenProblem addition(int shown, int added, int result)
