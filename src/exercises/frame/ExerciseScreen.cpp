@@ -46,6 +46,10 @@ ExerciseScreen::ExerciseScreen(AppContext& app, const QString& designName, doubl
                                double designHeightTwips, FrameSetup setup)
     : Screen(app, designName, designWidthTwips, designHeightTwips), setup_(std::move(setup))
 {
+    const bool own = setup_.counts == FrameSetup::Counts::Own;
+    right_ = own ? &ownRight_ : &app.state.rightCount;
+    wrong_ = own ? &ownWrong_ : &app.state.wrongCount;
+
     buildCountsBox();
 
     if (!setup_.nextAt.isEmpty()) {
@@ -147,32 +151,22 @@ QMenu* ExerciseScreen::addOwnMenu(const QString& name, const QString& text)
     return m;
 }
 
-qint16& ExerciseScreen::right()
-{
-    return setup_.counts == FrameSetup::Counts::Own ? ownRight_ : app().state.rightCount;
-}
-
-qint16& ExerciseScreen::wrong()
-{
-    return setup_.counts == FrameSetup::Counts::Own ? ownWrong_ : app().state.wrongCount;
-}
-
 qint16 ExerciseScreen::rightCount() const
 {
-    return const_cast<ExerciseScreen*>(this)->right();
+    return *right_;
 }
 
 qint16 ExerciseScreen::wrongCount() const
 {
-    return const_cast<ExerciseScreen*>(this)->wrong();
+    return *wrong_;
 }
 
 void ExerciseScreen::onLoad()
 {
     rightValue_->setText(QStringLiteral("0"));
     wrongValue_->setText(QStringLiteral("0"));
-    right() = 0;
-    wrong() = 0;
+    *right_ = 0;
+    *wrong_ = 0;
     if (setup_.frameTextsAtLoad)
         applyFrameTexts();
     openingWork(FrameSetup::When::AtLoad);
@@ -215,8 +209,8 @@ void ExerciseScreen::countRight()
 {
     yes_->show();
     no_->hide();
-    addOne(right());
-    rightValue_->setText(signedText(right()));
+    addOne(*right_);
+    rightValue_->setText(signedText(*right_));
     app().feedback.playPraise();
 }
 
@@ -224,8 +218,8 @@ void ExerciseScreen::countWrong()
 {
     yes_->hide();
     no_->show();
-    addOne(wrong());
-    wrongValue_->setText(signedText(wrong()));
+    addOne(*wrong_);
+    wrongValue_->setText(signedText(*wrong_));
     app().feedback.playError();
 }
 
@@ -252,8 +246,8 @@ void ExerciseScreen::resetCounts()
 {
     rightValue_->setText(QStringLiteral("0"));
     wrongValue_->setText(QStringLiteral("0"));
-    right() = 0;
-    wrong() = 0;
+    *right_ = 0;
+    *wrong_ = 0;
 }
 
 void ExerciseScreen::showMaxNumberChoice()

@@ -106,14 +106,15 @@ private:
     void onActivate() final;
     void openingWork(FrameSetup::When moment);
     void applyFrameTexts();
-    qint16& right();
-    qint16& wrong();
     void buildCountsBox();
     void buildMaxChoice();
 
     FrameSetup setup_;
     qint16 ownRight_ = 0;
     qint16 ownWrong_ = 0;
+    // The pair in use: the program's shared counts or this screen's own.
+    qint16* right_ = nullptr;
+    qint16* wrong_ = nullptr;
     QList<QWidget*> inputs_;
 
     PictureBox* box_ = nullptr;
