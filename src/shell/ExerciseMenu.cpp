@@ -40,7 +40,7 @@ void ExerciseMenu::open(const QString& target, int exerciseType)
 
 void ExerciseMenu::onLoad()
 {
-    setBackground(randomColour(app().random));
+    randomBackground();
 }
 
 void ExerciseMenu::onActivate()

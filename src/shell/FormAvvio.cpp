@@ -35,7 +35,7 @@ FormAvvio::FormAvvio(AppContext& app) : Screen(app, QStringLiteral("FormAvvio"),
 
 void FormAvvio::onLoad()
 {
-    setBackground(randomColour(app().random));
+    randomBackground();
 }
 
 void FormAvvio::BottoneAvvio_Click()

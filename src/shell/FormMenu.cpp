@@ -119,7 +119,7 @@ void FormMenu::onLoad()
     check1_->setChecked(app().state.soundsOn);
     // Check1 paints no background of its own, so it shows the screen's
     // colour and never a patch of another one.
-    setBackground(randomColour(app().random));
+    randomBackground();
 }
 
 void FormMenu::onActivate()

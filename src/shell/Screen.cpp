@@ -106,6 +106,11 @@ void Screen::setBackground(const QColor& colour)
     canvas_->update();
 }
 
+void Screen::randomBackground()
+{
+    setBackground(randomColour(app_.random));
+}
+
 QColor Screen::background() const
 {
     return background_.isValid() ? background_ : canvas_->palette().color(QPalette::Window);

@@ -51,6 +51,9 @@ public:
 
     void setBackground(const QColor& colour);
     QColor background() const;
+    // A background drawn from the palette: every menu opening and most new
+    // problems take one.
+    void randomBackground();
 
     // Translates the screen again from the current language file.
     void translate();

@@ -298,11 +298,6 @@ void ExerciseScreen::showInformation()
     ::showInformation(app(), this);
 }
 
-void ExerciseScreen::randomBackground()
-{
-    setBackground(randomColour(app().random));
-}
-
 void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                                     std::function<void()> onEnter)
 {

@@ -86,7 +86,6 @@ protected:
     // is released over a box that is not empty.
     void watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                         std::function<void()> onEnter);
-    void randomBackground();
     // Selects OpzioneNumeroMassimo(i) as if the child clicked it.
     void selectMaxOption(int option);
 
