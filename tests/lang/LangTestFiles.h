@@ -1,5 +1,6 @@
 #pragma once
 #include "lang/IniFile.h"
+#include "support/Files.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,20 +12,8 @@
 
 namespace langtest {
 
-inline void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return f.readAll();
-}
+using testfiles::readBytes;
+using testfiles::writeBytes;
 
 // Adds a comment line before the first line so that the file is exactly
 // size bytes long; the section reader ignores it, and the line scan never

@@ -5,6 +5,7 @@
 #include "shell/Controls.h"
 #include "shell/Screen.h"
 #include "support/Fakes.h"
+#include "support/Files.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedRandom.h"
 
@@ -80,14 +81,11 @@ public:
     QString path(const QString& fileName) const { return QDir(folder.path()).filePath(fileName); }
     void writeFile(const QString& fileName, const QByteArray& bytes) const
     {
-        QFile f(path(fileName));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << fileName.toStdString();
-        f.write(bytes);
+        testfiles::writeBytes(path(fileName), bytes);
     }
     QByteArray readFile(const QString& fileName) const
     {
-        QFile f(path(fileName));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return QFile::exists(path(fileName)) ? testfiles::readBytes(path(fileName)) : QByteArray();
     }
     // "<baseName>.lng" with the given INI text (stored as UTF-8).
     void writeLanguage(const QString& baseName, const QString& iniText) const
