@@ -2,7 +2,7 @@
 // and read at every call. A file of about 20 KB goes through the section
 // reader; one of about 100 KB through the line scan.
 #include "lang/LanguageFiles.h"
-#include "shell/ProgramState.h"
+#include "framework/ProgramState.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -4,8 +4,8 @@
 // screen, and paint.
 #include "app/ScreenCatalog.h"
 #include "services/RandomSource.h"
-#include "shell/AppContext.h"
-#include "shell/Screen.h"
+#include "framework/AppContext.h"
+#include "framework/Screen.h"
 #include "support/Fakes.h"
 
 #include <QCoreApplication>

@@ -4,11 +4,11 @@
 #include "exercises/written/FormOrd.h"
 #include "exercises/written/FormScri.h"
 #include "exercises/written/FormScri2.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormMenu.h"
-#include "shell/FormMenuGrafici.h"
-#include "shell/FormMenuNumeri.h"
-#include "shell/Navigator.h"
+#include "menus/FormAvvio.h"
+#include "menus/FormMenu.h"
+#include "menus/FormMenuGrafici.h"
+#include "menus/FormMenuNumeri.h"
+#include "framework/Navigator.h"
 
 namespace {
 template <class S>

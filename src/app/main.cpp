@@ -6,9 +6,9 @@
 #include "services/Feedback.h"
 #include "services/QtSoundPlayer.h"
 #include "services/RandomSource.h"
-#include "shell/AppContext.h"
-#include "shell/ChildStyle.h"
-#include "shell/Startup.h"
+#include "framework/AppContext.h"
+#include "framework/ChildStyle.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

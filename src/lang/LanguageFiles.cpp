@@ -1,7 +1,7 @@
 #include "lang/LanguageFiles.h"
 
 #include "lang/IniFile.h"
-#include "shell/ProgramState.h"
+#include "framework/ProgramState.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "lang/Translator.h"
 
 #include "lang/IniFile.h"
-#include "shell/Controls.h"
+#include "framework/Controls.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "services/Platform.h"
 #include "services/RandomSource.h"
-#include "shell/ProgramState.h"
+#include "framework/ProgramState.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 #include "app/Fonts.h"
-#include "shell/Pictures.h"
+#include "framework/Pictures.h"
 
 #include <QFontInfo>
 #include <QSvgRenderer>

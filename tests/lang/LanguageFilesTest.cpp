@@ -1,6 +1,6 @@
 #include "lang/LanguageFiles.h"
 #include "LangTestFiles.h"
-#include "shell/ProgramState.h"
+#include "framework/ProgramState.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "services/Feedback.h"
 #include "services/QtSoundPlayer.h"
-#include "shell/ProgramState.h"
+#include "framework/ProgramState.h"
 #include "support/Fakes.h"
 #include "support/ScriptedRandom.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 #include "app/ScreenCatalog.h"
 #include "services/Feedback.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Screen.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "framework/Screen.h"
 #include "support/Fakes.h"
 #include "support/Files.h"
 #include "support/QtPrinters.h"

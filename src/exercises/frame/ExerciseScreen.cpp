@@ -1,11 +1,11 @@
 #include "exercises/frame/ExerciseScreen.h"
 
 #include "services/TextForms.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Keys.h"
-#include "shell/Pictures.h"
-#include "shell/Startup.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "framework/Keys.h"
+#include "framework/Pictures.h"
+#include "framework/ProgramDialogs.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 #include "exercises/frame/KeyFilters.h"
-#include "shell/Screen.h"
+#include "framework/Screen.h"
 
 #include <QPointer>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "exercises/written/FormOrd.h"
 
 #include "services/TextForms.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
 
 #include <QAction>
 #include <QGroupBox>

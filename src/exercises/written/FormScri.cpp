@@ -1,8 +1,8 @@
 #include "exercises/written/FormScri.h"
 
 #include "exercises/written/WrittenProblems.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
 
 #include <QAction>
 #include <QFontMetrics>

@@ -2,8 +2,8 @@
 
 #include "exercises/written/WordAnswer.h"
 #include "services/TextForms.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
 
 #include <QLabel>
 #include <QLineEdit>

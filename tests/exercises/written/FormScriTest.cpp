@@ -1,6 +1,7 @@
 #include "exercises/written/FormScri.h"
 #include "services/NumberWords.h"
-#include "shell/Startup.h"
+#include "app/Startup.h"
+#include "framework/ProgramDialogs.h"
 #include "support/TestApp.h"
 
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "shell/Controls.h"
+#include "framework/Controls.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/ExerciseMenu.h"
+#include "menus/ExerciseMenu.h"
 
 // The exercises with pictures: base-ten blocks, the abacus, hundred tables
 // and squares, number lines.

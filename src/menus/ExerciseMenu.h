@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Screen.h"
+#include "framework/Screen.h"
 
 #include <initializer_list>
 

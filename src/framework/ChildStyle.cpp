@@ -1,4 +1,4 @@
-#include "shell/ChildStyle.h"
+#include "framework/ChildStyle.h"
 
 #include <QStyleFactory>
 #include <QWidget>

@@ -1,5 +1,6 @@
-#include "shell/FormMenuGrafici.h"
-#include "shell/Startup.h"
+#include "menus/FormMenuGrafici.h"
+#include "app/Startup.h"
+#include "framework/ProgramDialogs.h"
 #include "support/TestApp.h"
 
 #include <QCheckBox>

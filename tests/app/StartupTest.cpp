@@ -1,5 +1,6 @@
-#include "shell/Keys.h"
-#include "shell/Startup.h"
+#include "framework/Keys.h"
+#include "app/Startup.h"
+#include "framework/ProgramDialogs.h"
 #include "support/TestApp.h"
 
 namespace {

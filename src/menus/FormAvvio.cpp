@@ -1,8 +1,8 @@
-#include "shell/FormAvvio.h"
+#include "menus/FormAvvio.h"
 
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Pictures.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "framework/Pictures.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "shell/Keys.h"
+#include "framework/Keys.h"
 
 int upperCaseKey(int keyCode)
 {

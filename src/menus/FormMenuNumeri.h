@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/ExerciseMenu.h"
+#include "menus/ExerciseMenu.h"
 
 // The exercises with numbers only: written numbers, counting drills,
 // comparing, ordering and column arithmetic.

@@ -1,8 +1,7 @@
-#include "shell/Startup.h"
+#include "framework/ProgramDialogs.h"
 
-#include "shell/AppContext.h"
+#include "framework/AppContext.h"
 #include "services/Platform.h"
-#include "services/RandomSource.h"
 
 namespace {
 const QString ProgramTitle = QStringLiteral("Contalandia");
@@ -17,23 +16,6 @@ const QString Credits = QStringLiteral(
     "Leggere, scrivere, contare e calcolare:\r\n"
     "un problema alla volta, con l'abaco, i blocchi e le tabelle.");
 } // namespace
-
-void startProgram(AppContext& app)
-{
-    FrameTexts& f = app.state.frameTexts;
-    f.exitQuestion = app.strings.getString(msg::ExitQuestion);
-    f.rightLabel = app.strings.getString(msg::RightLabel);
-    f.wrongLabel = app.strings.getString(msg::WrongLabel);
-    f.informationMenu = app.strings.getString(msg::InformationMenu);
-    f.resetMenu = app.strings.getString(msg::ResetMenu);
-    f.nextButton = app.strings.getString(msg::NextButton);
-    f.exitMenu = app.strings.getString(msg::ExitMenu);
-    app.random.reseedFromClock();
-    app.strings.selectNumberWordsLanguage();
-    app.state.soundsOn = true;
-    app.state.maxNumber = 999;
-    app.navigator.open(QStringLiteral("FormAvvio"));
-}
 
 QString informationText(AppContext& app)
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Screen.h"
+#include "framework/Screen.h"
 
 // The start screen: the program's title and the button that leads to the
 // main menu.

@@ -1,9 +1,9 @@
-#include "shell/FormMenu.h"
+#include "menus/FormMenu.h"
 
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Pictures.h"
-#include "shell/Startup.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "framework/Pictures.h"
+#include "framework/ProgramDialogs.h"
 
 #include <QAction>
 #include <QCheckBox>

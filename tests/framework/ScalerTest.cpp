@@ -1,8 +1,8 @@
-#include "services/ClsResize.h"
-#include "shell/FormAvvio.h"
-#include "shell/FormMenu.h"
-#include "shell/FormMenuGrafici.h"
-#include "shell/FormMenuNumeri.h"
+#include "framework/ClsResize.h"
+#include "menus/FormAvvio.h"
+#include "menus/FormMenu.h"
+#include "menus/FormMenuGrafici.h"
+#include "menus/FormMenuNumeri.h"
 #include "support/TestApp.h"
 
 #include <QLabel>

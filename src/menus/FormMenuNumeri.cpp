@@ -1,6 +1,6 @@
-#include "shell/FormMenuNumeri.h"
+#include "menus/FormMenuNumeri.h"
 
-#include "shell/Controls.h"
+#include "framework/Controls.h"
 
 
 namespace {

@@ -1,7 +1,7 @@
-#include "services/ClsResize.h"
+#include "framework/ClsResize.h"
 
-#include "shell/Controls.h"
-#include "shell/Screen.h"
+#include "framework/Controls.h"
+#include "framework/Screen.h"
 
 #include <QScreen>
 #include <cmath>

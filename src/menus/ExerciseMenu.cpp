@@ -1,6 +1,6 @@
-#include "shell/ExerciseMenu.h"
+#include "menus/ExerciseMenu.h"
 
-#include "shell/AppContext.h"
+#include "framework/AppContext.h"
 
 #include <QPushButton>
 

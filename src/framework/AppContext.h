@@ -3,8 +3,8 @@
 #include "services/Feedback.h"
 #include "services/Platform.h"
 #include "services/RandomSource.h"
-#include "shell/Navigator.h"
-#include "shell/ProgramState.h"
+#include "framework/Navigator.h"
+#include "framework/ProgramState.h"
 
 #include <functional>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/Screen.h"
+#include "framework/Screen.h"
 
 class QCheckBox;
 

@@ -1,9 +1,9 @@
-#include "shell/Screen.h"
+#include "framework/Screen.h"
 
 #include "lang/Translator.h"
-#include "shell/AppContext.h"
-#include "shell/Controls.h"
-#include "shell/Startup.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "framework/ProgramDialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "shell/FormMenu.h"
+#include "menus/FormMenu.h"
 #include "support/TestApp.h"
 
 #include <QMenu>

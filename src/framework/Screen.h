@@ -1,6 +1,6 @@
 #pragma once
-#include "services/ClsResize.h"
-#include "shell/Twips.h"
+#include "framework/ClsResize.h"
+#include "framework/Twips.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -4,9 +4,7 @@
 class QWidget;
 struct AppContext;
 
-// Start-up: frame texts, random seed, number-words language, sounds on,
-// largest number 999, then the start screen.
-void startProgram(AppContext& app);
+// The program's own message boxes, titled "Contalandia".
 
 // The text of the information box: the credits block, then under a line of
 // hyphens the lines "9996".."9999" that are not empty, each ending in CR LF.

@@ -1,7 +1,7 @@
-#include "shell/Navigator.h"
+#include "framework/Navigator.h"
 
-#include "shell/AppContext.h"
-#include "shell/Screen.h"
+#include "framework/AppContext.h"
+#include "framework/Screen.h"
 
 Navigator::~Navigator()
 {

@@ -1,0 +1,24 @@
+#include "app/Startup.h"
+
+#include "framework/AppContext.h"
+#include "services/Platform.h"
+#include "services/RandomSource.h"
+
+
+void startProgram(AppContext& app)
+{
+    FrameTexts& f = app.state.frameTexts;
+    f.exitQuestion = app.strings.getString(msg::ExitQuestion);
+    f.rightLabel = app.strings.getString(msg::RightLabel);
+    f.wrongLabel = app.strings.getString(msg::WrongLabel);
+    f.informationMenu = app.strings.getString(msg::InformationMenu);
+    f.resetMenu = app.strings.getString(msg::ResetMenu);
+    f.nextButton = app.strings.getString(msg::NextButton);
+    f.exitMenu = app.strings.getString(msg::ExitMenu);
+    app.random.reseedFromClock();
+    app.strings.selectNumberWordsLanguage();
+    app.state.soundsOn = true;
+    app.state.maxNumber = 999;
+    app.navigator.open(QStringLiteral("FormAvvio"));
+}
+

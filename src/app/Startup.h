@@ -1,0 +1,9 @@
+#pragma once
+#include <QString>
+
+struct AppContext;
+
+// Start-up: frame texts, random seed, number-words language, sounds on,
+// largest number 999, then the start screen.
+void startProgram(AppContext& app);
+
