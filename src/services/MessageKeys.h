@@ -25,6 +25,10 @@ inline const QString OrderTitleAscending = QStringLiteral("0017");
 inline constexpr int HintFirst = 64;
 inline constexpr int HintLast = 127;
 QString hintKey(int number);  // 64 -> "0064"
+// What the controls of the column screens say they hold (column names, digit
+// labels, cells, answer boxes, exchange marks): ColumnNamesFirst .. ColumnNamesLast.
+inline constexpr int ColumnNamesFirst = 260;
+inline constexpr int ColumnNamesLast = 270;
 inline const QString InformationLines[] = {QStringLiteral("9996"), QStringLiteral("9997"),
                                            QStringLiteral("9998"), QStringLiteral("9999")};
 } // namespace msg

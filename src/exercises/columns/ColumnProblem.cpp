@@ -1,5 +1,6 @@
 #include "exercises/columns/ColumnProblem.h"
 
+#include "services/MessageKeys.h"
 #include "services/TextForms.h"
 
 namespace columns {
@@ -52,7 +53,7 @@ void ColumnProblem::pose(ColumnNumbers numbers)
 QString ColumnProblem::hintKey() const
 {
     const int n = rules_.hints[static_cast<int>(moment_)];
-    return n == 0 ? QString() : QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+    return n == 0 ? QString() : msg::hintKey(n);
 }
 
 bool ColumnProblem::boxOpen(Place place) const
