@@ -116,8 +116,8 @@ void ColumnScreen::buildGrid()
         const QRectF r = g.heading(p);
         auto* h = place(new QLabel(text(headings[p])), text(g.headingNames[p]),
                         twips::rect(r.x(), r.y(), r.width(), r.height()));
-        h->setFont(designFont(QStringLiteral("Arial"), 18));
-        h->setAlignment(Qt::AlignCenter);
+        h->setFont(designFont(QStringLiteral("Arial"), 16));
+        h->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     }
 
     const QFont cellFont = designFont(QStringLiteral("Arial"), 36);

@@ -19,7 +19,6 @@ inline constexpr double MarkWidth = 375;       // exchange marks
 inline constexpr double MarkHeight = 615;
 inline constexpr double MessageWidth = 7215;   // the hint line Label3
 inline constexpr double MessageHeight = 735;
-inline constexpr double HeadingHeight = 360;
 
 // Where the controls of one kind of column screen stand, in design twips.
 struct ColumnGeometry
@@ -41,7 +40,9 @@ struct ColumnGeometry
 
     QRectF cell(int row, Place p) const { return {columnLeft[p], rowTop[row], CellSize, CellSize}; }
     QRectF box(Place p) const { return cell(2, p); }
-    QRectF heading(Place p) const { return {columnLeft[p], headingTop, CellSize, HeadingHeight}; }
+    // A heading reaches down to grid row 1 and stands on it, so its letters
+    // are never covered by the cells whatever the display's size.
+    QRectF heading(Place p) const { return {columnLeft[p], headingTop - 240, CellSize, rowTop[0] - headingTop + 240}; }
     QRectF departureMark(Exchange e) const { return {departure[e], QSizeF(MarkWidth, MarkHeight)}; }
     QRectF arrivalMark(Exchange e) const { return {arrival[e], QSizeF(MarkWidth, MarkHeight)}; }
     QRectF messageLine() const { return {message, QSizeF(MessageWidth, MessageHeight)}; }
