@@ -131,7 +131,8 @@ TEST(ColumnScreen, AnAdditionFromTheFirstDropToTheResult)
     EXPECT_TRUE(r.t.player.played.isEmpty());
     EXPECT_EQ(r.text("Eur"), QStringLiteral("5"));
 
-    r.answer("Eur", QStringLiteral("15"));
+    // A carry needs two characters; a third is refused.
+    r.answer("Eur", QStringLiteral("155"));
     EXPECT_EQ(r.text("Eur"), QStringLiteral(" 5"));
     EXPECT_FALSE(r.box("Eur")->isEnabled());
     EXPECT_TRUE(r.widget("CambioUp")->isVisible());
