@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/ClsResize.h"
+#include "framework/SpokenNames.h"
 #include "framework/Twips.h"
 
 #include <QList>
@@ -55,8 +56,13 @@ public:
     // problems take one.
     void randomBackground();
 
-    // Translates the screen again from the current language file.
+    // Translates the screen again from the current language file; the
+    // spoken names follow.
     void translate();
+
+    // The names screen readers say for controls Qt cannot name by their
+    // caption (see SpokenNames).
+    SpokenNames& spokenNames() { return spoken_; }
 
 protected:
     // Puts a control on the canvas (or inside a container control) at its
@@ -99,4 +105,5 @@ private:
     QList<QPointer<QObject>> controls_;
     std::unique_ptr<ClsResize> scaler_;
     QColor background_;
+    SpokenNames spoken_;
 };

@@ -287,6 +287,7 @@ QStringList messageKeys()
         keys << msg::hintKey(n);
     for (int n = msg::HintFirst; n <= msg::HintLast; ++n)
         keys << msg::hintKey(n);
+    keys << msg::SpokenNameKeys;
     return keys;
 }
 
