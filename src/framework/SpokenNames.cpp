@@ -1,5 +1,6 @@
 #include "framework/SpokenNames.h"
 
+#include "framework/CellGrid.h"
 #include "framework/Controls.h"
 
 #include <QAccessible>
@@ -7,15 +8,24 @@
 #include <QLabel>
 #include <QLineEdit>
 
-SpokenNames::SpokenNames(std::function<QString(const QString&)> message) : lookup_(std::move(message)) {}
+SpokenNames::SpokenNames(std::function<QStringList(const QStringList&)> messages) : lookup_(std::move(messages)) {}
 
 QString SpokenNames::message(const QString& key)
 {
     auto it = texts_.constFind(key);
     if (it == texts_.constEnd())
-        it = texts_.insert(key, lookup_ ? lookup_(key) : QString());
+        it = texts_.insert(key, lookup_ ? lookup_({key}).value(0) : QString());
     return *it;
 }
+
+namespace {
+QString shownBy(const QWidget* w)
+{
+    if (auto caption = control::caption(w))
+        return caption->trimmed();
+    return w->property("text").toString().trimmed();
+}
+} // namespace
 
 void SpokenNames::apply(const Entry& e)
 {
@@ -23,8 +33,7 @@ void SpokenNames::apply(const Entry& e)
     if (!e.widget || !refreshed_)
         return;
     const QString pattern = message(e.key);
-    const QString name = e.showing ? spoken::fill(pattern, control::caption(e.widget).value_or(QString()).trimmed())
-                                   : pattern;
+    const QString name = e.showing ? spoken::fill(pattern, shownBy(e.widget)) : pattern;
     if (e.widget->accessibleName() != name)
         e.widget->setAccessibleName(name);
 }
@@ -67,6 +76,15 @@ void SpokenNames::refresh()
 {
     refreshed_ = true;
     texts_.clear();
+    QStringList keys;
+    for (const Entry& e : std::as_const(entries_))
+        if (e.widget && !keys.contains(e.key))
+            keys.push_back(e.key);
+    if (!keys.isEmpty() && lookup_) {
+        const QStringList texts = lookup_(keys);
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            texts_.insert(keys[i], texts.value(i));
+    }
     for (auto it = entries_.begin(); it != entries_.end();) {
         if (!it->widget) {
             it = entries_.erase(it);
@@ -119,8 +137,40 @@ void announce(QWidget* w)
 }
 
 namespace {
+// A cell is read by its text unless a screen names it; a clickable cell is
+// a button a screen reader can press.
+class CellInterface : public QAccessibleWidget
+{
+public:
+    explicit CellInterface(Cell* c) : QAccessibleWidget(c, QAccessible::StaticText) {}
+    QAccessible::Role role() const override
+    {
+        return cell()->isClickable() ? QAccessible::Button : QAccessible::StaticText;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && cell()->accessibleName().isEmpty())
+            return cell()->text().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return cell()->isClickable() && cell()->isEnabled() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && cell()->isClickable() && cell()->isEnabled())
+            emit cell()->clicked();
+    }
+
+private:
+    Cell* cell() const { return static_cast<Cell*>(widget()); }
+};
+
 QAccessibleInterface* programRoles(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("Cell") && qobject_cast<Cell*>(object))
+        return new CellInterface(static_cast<Cell*>(object));
     if (className == QLatin1String("PictureBox") && object && object->isWidgetType()) {
         auto* box = static_cast<PictureBox*>(object);
         return new QAccessibleWidget(box, box->picture().isEmpty() ? QAccessible::Grouping : QAccessible::Graphic);

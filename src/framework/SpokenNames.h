@@ -17,18 +17,21 @@ class QWidget;
 //   picture or a sign instead of words (the faces, ">", a placed number
 //   button left empty);
 // - showing(w, key): a message string whose "%1" is filled with what the
-//   control shows ("Right: %1" on a count, "%1" in a cell); the screen calls
-//   update(w) after it changes the caption;
+//   control shows, its caption or, on a painted control, its property
+//   "text" ("Right: %1" on a count, "%1 is green" on a cell); the screen
+//   calls update(w) after it changes what the control shows;
 // - answerBox(box, question, instruction): the box is named by the label
 //   that states its problem (kept as the label's buddy, so the name follows
 //   every new problem) and described by its instruction.
-// refresh() reads every name again; the screen runs it after each
-// translation, at load and after a language switch.
+// refresh() reads every name again, all message strings in one reading of
+// the file; the screen runs it after each translation, at load and after a
+// language switch.
 class SpokenNames
 {
 public:
-    // Looks up a message string of the current language.
-    explicit SpokenNames(std::function<QString(const QString& key)> message);
+    // Looks up message strings of the current language, in the order of
+    // the keys asked for.
+    explicit SpokenNames(std::function<QStringList(const QStringList& keys)> messages);
 
     void fixed(QWidget* w, const QString& key);
     void showing(QWidget* w, const QString& key);
@@ -54,7 +57,7 @@ private:
     QString message(const QString& key);
     void apply(const Entry& e);
 
-    std::function<QString(const QString&)> lookup_;
+    std::function<QStringList(const QStringList&)> lookup_;
     QHash<QString, QString> texts_;       // message strings read since the last refresh
     QHash<const QWidget*, Entry> entries_;
     QList<Box> boxes_;

@@ -3,6 +3,7 @@
 // program.
 
 #include "app/Startup.h"
+#include "framework/CellGrid.h"
 #include "framework/SpokenNames.h"
 #include "support/TestApp.h"
 
@@ -192,6 +193,56 @@ TEST(AccessibleNames, EveryControlOnShowHasANameOnEveryScreen)
             EXPECT_FALSE(spokenName(w).trimmed().isEmpty()) << control::key(w).toStdString();
         }
     }
+}
+
+// Three cells: the first read by its text, the second named by a pattern
+// of the language file that follows what it shows.
+class CellsScreen : public Screen
+{
+public:
+    explicit CellsScreen(AppContext& app) : Screen(app, QStringLiteral("FormCelle"), 9000, 6000)
+    {
+        CellGrid::Layout l;
+        l.name = QStringLiteral("Cella");
+        l.count = 3;
+        l.perLine = 3;
+        l.origin = {600, 600};
+        l.cell = {900, 900};
+        l.pitch = {1000, 1000};
+        grid = new CellGrid(*this, l);
+        connect(grid, &CellGrid::clicked, this, [this](int i) { clicks.push_back(i); });
+        spokenNames().showing(grid->cell(1), QStringLiteral("0230"));
+    }
+    CellGrid* grid;
+    std::vector<int> clicks;
+};
+
+TEST(AccessibleNames, CellsSayWhatTheyShowAndCanBePressed)
+{
+    TestApp t{TestApp::Screens::None};
+    t.app.navigator.add(QStringLiteral("FormCelle"), [](AppContext& a) -> Screen* { return new CellsScreen(a); });
+    t.useLanguage(QStringLiteral("Prova"), QStringLiteral("[Strings]\n0230=\"%1 in the table\"\n"));
+    auto* s = static_cast<CellsScreen*>(t.open(QStringLiteral("FormCelle")));
+    Cell* plain = s->grid->cell(0);
+    Cell* named = s->grid->cell(1);
+
+    plain->setText(QStringLiteral(" 57"));
+    named->setText(QStringLiteral("42"));
+    s->spokenNames().update(named);
+    EXPECT_EQ(spokenName(plain), QStringLiteral("57"));
+    EXPECT_EQ(spokenName(named), QStringLiteral("42 in the table"));
+
+    t.writeLanguage(QStringLiteral("Prova"), QStringLiteral("[Strings]\n0230=\"%1 nella tabella\"\n"));
+    s->translate();
+    EXPECT_EQ(spokenName(named), QStringLiteral("42 nella tabella"));
+
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(plain);
+    EXPECT_EQ(cell->role(), QAccessible::StaticText);
+    EXPECT_TRUE(cell->actionInterface()->actionNames().isEmpty());
+    plain->setClickable(true);
+    EXPECT_EQ(cell->role(), QAccessible::Button);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(s->clicks, std::vector<int>{0});
 }
 
 TEST(SpokenNames, PatternIsFilledWithWhatTheControlShows)
