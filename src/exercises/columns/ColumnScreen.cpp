@@ -5,7 +5,6 @@
 #include "framework/Controls.h"
 #include "framework/DragDrop.h"
 #include "framework/Navigator.h"
-#include "lang/IniFile.h"
 #include "services/MessageKeys.h"
 
 #include <QEvent>
@@ -39,7 +38,13 @@ enum NameString {
     EmptyName,
     BoxName,                            // "%1", column
     DepartureName, ArrivalName,         // "%1: %2", exchange column and text
+    BarName, PlusName, MinusName,       // the drawn strokes
 };
+
+QString nameKey(NameString n)
+{
+    return msg::hintKey(msg::ColumnNamesFirst + n);
+}
 
 FrameSetup frameFor(const ColumnVariant& v)
 {
@@ -131,15 +136,17 @@ void ColumnScreen::buildGrid()
             cells_[row][p] = c;
         }
 
-    auto line = [&](const QString& name, const QLineF& twipsLine) {
+    auto line = [&](const QString& name, const QLineF& twipsLine, NameString spoken) {
         auto* l = place(new LineControl(), name, QRect());
         l->setThickness(4);
         l->setEnds(linePixels(twipsLine));
+        spokenNames().fixed(l, nameKey(spoken));
     };
-    line(QStringLiteral("Line1"), g.bar);
-    line(QStringLiteral("Line2"), g.stroke);
+    const bool adding = variant_.rules.operation == Operation::Addition;
+    line(QStringLiteral("Line1"), g.bar, BarName);
+    line(QStringLiteral("Line2"), g.stroke, adding ? PlusName : MinusName);
     if (g.upright)
-        line(QStringLiteral("Line3"), *g.upright);
+        line(QStringLiteral("Line3"), *g.upright, PlusName);
 
     const bool filtered = variant_.rules.operation == Operation::Subtraction;
     for (Place p : Places) {
@@ -309,10 +316,9 @@ void ColumnScreen::opened()
 {
     // The names are read once, in the language the screen opened in.
     QStringList keys;
-    for (int n = msg::ColumnNamesFirst; n <= msg::ColumnNamesLast; ++n)
-        keys << msg::hintKey(n);
-    for (const auto& value : ini::readValues(app().strings.languagePath(), QStringLiteral("Strings"), keys))
-        names_ << value.value_or(QString());
+    for (int n = HundredsName; n <= ArrivalName; ++n)
+        keys << nameKey(NameString(n));
+    names_ = app().strings.getStrings(keys);
 }
 
 QString ColumnScreen::name(int n) const
@@ -375,7 +381,9 @@ void ColumnScreen::showProblem()
         arrivals_[e]->setVisible(problem_.marksShown(e));
         arrivals_[e]->setAccessibleName(name(ArrivalName, column, digitText(problem_.arrivalText(e))));
     }
+    // The result is written only when the problem is solved.
     result_->setText(problem_.resultText());
+    result_->setVisible(!problem_.resultText().isEmpty());
     const QString hint = problem_.hintKey();
     message_->setText(hint.isEmpty() ? QString() : app().strings.getString(hint));
     layOutTextLine();
