@@ -92,6 +92,9 @@ BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_9, "FormMenuNumeri", "FormScri", 9)->U
 BENCHMARK_CAPTURE(BM_OpenScreen, FormScri2, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormMM, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormOrd, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
 
 // A screen and its menu opened in turn 2000 times: every opening discards
 // the previous screen, so resident memory must stay flat.
@@ -126,6 +129,10 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormMenu, "FormAvvio", "FormMenu")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999z, "FormMenuGrafici", "Form999z")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -11,7 +11,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,14 +37,34 @@ FrameSetup frame()
     return s;
 }
 
-// A button in the colour of its blocks, with white letters.
-void paintButton(QPushButton* b, const QColor& colour)
+// A button in the full colour of its blocks, with white letters (the
+// style's own buttons would pale the colour).
+class ColourButton : public QPushButton
 {
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, colour);
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    b->setPalette(pal);
-}
+public:
+    ColourButton(const QString& caption, const QColor& colour) : QPushButton(caption), colour_(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QColor fill = isEnabled() ? colour_ : QColor(160, 160, 160);
+        if (isDown())
+            fill = fill.darker(130);
+        const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        const double radius = std::min(r.width(), r.height()) / 8;
+        p.setPen(QPen(hasFocus() ? QColor(Qt::black) : fill.darker(160), hasFocus() ? 3 : 1.5));
+        p.setBrush(fill);
+        p.drawRoundedRect(r, radius, radius);
+        p.setPen(Qt::white);
+        p.setFont(font());
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+
+private:
+    QColor colour_;
+};
 
 } // namespace
 
@@ -76,10 +99,9 @@ BlocksBuildScreen::BlocksBuildScreen(AppContext& app)
         {"BottoneUnita", "Unità", BlockKind::Unit, QColor(0, 0, 255), 4080},
     };
     for (const Adder& a : adders) {
-        auto* button = place(new QPushButton(QString::fromUtf8(a.caption)), QString::fromLatin1(a.name),
+        auto* button = place(new ColourButton(QString::fromUtf8(a.caption), a.colour), QString::fromLatin1(a.name),
                              at(6840, a.top, 2295, 735));
         button->setFont(designFont(QStringLiteral("Arial"), 14.25));
-        paintButton(button, a.colour);
         const BlockKind kind = a.kind;
         connect(button, &QPushButton::clicked, this, [this, kind] { addBlock(kind); });
     }
