@@ -187,14 +187,18 @@ void BlocksBuildScreen::afterRescale()
 }
 
 // The number at its size for words or digits, smaller only where the label
-// is too narrow for it (long words on a small display).
+// is too small for it (long words, or big digits on a small display).
 void BlocksBuildScreen::fitNumber()
 {
     QFont f = number_->font();
     double points = words_ ? WordsPoints : DigitsPoints;
     f.setPointSizeF(points);
-    const int room = number_->contentsRect().width() - 8;
-    while (points > 8 && QFontMetrics(f).horizontalAdvance(number_->text()) > room) {
+    const QRect room = number_->contentsRect().adjusted(4, 0, -4, 0);
+    const auto tooBig = [&] {
+        const QFontMetrics m(f);
+        return m.horizontalAdvance(number_->text()) > room.width() || m.ascent() > room.height();
+    };
+    while (points > 8 && tooBig()) {
         points -= 1;
         f.setPointSizeF(points);
     }
