@@ -52,6 +52,18 @@ QString LanguageFiles::getString(const QString& key)
     return ini::readValue(languagePath(), QStringLiteral("Strings"), key).value_or(QString());
 }
 
+QStringList LanguageFiles::getStrings(const QStringList& keys)
+{
+    if (current_.isEmpty())
+        if (auto language = readSettingsLanguage())
+            current_ = *language;
+    QStringList texts;
+    texts.reserve(keys.size());
+    for (const std::optional<QString>& v : ini::readValues(languagePath(), QStringLiteral("Strings"), keys))
+        texts.push_back(v.value_or(QString()));
+    return texts;
+}
+
 std::optional<QString> LanguageFiles::numberWordsLanguage()
 {
     static const std::array<std::pair<QLatin1String, QLatin1String>, 6> Languages = {{

@@ -25,6 +25,8 @@ public:
     // A message string of section "Strings"; empty when it cannot be read.
     // Reads the settings file first while the current language is unknown.
     QString getString(const QString& key);
+    // Several message strings, in the order of keys, from one reading.
+    QStringList getStrings(const QStringList& keys);
 
     // The language of number words ("1".."6") that message "0000" names;
     // nullopt when it names none of the six languages.

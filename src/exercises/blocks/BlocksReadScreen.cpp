@@ -49,17 +49,13 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const BlocksReadVariant& var
                     [this](bool right) { judged(right); });
     }
     setAnswerInputs({answer_});
+    // The box is named by the instruction above it.
+    spokenNames().answerBox(answer_, instruction_);
 }
 
 const BlocksDrawing& BlocksReadScreen::drawing() const
 {
     return view_->drawing();
-}
-
-void BlocksReadScreen::opened()
-{
-    // The box is named by the instruction beside it, as translated.
-    answer_->setAccessibleName(instruction_->text());
 }
 
 void BlocksReadScreen::shown()

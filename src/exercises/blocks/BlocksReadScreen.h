@@ -17,7 +17,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void hideDrawingForChoice() override;
 
