@@ -137,6 +137,9 @@ BENCHMARK_CAPTURE(BM_OpenScreen, Form33, "FormMenuNumeri", "Form33", 0)->Unit(be
 BENCHMARK_CAPTURE(BM_OpenScreen, Form36, "FormMenuNumeri", "Form36", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form37, "FormMenuNumeri", "Form37", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form34, "FormMenuNumeri", "Form34", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, HundredCells, "FormMenuGrafici", "FormCentoCelle", 0)->Unit(benchmark::kMillisecond);
 
 // A screen and its menu opened in turn 2000 times: every opening discards
@@ -176,6 +179,10 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormColb, "FormMenuNumeri", "FormColb")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form37, "FormMenuNumeri", "Form37")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999z, "FormMenuGrafici", "Form999z")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, HundredCells, "FormMenuGrafici", "FormCentoCelle")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
