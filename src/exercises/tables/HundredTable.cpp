@@ -36,8 +36,3 @@ RedCellProblem RedCellProblem::draw(RandomSource& random)
     p.hundred = random.below(10);
     return p;
 }
-
-bool RedCellProblem::isRight(const QString& typed) const
-{
-    return lenientNumber(typed) == expected();
-}

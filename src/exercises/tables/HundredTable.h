@@ -1,4 +1,6 @@
 #pragma once
+#include "exercises/frame/AnswerReading.h"
+
 #include <QString>
 
 class RandomSource;
@@ -50,6 +52,8 @@ struct RedCellProblem
     // The cell first, then the hundred: floor(99 r), floor(10 r).
     static RedCellProblem draw(RandomSource& random);
     int expected() const { return 100 * hundred + cell; }
-    // The typed text read leniently: 607, 0607 and "607,25" all read 607.
-    bool isRight(const QString& typed) const;
+    // The typed text is read leniently: 607, 0607 and "607,25" all read 607.
+    static constexpr AnswerReading Reading = AnswerReading::Lenient;
+    ExpectedAnswer expectedAnswer() const { return {double(expected()), {}}; }
+    bool isRight(const QString& typed) const { return isExpectedAnswer(typed, Reading, expectedAnswer()); }
 };

@@ -70,8 +70,3 @@ QString SquareSumProblem::rightText() const
 {
     return QStringLiteral(" = ") + plainText(total);
 }
-
-bool SquareSumProblem::isRight(const QString& typed) const
-{
-    return digitsOnlyValue(typed) == missing;
-}

@@ -1,4 +1,6 @@
 #pragma once
+#include "exercises/frame/AnswerReading.h"
+
 #include <QString>
 
 #include <array>
@@ -53,5 +55,7 @@ struct SquareSumProblem
 
     QString leftText() const;   // " 37  +  "
     QString rightText() const;  // " = 100"
-    bool isRight(const QString& typed) const;
+    static constexpr AnswerReading Reading = AnswerReading::DigitsOnly;
+    ExpectedAnswer expectedAnswer() const { return {double(missing), {}}; }
+    bool isRight(const QString& typed) const { return isExpectedAnswer(typed, Reading, expectedAnswer()); }
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include "exercises/frame/AnswerReading.h"
+
 #include <QString>
 
 class RandomSource;
@@ -24,6 +26,8 @@ struct TableSumProblem
     QString leftText() const;                 // " 37 + "
     static QString rightText();               // " = 100"
 
-    // The typed text read leniently: "63.0" reads 63, "6,3" reads 6.
-    bool isRight(const QString& typed) const;
+    // The typed text is read leniently: "63.0" reads 63, "6,3" reads 6.
+    static constexpr AnswerReading Reading = AnswerReading::Lenient;
+    ExpectedAnswer expectedAnswer() const { return {100.0 - given, {}}; }
+    bool isRight(const QString& typed) const { return isExpectedAnswer(typed, Reading, expectedAnswer()); }
 };

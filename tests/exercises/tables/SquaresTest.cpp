@@ -112,15 +112,6 @@ TEST(SquareSumProblem, OnlyTheDigitsOfTheAnswerCount)
             << c.missing << " typed " << c.typed;
 }
 
-TEST(TableLayout, CellsGoByRowsOrByColumns)
-{
-    const GridPlace table{{120, 120}, {615, 615}, 600, false};
-    EXPECT_EQ(cellRect(table, 45), QRectF(120 + 5 * 600, 120 + 4 * 600, 615, 615));
-    const GridPlace square{{240, 1080}, {600, 600}, 600, true};
-    EXPECT_EQ(cellRect(square, 7), QRectF(240, 1080 + 7 * 600, 600, 600));
-    EXPECT_EQ(cellRect(square, 17), QRectF(240 + 600, 1080 + 7 * 600, 600, 600));
-}
-
 TEST(TableLayout, TheEquationRunsOnFromLabelToBoxToLabel)
 {
     const EquationPlaces p = lineUpEquation({10, 50, 80, 30}, {500, 52, 60, 20}, {900, 50, 70, 34});
