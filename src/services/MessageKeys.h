@@ -25,6 +25,18 @@ inline const QString OrderTitleAscending = QStringLiteral("0017");
 inline constexpr int HintFirst = 64;
 inline constexpr int HintLast = 127;
 QString hintKey(int number);  // 64 -> "0064"
+// What the cells of the hundred tables and the squares say to a screen
+// reader: TableNamesFirst .. TableNamesLast.
+inline const QString EmptyCell = QStringLiteral("0400");
+inline const QString MarkedCell = QStringLiteral("0401");
+inline const QString BlankSquare = QStringLiteral("0402");
+inline const QString TenSquare = QStringLiteral("0403");
+inline const QString UnitSquare = QStringLiteral("0404");
+inline const QString BlankHundred = QStringLiteral("0405");
+inline const QString GreenHundred = QStringLiteral("0406");
+inline const QString HundredScrollBar = QStringLiteral("0407");
+inline constexpr int TableNamesFirst = 400;
+inline constexpr int TableNamesLast = 407;
 inline const QString InformationLines[] = {QStringLiteral("9996"), QStringLiteral("9997"),
                                            QStringLiteral("9998"), QStringLiteral("9999")};
 } // namespace msg

@@ -287,6 +287,8 @@ QStringList messageKeys()
         keys << msg::hintKey(n);
     for (int n = msg::HintFirst; n <= msg::HintLast; ++n)
         keys << msg::hintKey(n);
+    for (int n = msg::TableNamesFirst; n <= msg::TableNamesLast; ++n)
+        keys << msg::hintKey(n);
     return keys;
 }
 
