@@ -6,24 +6,60 @@
 #include "services/MessageKeys.h"
 
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
 
 constexpr double Points = 21.75;
 
-// A button in a fixed colour with white letters. The colours never change,
-// so they may live in the button's palette.
-QPushButton* colourButton(const char* caption, const QColor& colour)
+// A button in its own colour with white letters. The colour is painted:
+// a palette of its own per opening would stay in the style's pixmap cache.
+class ColourButton : public QPushButton
 {
-    auto* b = new QPushButton(QString::fromUtf8(caption));
-    b->setFont(designFont(QStringLiteral("Arial"), 12));
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, colour);
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    b->setPalette(pal);
-    return b;
-}
+public:
+    ColourButton(const QString& caption, const QColor& colour) : QPushButton(caption), colour_(colour)
+    {
+        setFont(designFont(QStringLiteral("Arial"), 12));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor fill = isDown() ? colour_.darker(130) : colour_;
+        const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
+        p.setPen(QPen(hasFocus() ? QColor(255, 220, 0) : colour_.darker(160), hasFocus() ? 3 : 1));
+        p.setBrush(fill);
+        p.drawRoundedRect(box, 6, 6);
+        p.setPen(Qt::white);
+        p.setFont(font());
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+
+private:
+    QColor colour_;
+};
+
+// A big square of the 500 screen: a hundred at a glance, so it shows the
+// lines of its hundred small squares faintly.
+class HundredSquare : public Cell
+{
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        Cell::paintEvent(e);
+        QPainter p(this);
+        p.setPen(fill().darker(115));
+        for (int k = 1; k < 10; ++k) {
+            const int x = width() * k / 10;
+            const int y = height() * k / 10;
+            p.drawLine(x, 1, x, height() - 2);
+            p.drawLine(1, y, width() - 2, y);
+        }
+    }
+};
 
 } // namespace
 
@@ -92,12 +128,12 @@ SquaresScreen::SquaresScreen(AppContext& app, const SquaresVariant& variant)
 
     for (int i = 0; i < variant.bigSquares.size(); ++i) {
         const QRectF r = variant.bigSquares[i];
-        big_.push_back(place(new Cell, QStringLiteral("Picture2"), at(r.x(), r.y(), r.width(), r.height()), i));
+        big_.push_back(place(new HundredSquare, QStringLiteral("Picture2"), at(r.x(), r.y(), r.width(), r.height()), i));
     }
     small_ = new CellGrid(*this, smallLayout(variant));
 
     auto addButton = [this](const SquaresVariant::ColourButton& b) {
-        return place(colourButton(b.caption, b.colour), QString::fromLatin1(b.name),
+        return place(new ColourButton(QString::fromUtf8(b.caption), b.colour), QString::fromLatin1(b.name),
                      at(b.place.x(), b.place.y(), b.place.width(), b.place.height()));
     };
     connect(addButton(variant.ten), &QPushButton::clicked, this, [this] {
