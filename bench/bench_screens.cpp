@@ -92,6 +92,12 @@ BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_9, "FormMenuNumeri", "FormScri", 9)->U
 BENCHMARK_CAPTURE(BM_OpenScreen, FormScri2, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormMM, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormOrd, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
+// The hundred tables and squares: a hundred painted cells each.
+BENCHMARK_CAPTURE(BM_OpenScreen, Form100Trova2, "FormMenuGrafici", "Form100Trova2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form100Ricon2, "FormMenuGrafici", "Form100Ricon2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormC100, "FormMenuGrafici", "FormC100", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form100g, "FormMenuGrafici", "Form100g", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form500g, "FormMenuGrafici", "Form500g", 0)->Unit(benchmark::kMillisecond);
 
 // A screen and its menu opened in turn 2000 times: every opening discards
 // the previous screen, so resident memory must stay flat.
@@ -126,6 +132,13 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormMenu, "FormAvvio", "FormMenu")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+// A new background colour at every opening, on a hundred cells.
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form100Trova2, "FormMenuGrafici", "Form100Trova2")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormC100, "FormMenuGrafici", "FormC100")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form500g, "FormMenuGrafici", "Form500g")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
