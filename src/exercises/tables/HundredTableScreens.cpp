@@ -72,9 +72,11 @@ HundredTableScreen::HundredTableScreen(AppContext& app, const QString& designNam
 
 void HundredTableScreen::opened()
 {
-    // Read once: the cells are named again whenever their texts change.
-    emptyName_ = app().strings.getString(msg::EmptyCell);
-    markedName_ = app().strings.getString(msg::MarkedCell);
+    // Read once, in one reading of the file: the cells are named again
+    // whenever their texts change.
+    const QStringList names = app().strings.getStrings({msg::EmptyCell, msg::MarkedCell});
+    emptyName_ = names.value(0);
+    markedName_ = names.value(1);
 }
 
 void HundredTableScreen::fillTable(HundredTable::Fill fill)
@@ -146,9 +148,14 @@ FindNumberScreen::FindNumberScreen(AppContext& app)
     setAnswerInputs({grid()->cells().begin(), grid()->cells().end()});
 }
 
+void FindNumberScreen::opened()
+{
+    HundredTableScreen::opened();
+    scroll_->setAccessibleName(app().strings.getStrings({msg::HundredScrollBar}).value(0));
+}
+
 void FindNumberScreen::shown()
 {
-    scroll_->setAccessibleName(app().strings.getString(msg::HundredScrollBar));
     fillTable(fill_);
     newProblem();
 }
@@ -187,13 +194,14 @@ RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app)
 {
     setWindowTitle(QStringLiteral("Riconosci il numero"));
 
-    place(instruction(QStringLiteral("quale numero è rosso?")), QStringLiteral("Label3"),
-          at(Column, 2400, ColumnWidth, 735));
+    QLabel* question = place(instruction(QStringLiteral("quale numero è rosso?")), QStringLiteral("Label3"),
+                             at(Column, 2400, ColumnWidth, 735));
 
     answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(Column, 3315, ColumnWidth, 1095));
     answer_->setFont(designFont(QStringLiteral("Arial"), 36));
     answer_->setAlignment(Qt::AlignCenter);
 
+    spokenNames().answerBox(answer_, question);
     setAnswerInputs({answer_});
     watchAnswer(answer_, DigitFilter::DigitsComma, false, RedCellProblem::Reading,
                 [this] { return problem_.expectedAnswer(); }, [this](bool right) { judged(right); });
@@ -201,9 +209,6 @@ RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app)
 
 void RecogniseNumberScreen::shown()
 {
-    // The box asks what the instruction asks, in the language on show.
-    if (auto* question = control<QLabel>(QStringLiteral("Label3")))
-        answer_->setAccessibleName(question->text());
     newProblem();
 }
 

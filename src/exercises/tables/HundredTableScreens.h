@@ -48,6 +48,7 @@ public:
 
 protected:
     void newProblem() override;
+    void opened() override;
     void shown() override;
 
 private:

@@ -164,14 +164,14 @@ SquaresScreen::SquaresScreen(AppContext& app, const SquaresVariant& variant)
 
 void SquaresScreen::opened()
 {
-    LanguageFiles& strings = app().strings;
-    blankName_ = strings.getString(msg::BlankSquare);
-    tenName_ = strings.getString(msg::TenSquare);
-    unitName_ = strings.getString(msg::UnitSquare);
-    if (!big_.isEmpty()) {
-        blankHundredName_ = strings.getString(msg::BlankHundred);
-        greenHundredName_ = strings.getString(msg::GreenHundred);
-    }
+    // One reading of the file for every name the squares take.
+    const QStringList names = app().strings.getStrings(
+        {msg::BlankSquare, msg::TenSquare, msg::UnitSquare, msg::BlankHundred, msg::GreenHundred});
+    blankName_ = names.value(0);
+    tenName_ = names.value(1);
+    unitName_ = names.value(2);
+    blankHundredName_ = names.value(3);
+    greenHundredName_ = names.value(4);
     paintSquares();
 }
 

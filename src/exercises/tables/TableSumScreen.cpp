@@ -58,7 +58,7 @@ TableSumScreen::TableSumScreen(AppContext& app)
 
 void TableSumScreen::opened()
 {
-    emptyName_ = app().strings.getString(msg::EmptyCell);
+    emptyName_ = app().strings.getStrings({msg::EmptyCell}).value(0);
 }
 
 void TableSumScreen::shown()

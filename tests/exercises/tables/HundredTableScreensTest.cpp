@@ -1,3 +1,4 @@
+#include "exercises/tables/SpokenName.h"
 #include "framework/CellGrid.h"
 #include "support/TestApp.h"
 
@@ -166,14 +167,14 @@ TEST(FindNumberScreen, CellsSayTheirNumberOrEmptyAndMarked)
 {
     TableScreen s("Form100Trova2", {0.3, fractionFor(7, 999)},
                   QStringLiteral("[Strings]\n0400=\"vuota\"\n0401=\"segnata\"\n0407=\"scegli il centinaio\"\n"));
-    EXPECT_EQ(s.cell(7)->accessibleName(), QStringLiteral("7"));
-    EXPECT_EQ(s.cell(90)->accessibleName(), QStringLiteral("90"));
-    EXPECT_EQ(s.cell(55)->accessibleName(), QStringLiteral("vuota"));
-    EXPECT_EQ(s.scroll()->accessibleName(), QStringLiteral("scegli il centinaio"));
+    EXPECT_EQ(spokenName(s.cell(7)), QStringLiteral("7"));
+    EXPECT_EQ(spokenName(s.cell(90)), QStringLiteral("90"));
+    EXPECT_EQ(spokenName(s.cell(55)), QStringLiteral("vuota"));
+    EXPECT_EQ(spokenName(s.scroll()), QStringLiteral("scegli il centinaio"));
     s.t.click(QStringLiteral("Numero"), 7);
-    EXPECT_EQ(s.cell(7)->accessibleName(), QStringLiteral("7, segnata"));
+    EXPECT_EQ(spokenName(s.cell(7)), QStringLiteral("7, segnata"));
     s.t.trigger(QStringLiteral("mnuFacile"));
-    EXPECT_EQ(s.cell(55)->accessibleName(), QStringLiteral("55"));
+    EXPECT_EQ(spokenName(s.cell(55)), QStringLiteral("55"));
 }
 
 TEST(RecogniseNumberScreen, TheRedCellIsReadFromTheEdgesOfTheHundredShown)
@@ -185,7 +186,8 @@ TEST(RecogniseNumberScreen, TheRedCellIsReadFromTheEdgesOfTheHundredShown)
     EXPECT_EQ(s.text(10), QStringLiteral(" 610"));
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(s.cell(i)->fill(), i == 7 ? Red : LightGreen) << i;
-    EXPECT_EQ(s.cell(7)->accessibleName(), QStringLiteral("607, segnata"));
+    EXPECT_EQ(spokenName(s.cell(7)), QStringLiteral("607, segnata"));
+    EXPECT_EQ(spokenName(s.box()), QStringLiteral("quale numero è rosso?"));
     EXPECT_EQ(s.t.current()->focusWidget(), s.box());
 
     s.t.key(QStringLiteral("Text1"), Qt::Key_Return);  // nothing typed: nothing judged
@@ -207,7 +209,7 @@ TEST(RecogniseNumberScreen, TheRedCellIsReadFromTheEdgesOfTheHundredShown)
     s.t.click(QStringLiteral("BottoneAvanti"));
     EXPECT_EQ(s.cell(7)->fill(), LightGreen);
     EXPECT_EQ(s.cell(55)->fill(), Red);
-    EXPECT_EQ(s.cell(55)->accessibleName(), QStringLiteral("vuota, segnata"));
+    EXPECT_EQ(spokenName(s.cell(55)), QStringLiteral("vuota, segnata"));
     EXPECT_EQ(s.text(7), QStringLiteral(" 7"));
     EXPECT_TRUE(s.box()->isEnabled());
     EXPECT_TRUE(s.box()->text().isEmpty());

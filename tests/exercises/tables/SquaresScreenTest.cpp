@@ -1,3 +1,4 @@
+#include "exercises/tables/SpokenName.h"
 #include "framework/CellGrid.h"
 #include "support/TestApp.h"
 
@@ -62,7 +63,7 @@ TEST(SquaresScreen, UnitsThenATenColourDownTheColumnsAndOnlyTheNumberIsJudged)
     const QColor designBackground = s.t.current()->background();
     EXPECT_EQ(s.label(0)->text(), QStringLiteral(" 37  +  "));
     EXPECT_EQ(s.label(1)->text(), QStringLiteral(" = 100"));
-    EXPECT_EQ(s.box()->accessibleName(), QStringLiteral("37  + ? = 100"));
+    EXPECT_EQ(spokenName(s.box()), QStringLiteral("37  + ? = 100"));
     EXPECT_EQ(s.t.current()->focusWidget(), s.box());
     EXPECT_EQ(s.square(0)->fill(), LightGreen);
     // Indices run down each column: square 10 starts the second column.
@@ -75,9 +76,9 @@ TEST(SquaresScreen, UnitsThenATenColourDownTheColumnsAndOnlyTheNumberIsJudged)
     s.press(Ten);
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(s.square(i)->fill(), i < 7 ? Blue : i < 17 ? Red : LightGreen) << i;
-    EXPECT_EQ(s.square(3)->accessibleName(), QStringLiteral("unità"));
-    EXPECT_EQ(s.square(16)->accessibleName(), QStringLiteral("decina"));
-    EXPECT_EQ(s.square(17)->accessibleName(), QStringLiteral("bianco"));
+    EXPECT_EQ(spokenName(s.square(3)), QStringLiteral("unità"));
+    EXPECT_EQ(spokenName(s.square(16)), QStringLiteral("decina"));
+    EXPECT_EQ(spokenName(s.square(17)), QStringLiteral("bianco"));
     EXPECT_EQ(s.right(), QStringLiteral("0"));  // colouring is never judged
     EXPECT_EQ(s.wrong(), QStringLiteral("0"));
 
@@ -137,7 +138,7 @@ TEST(SquaresScreen, RestartClearsColoursAndAnswerButKeepsTheProblem)
     s.press(Ten);
     s.press(Unit);
     EXPECT_EQ(s.big(1)->fill(), Green);
-    EXPECT_EQ(s.big(1)->accessibleName(), QStringLiteral("centinaio verde"));
+    EXPECT_EQ(spokenName(s.big(1)), QStringLiteral("centinaio verde"));
     EXPECT_EQ(s.big(2)->fill(), LightCyan);
     EXPECT_EQ(s.square(10)->fill(), Blue);
 
@@ -146,7 +147,7 @@ TEST(SquaresScreen, RestartClearsColoursAndAnswerButKeepsTheProblem)
         EXPECT_EQ(s.big(i)->fill(), LightCyan) << i;
     for (int i = 0; i < 100; ++i)
         EXPECT_EQ(s.square(i)->fill(), LightCyan) << i;
-    EXPECT_EQ(s.big(0)->accessibleName(), QStringLiteral("centinaio bianco"));
+    EXPECT_EQ(spokenName(s.big(0)), QStringLiteral("centinaio bianco"));
     EXPECT_TRUE(s.box()->text().isEmpty());
     EXPECT_EQ(s.label(0)->text(), QStringLiteral(" 200  +  "));
     EXPECT_EQ(s.wrong(), QStringLiteral(" 1"));
