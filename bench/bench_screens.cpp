@@ -134,6 +134,9 @@ BENCHMARK_CAPTURE(BM_OpenScreen, Form100Ricon2, "FormMenuGrafici", "Form100Ricon
 BENCHMARK_CAPTURE(BM_OpenScreen, FormC100, "FormMenuGrafici", "FormC100", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form100g, "FormMenuGrafici", "Form100g", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form500g, "FormMenuGrafici", "Form500g", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, HundredCells, "FormMenuGrafici", "FormCentoCelle", 0)->Unit(benchmark::kMillisecond);
 
 // A screen and its menu opened in turn 2000 times: every opening discards
@@ -176,6 +179,10 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form100Trova2, "FormMenuGrafici", "Form10
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormC100, "FormMenuGrafici", "FormC100")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form500g, "FormMenuGrafici", "Form500g")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999z, "FormMenuGrafici", "Form999z")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, HundredCells, "FormMenuGrafici", "FormCentoCelle")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -51,6 +51,10 @@ inline const QString GreenHundred = QStringLiteral("0406");
 inline const QString HundredScrollBar = QStringLiteral("0407");
 inline constexpr int TableNamesFirst = 400;
 inline constexpr int TableNamesLast = 407;
+// What a block drawing shows, for each kind (flats, longs, units) a text
+// for one block and one for any other count: BlockWordsFirst .. + 5.
+inline constexpr int BlockWordsFirst = 350;
+QString blockWordsKey(int kind, bool many);  // kind 0..2 -> "0350".."0355"
 inline const QString InformationLines[] = {QStringLiteral("9996"), QStringLiteral("9997"),
                                            QStringLiteral("9998"), QStringLiteral("9999")};
 } // namespace msg
