@@ -137,6 +137,12 @@ BENCHMARK_CAPTURE(BM_OpenScreen, Form33, "FormMenuNumeri", "Form33", 0)->Unit(be
 BENCHMARK_CAPTURE(BM_OpenScreen, Form36, "FormMenuNumeri", "Form36", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form37, "FormMenuNumeri", "Form37", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form34, "FormMenuNumeri", "Form34", 0)->Unit(benchmark::kMillisecond);
+// The hundred tables and squares: a hundred painted cells each.
+BENCHMARK_CAPTURE(BM_OpenScreen, Form100Trova2, "FormMenuGrafici", "Form100Trova2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form100Ricon2, "FormMenuGrafici", "Form100Ricon2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormC100, "FormMenuGrafici", "FormC100", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form100g, "FormMenuGrafici", "Form100g", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form500g, "FormMenuGrafici", "Form500g", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
@@ -179,6 +185,13 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormColb, "FormMenuNumeri", "FormColb")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form37, "FormMenuNumeri", "Form37")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+// A new background colour at every opening, on a hundred cells.
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form100Trova2, "FormMenuGrafici", "Form100Trova2")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormC100, "FormMenuGrafici", "FormC100")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form500g, "FormMenuGrafici", "Form500g")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);

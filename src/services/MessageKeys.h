@@ -44,6 +44,18 @@ QString hintKey(int number);  // 64 -> "0064"
 // ColumnNamesFirst .. ColumnNamesLast.
 inline constexpr int ColumnNamesFirst = 260;
 inline constexpr int ColumnNamesLast = 273;
+// What the cells of the hundred tables and the squares say to a screen
+// reader: TableNamesFirst .. TableNamesLast.
+inline const QString EmptyCell = QStringLiteral("0400");
+inline const QString MarkedCell = QStringLiteral("0401");
+inline const QString BlankSquare = QStringLiteral("0402");
+inline const QString TenSquare = QStringLiteral("0403");
+inline const QString UnitSquare = QStringLiteral("0404");
+inline const QString BlankHundred = QStringLiteral("0405");
+inline const QString GreenHundred = QStringLiteral("0406");
+inline const QString HundredScrollBar = QStringLiteral("0407");
+inline constexpr int TableNamesFirst = 400;
+inline constexpr int TableNamesLast = 407;
 // What a block drawing shows, for each kind (flats, longs, units) a text
 // for one block and one for any other count: BlockWordsFirst .. + 5.
 inline constexpr int BlockWordsFirst = 350;

@@ -1,0 +1,234 @@
+#include "exercises/tables/HundredTableScreens.h"
+
+#include "framework/AppContext.h"
+#include "framework/CellGrid.h"
+#include "framework/Controls.h"
+#include "services/MessageKeys.h"
+#include "services/TextForms.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+
+namespace {
+
+constexpr double DesignWidth = 9180;
+constexpr double DesignHeight = 6420;
+// The column beside the table: counts, texts, answer box or scroll bar,
+// "avanti".
+constexpr double Column = 6405;
+constexpr double ColumnWidth = 2535;
+
+FrameSetup tableFrame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = {Column + (ColumnWidth - 2295) / 2, 120};
+    s.nextAt = {Column, 5160, ColumnWidth, 1095};
+    s.nextShown = FrameSetup::When::AtActivation;
+    s.counts = FrameSetup::Counts::Shared;
+    return s;
+}
+
+CellGrid::Layout tableLayout()
+{
+    CellGrid::Layout l;
+    l.name = QStringLiteral("Numero");
+    l.count = HundredTable::Cells;
+    l.perLine = 10;
+    l.origin = {120, 120};
+    l.cell = {615, 615};
+    l.pitch = {600, 600};
+    l.font = designFont(QStringLiteral("Arial"), 12);
+    return l;
+}
+
+QLabel* instruction(const QString& text)
+{
+    auto* l = new QLabel(text);
+    l->setFont(designFont(QStringLiteral("Arial"), 13.5));
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+const QColor HundredTableScreen::CellColour(192, 255, 192);
+const QColor HundredTableScreen::MarkColour(255, 0, 0);
+
+HundredTableScreen::HundredTableScreen(AppContext& app, const QString& designName, FrameSetup setup)
+    : ExerciseScreen(app, designName, DesignWidth, DesignHeight, std::move(setup))
+{
+    grid_ = new CellGrid(*this, tableLayout());
+    for (Cell* c : grid_->cells()) {
+        c->setText(QStringLiteral("0"));
+        c->setFill(CellColour);
+    }
+}
+
+void HundredTableScreen::opened()
+{
+    // Read once, in one reading of the file: the cells are named again
+    // whenever their texts change.
+    const QStringList names = app().strings.getStrings({msg::EmptyCell, msg::MarkedCell});
+    emptyName_ = names.value(0);
+    markedName_ = names.value(1);
+}
+
+void HundredTableScreen::fillTable(HundredTable::Fill fill)
+{
+    for (int i = 0; i < grid_->count(); ++i)
+        grid_->cell(i)->setText(table_.text(i, fill));
+    nameCells();
+}
+
+void HundredTableScreen::markCell(int cell)
+{
+    marked_ = cell;
+    for (int i = 0; i < grid_->count(); ++i)
+        grid_->cell(i)->setFill(i == cell ? MarkColour : CellColour);
+    nameCells();
+}
+
+void HundredTableScreen::nameCells()
+{
+    for (int i = 0; i < grid_->count(); ++i) {
+        Cell* c = grid_->cell(i);
+        const QString shown = c->text().trimmed();
+        QString name = shown.isEmpty() ? emptyName_ : shown;
+        if (i == marked_)
+            name += QStringLiteral(", ") + markedName_;
+        c->setAccessibleName(name);
+    }
+}
+
+// --- Form100Trova2 --------------------------------------------------------
+
+FindNumberScreen::FindNumberScreen(AppContext& app)
+    : HundredTableScreen(app, QStringLiteral("Form100Trova2"), tableFrame())
+{
+    setWindowTitle(QStringLiteral("Trova il numero"));
+
+    place(instruction(QStringLiteral("clicca sul numero")), QStringLiteral("Label3"), at(Column, 2400, ColumnWidth, 735));
+
+    number_ = place(new QLabel(QStringLiteral("Forma il numero")), QStringLiteral("EtichettaNumero"),
+                    at(Column, 3210, ColumnWidth, 1215));
+    number_->setFont(designFont(QStringLiteral("Arial"), 24));
+    number_->setAlignment(Qt::AlignCenter);
+    number_->setWordWrap(true);
+
+    scroll_ = place(new QScrollBar(Qt::Horizontal), QStringLiteral("HScroll1"), at(Column, 4530, ColumnWidth, 435));
+    scroll_->setRange(0, HundredTable::LastHundred);
+    scroll_->setPageStep(1);
+    scroll_->setValue(0);
+    // The arrow keys move it too, the right arrow to the next hundred.
+    scroll_->setFocusPolicy(Qt::StrongFocus);
+    scroll_->setInvertedControls(false);
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
+        table_.showHundred(value);
+        fillTable(fill_);
+    });
+
+    QMenu* tableMenu = addOwnMenu(QStringLiteral("mnuTabella"), QStringLiteral("Tabella"));
+    easy_ = addMenuItem(tableMenu, QStringLiteral("mnuFacile"), QStringLiteral("facile"));
+    medium_ = addMenuItem(tableMenu, QStringLiteral("mnuMedia"), QStringLiteral("media"));
+    easy_->setCheckable(true);
+    medium_->setCheckable(true);
+    medium_->setChecked(true);
+    connect(easy_, &QAction::triggered, this, [this] { chooseFill(HundredTable::Fill::Full); });
+    connect(medium_, &QAction::triggered, this, [this] { chooseFill(HundredTable::Fill::Edges); });
+
+    for (Cell* c : grid()->cells())
+        c->setClickable(true);
+    connect(grid(), &CellGrid::clicked, this, &FindNumberScreen::cellClicked);
+    setAnswerInputs({grid()->cells().begin(), grid()->cells().end()});
+}
+
+void FindNumberScreen::opened()
+{
+    HundredTableScreen::opened();
+    scroll_->setAccessibleName(app().strings.getStrings({msg::HundredScrollBar}).value(0));
+}
+
+void FindNumberScreen::shown()
+{
+    fillTable(fill_);
+    newProblem();
+}
+
+void FindNumberScreen::newProblem()
+{
+    randomBackground();
+    problem_ = FindNumberProblem::draw(app().random);
+    number_->setText(signedText(problem_.target));
+    markCell(-1);
+}
+
+void FindNumberScreen::chooseFill(HundredTable::Fill fill)
+{
+    fill_ = fill;
+    easy_->setChecked(fill == HundredTable::Fill::Full);
+    medium_->setChecked(fill == HundredTable::Fill::Edges);
+    fillTable(fill_);
+}
+
+void FindNumberScreen::cellClicked(int cell)
+{
+    if (!problem_.isFound(table_, cell)) {
+        countWrong();
+        return;
+    }
+    countRight();
+    markCell(cell);
+    awaitNext();
+}
+
+// --- Form100Ricon2 --------------------------------------------------------
+
+RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app)
+    : HundredTableScreen(app, QStringLiteral("Form100Ricon2"), tableFrame())
+{
+    setWindowTitle(QStringLiteral("Riconosci il numero"));
+
+    QLabel* question = place(instruction(QStringLiteral("quale numero è rosso?")), QStringLiteral("Label3"),
+                             at(Column, 2400, ColumnWidth, 735));
+
+    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(Column, 3315, ColumnWidth, 1095));
+    answer_->setFont(designFont(QStringLiteral("Arial"), 36));
+    answer_->setAlignment(Qt::AlignCenter);
+
+    spokenNames().answerBox(answer_, question);
+    setAnswerInputs({answer_});
+    watchAnswer(answer_, DigitFilter::DigitsComma, false, RedCellProblem::Reading,
+                [this] { return problem_.expectedAnswer(); }, [this](bool right) { judged(right); });
+}
+
+void RecogniseNumberScreen::shown()
+{
+    newProblem();
+}
+
+void RecogniseNumberScreen::newProblem()
+{
+    randomBackground();
+    problem_ = RedCellProblem::draw(app().random);
+    markCell(problem_.cell);
+    table_.showHundred(problem_.hundred);
+    fillTable(HundredTable::Fill::Edges);
+    answer_->clear();
+    answer_->setFocus();
+}
+
+void RecogniseNumberScreen::judged(bool right)
+{
+    if (!right) {
+        countWrong();
+        return;
+    }
+    countRight();
+    awaitNext();
+}

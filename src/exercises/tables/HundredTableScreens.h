@@ -1,0 +1,83 @@
+#pragma once
+#include "exercises/frame/ExerciseScreen.h"
+#include "exercises/tables/HundredTable.h"
+
+class CellGrid;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+// What both hundred-table screens share: the grid of cells Numero(0..99),
+// light green, one of them red, numbered by HundredTable.
+class HundredTableScreen : public ExerciseScreen
+{
+    Q_OBJECT
+public:
+    static const QColor CellColour;
+    static const QColor MarkColour;
+
+    CellGrid* grid() const { return grid_; }
+
+protected:
+    HundredTableScreen(AppContext& app, const QString& designName, FrameSetup setup);
+
+    void opened() override;
+    // RiempiTabella: the texts only, never the colours or the enabled state.
+    void fillTable(HundredTable::Fill fill);
+    // Turns one cell red (-1: none) and every other light green.
+    void markCell(int cell);
+
+    HundredTable table_;
+
+private:
+    void nameCells();
+
+    CellGrid* grid_ = nullptr;
+    int marked_ = -1;
+    QString emptyName_;
+    QString markedName_;
+};
+
+// Form100Trova2, "trova il numero": the child scrolls the table to the right
+// hundred and clicks the cell of the number shown.
+class FindNumberScreen : public HundredTableScreen
+{
+    Q_OBJECT
+public:
+    explicit FindNumberScreen(AppContext& app);
+
+protected:
+    void newProblem() override;
+    void opened() override;
+    void shown() override;
+
+private:
+    void chooseFill(HundredTable::Fill fill);
+    void cellClicked(int cell);
+
+    FindNumberProblem problem_;
+    HundredTable::Fill fill_ = HundredTable::Fill::Edges;
+    QScrollBar* scroll_ = nullptr;
+    QLabel* number_ = nullptr;
+    QAction* easy_ = nullptr;
+    QAction* medium_ = nullptr;
+};
+
+// Form100Ricon2, "riconosci il numero": one cell of a table the program
+// scrolled is red; the child types its number.
+class RecogniseNumberScreen : public HundredTableScreen
+{
+    Q_OBJECT
+public:
+    explicit RecogniseNumberScreen(AppContext& app);
+
+protected:
+    void newProblem() override;
+    void shown() override;
+
+private:
+    void judged(bool right);
+
+    RedCellProblem problem_;
+    QLineEdit* answer_ = nullptr;
+};

@@ -1,0 +1,243 @@
+#include "exercises/tables/SquaresScreen.h"
+
+#include "framework/AppContext.h"
+#include "framework/CellGrid.h"
+#include "framework/Controls.h"
+#include "services/MessageKeys.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr double Points = 21.75;
+
+// A button in its own colour with white letters. The colour is painted:
+// a palette of its own per opening would stay in the style's pixmap cache.
+class ColourButton : public QPushButton
+{
+public:
+    ColourButton(const QString& caption, const QColor& colour) : QPushButton(caption), colour_(colour)
+    {
+        setFont(designFont(QStringLiteral("Arial"), 12));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QColor fill = isDown() ? colour_.darker(130) : colour_;
+        const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
+        p.setPen(QPen(hasFocus() ? QColor(255, 220, 0) : colour_.darker(160), hasFocus() ? 3 : 1));
+        p.setBrush(fill);
+        p.drawRoundedRect(box, 6, 6);
+        p.setPen(Qt::white);
+        p.setFont(font());
+        p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+
+private:
+    QColor colour_;
+};
+
+// A big square of the 500 screen: a hundred at a glance, so it shows the
+// lines of its hundred small squares faintly.
+class HundredSquare : public Cell
+{
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        Cell::paintEvent(e);
+        QPainter p(this);
+        p.setPen(fill().darker(115));
+        for (int k = 1; k < 10; ++k) {
+            const int x = width() * k / 10;
+            const int y = height() * k / 10;
+            p.drawLine(x, 1, x, height() - 2);
+            p.drawLine(1, y, width() - 2, y);
+        }
+    }
+};
+
+} // namespace
+
+const QColor SquaresScreen::TenColour(255, 0, 0);
+const QColor SquaresScreen::UnitColour(0, 0, 255);
+const QColor SquaresScreen::HundredColour(0, 192, 0);
+
+const QList<SquaresVariant>& SquaresScreen::variants()
+{
+    static const QList<SquaresVariant> table = {
+        {"Form100g", "Costruisci il 100 con il quadrato", {9600, 7320}, &SquareSumProblem::drawHundred,
+         {240, 1080}, 600, 600, {}, QColor(128, 255, 128),
+         {6840, 240}, {240, 240},
+         {"Command1", "Colora una decina", {6600, 2640, 2775, 735}, TenColour},
+         {"Command2", "Colora un'unità", {6600, 3480, 2775, 735}, UnitColour},
+         std::nullopt,
+         {6600, 4320, 2775, 735}, {6720, 5640, 2520, 1095}},
+        {"Form500g", "Costruisci il 500 con i quadrati", {8760, 6720}, &SquareSumProblem::drawFiveHundred,
+         {2205, 2370}, 180, 165,
+         {{360, 240, 1665, 1665}, {2205, 240, 1665, 1665}, {4080, 240, 1665, 1665}, {360, 2400, 1665, 1665}},
+         QColor(192, 255, 255),
+         {6240, 120}, {360, 4440},
+         {"Command1", "decina", {6120, 3240, 2295, 600}, TenColour},
+         {"Command2", "unità", {6120, 3960, 2295, 600}, QColor(0, 0, 128)},
+         SquaresVariant::ColourButton{"Command3", "centinaio", {6120, 2520, 2295, 600}, HundredColour},
+         {6120, 4680, 2295, 600}, {6240, 5400, 2295, 1095}},
+    };
+    return table;
+}
+
+namespace {
+
+FrameSetup frame(const SquaresVariant& v)
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = v.boxAt;
+    s.nextAt = v.nextAt;
+    s.nextShown = FrameSetup::When::AtLoad;
+    s.counts = FrameSetup::Counts::Shared;
+    return s;
+}
+
+CellGrid::Layout smallLayout(const SquaresVariant& v)
+{
+    CellGrid::Layout l;
+    l.name = QStringLiteral("Picture1");
+    l.count = SquareColouring::Small;
+    l.perLine = 10;
+    l.byColumns = true;
+    l.origin = v.smallOrigin;
+    l.cell = {v.smallSize, v.smallSize};
+    l.pitch = {v.smallPitch, v.smallPitch};
+    return l;
+}
+
+} // namespace
+
+SquaresScreen::SquaresScreen(AppContext& app, const SquaresVariant& variant)
+    : ExerciseScreen(app, QString::fromLatin1(variant.designName), variant.designSize.width(),
+                     variant.designSize.height(), frame(variant)),
+      variant_(variant), colouring_(static_cast<int>(variant.bigSquares.size()))
+{
+    setWindowTitle(QString::fromUtf8(variant.title));
+
+    for (int i = 0; i < variant.bigSquares.size(); ++i) {
+        const QRectF r = variant.bigSquares[i];
+        big_.push_back(place(new HundredSquare, QStringLiteral("Picture2"), at(r.x(), r.y(), r.width(), r.height()), i));
+    }
+    small_ = new CellGrid(*this, smallLayout(variant));
+
+    auto addButton = [this](const SquaresVariant::ColourButton& b) {
+        return place(new ColourButton(QString::fromUtf8(b.caption), b.colour), QString::fromLatin1(b.name),
+                     at(b.place.x(), b.place.y(), b.place.width(), b.place.height()));
+    };
+    connect(addButton(variant.ten), &QPushButton::clicked, this, [this] {
+        if (colouring_.addTen())
+            paintSquares();
+    });
+    connect(addButton(variant.unit), &QPushButton::clicked, this, [this] {
+        if (colouring_.addUnit())
+            paintSquares();
+    });
+    if (variant.hundred)
+        connect(addButton(*variant.hundred), &QPushButton::clicked, this, [this] {
+            if (colouring_.addHundred())
+                paintSquares();
+        });
+
+    const QRectF r = variant.restartAt;
+    restart_ = place(new QPushButton(QStringLiteral("Ricomincia")), QStringLiteral("BottoneRicomincia"),
+                     at(r.x(), r.y(), r.width(), r.height()));
+    restart_->setFont(designFont(QStringLiteral("Arial"), 12));
+    connect(restart_, &QPushButton::clicked, this, &SquaresScreen::restart);
+
+    equation_ = std::make_unique<EquationRow>(*this, variant.equationAt, 1335, Points);
+    setAnswerInputs({equation_->box(), restart_});
+    watchAnswer(equation_->box(), DigitFilter::DigitsCommaPoint, false, SquareSumProblem::Reading,
+                [this] { return problem_.expectedAnswer(); }, [this](bool right) { judged(right); });
+}
+
+void SquaresScreen::opened()
+{
+    // One reading of the file for every name the squares take.
+    const QStringList names = app().strings.getStrings(
+        {msg::BlankSquare, msg::TenSquare, msg::UnitSquare, msg::BlankHundred, msg::GreenHundred});
+    blankName_ = names.value(0);
+    tenName_ = names.value(1);
+    unitName_ = names.value(2);
+    blankHundredName_ = names.value(3);
+    greenHundredName_ = names.value(4);
+    paintSquares();
+}
+
+void SquaresScreen::shown()
+{
+    newProblem();
+}
+
+void SquaresScreen::afterRescale()
+{
+    equation_->layOut();
+}
+
+void SquaresScreen::newProblem()
+{
+    equation_->box()->setEnabled(true);
+    nextButton()->setEnabled(false);
+    colouring_.restart();
+    problem_ = variant_.draw(app().random);
+    paintSquares();
+    equation_->box()->clear();
+    equation_->setTexts(problem_.leftText(), problem_.rightText());
+    equation_->box()->setFocus();
+}
+
+void SquaresScreen::paintSquares()
+{
+    for (int i = 0; i < small_->count(); ++i) {
+        Cell* c = small_->cell(i);
+        switch (colouring_.shade(i)) {
+        case SquareColouring::Shade::Blank:
+            c->setFill(variant_.blank);
+            c->setAccessibleName(blankName_);
+            break;
+        case SquareColouring::Shade::Ten:
+            c->setFill(TenColour);
+            c->setAccessibleName(tenName_);
+            break;
+        case SquareColouring::Shade::Unit:
+            c->setFill(UnitColour);
+            c->setAccessibleName(unitName_);
+            break;
+        }
+    }
+    for (int i = 0; i < big_.size(); ++i) {
+        const bool green = colouring_.hundredColoured(i);
+        big_[i]->setFill(green ? HundredColour : variant_.blank);
+        big_[i]->setAccessibleName(green ? greenHundredName_ : blankHundredName_);
+    }
+}
+
+void SquaresScreen::restart()
+{
+    colouring_.restart();
+    paintSquares();
+    equation_->box()->clear();
+    equation_->setTexts(problem_.leftText(), problem_.rightText());
+}
+
+void SquaresScreen::judged(bool right)
+{
+    if (!right) {
+        countWrong();
+        equation_->box()->setFocus();
+        return;
+    }
+    countRight();
+    awaitNext();
+}

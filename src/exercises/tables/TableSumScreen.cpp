@@ -1,0 +1,106 @@
+#include "exercises/tables/TableSumScreen.h"
+
+#include "framework/AppContext.h"
+#include "framework/CellGrid.h"
+#include "framework/Controls.h"
+#include "services/MessageKeys.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr double Points = 21.75;
+
+FrameSetup frame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = {8820, 240};
+    s.nextAt = {8700, 5520, 2520, 1095};
+    s.nextShown = FrameSetup::When::AtLoad;
+    s.counts = FrameSetup::Counts::Own;
+    return s;
+}
+
+CellGrid::Layout tableLayout()
+{
+    CellGrid::Layout l;
+    l.name = QStringLiteral("Numero");
+    l.count = TableSumProblem::Cells;
+    l.perLine = 10;
+    l.origin = {120, 240};
+    l.cell = {735, 735};
+    l.pitch = {720, 720};
+    l.font = designFont(QStringLiteral("Arial"), Points);
+    return l;
+}
+
+} // namespace
+
+const QColor TableSumScreen::FilledColour(0, 192, 0);
+const QColor TableSumScreen::EmptyColour(255, 255, 192);
+
+TableSumScreen::TableSumScreen(AppContext& app)
+    : ExerciseScreen(app, QStringLiteral("FormC100"), 12360, 7800, frame())
+{
+    setWindowTitle(QStringLiteral("Costruisci il 100 con la tabella"));
+    grid_ = new CellGrid(*this, tableLayout());
+    for (Cell* c : grid_->cells())
+        c->setFill(EmptyColour);
+
+    equation_ = std::make_unique<EquationRow>(*this, QPointF(7680, 4080), 1335, Points);
+    setAnswerInputs({equation_->box()});
+    watchAnswer(equation_->box(), DigitFilter::DigitsCommaPoint, false, TableSumProblem::Reading,
+                [this] { return problem_.expectedAnswer(); }, [this](bool right) { judged(right); });
+}
+
+void TableSumScreen::opened()
+{
+    emptyName_ = app().strings.getStrings({msg::EmptyCell}).value(0);
+}
+
+void TableSumScreen::shown()
+{
+    newProblem();
+}
+
+void TableSumScreen::afterRescale()
+{
+    equation_->layOut();
+}
+
+void TableSumScreen::newProblem()
+{
+    nextButton()->setEnabled(false);
+    equation_->box()->setEnabled(true);
+    randomBackground();
+    problem_ = TableSumProblem::draw(app().random);
+    for (int i = 0; i < grid_->count(); ++i)
+        grid_->cell(i)->setFill(problem_.filled(i) ? FilledColour : EmptyColour);
+    showCells(false);
+    equation_->setTexts(problem_.leftText(), TableSumProblem::rightText());
+    equation_->box()->clear();
+    equation_->box()->setFocus();
+}
+
+void TableSumScreen::showCells(bool solved)
+{
+    for (int i = 0; i < grid_->count(); ++i) {
+        Cell* c = grid_->cell(i);
+        c->setText(problem_.cellText(i, solved));
+        c->setAccessibleName(c->text().isEmpty() ? emptyName_ : c->text());
+    }
+}
+
+void TableSumScreen::judged(bool right)
+{
+    if (!right) {
+        countWrong();
+        return;
+    }
+    countRight();
+    showCells(true);
+    awaitNext();
+}

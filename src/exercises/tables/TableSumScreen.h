@@ -1,0 +1,35 @@
+#pragma once
+#include "exercises/frame/ExerciseScreen.h"
+#include "exercises/tables/EquationRow.h"
+#include "exercises/tables/TableSum.h"
+
+#include <memory>
+
+class CellGrid;
+
+// FormC100, "Costruisci il 100 con la tabella": the first k of the numbers
+// 1 to 100 are filled in green; the child types how many are missing.
+class TableSumScreen : public ExerciseScreen
+{
+    Q_OBJECT
+public:
+    static const QColor FilledColour;
+    static const QColor EmptyColour;
+
+    explicit TableSumScreen(AppContext& app);
+
+protected:
+    void newProblem() override;
+    void opened() override;
+    void shown() override;
+    void afterRescale() override;
+
+private:
+    void showCells(bool solved);
+    void judged(bool right);
+
+    TableSumProblem problem_;
+    CellGrid* grid_ = nullptr;
+    std::unique_ptr<EquationRow> equation_;
+    QString emptyName_;
+};
