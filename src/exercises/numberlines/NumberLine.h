@@ -39,6 +39,9 @@ public:
     // Judges the value read from the child's answer. A right one labels the
     // tick and asks the next one, or starts a new line after the fifth.
     Result answer(double value, RandomSource& random);
+    bool isRight(double value) const { return asked_ >= 0 && value == expected(); }
+    // The asked tick was answered right (the screen has judged it).
+    Result rightAnswer(RandomSource& random);
 
     Graduation graduation() const { return graduation_; }
     bool tensGraduation() const { return tens_; }

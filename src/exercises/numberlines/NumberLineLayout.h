@@ -45,4 +45,12 @@ inline QRectF label(int tick, QSizeF textSize)
             textSize.height()};
 }
 
+// Neighbouring labels must not run into each other: a label wider than
+// most of the gap between two ticks is written smaller by this factor.
+inline double labelShrink(double textWidth, double tickPitch)
+{
+    const double room = 0.9 * tickPitch;
+    return textWidth > room && textWidth > 0 ? room / textWidth : 1.0;
+}
+
 } // namespace numberline_layout
