@@ -92,6 +92,9 @@ BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_9, "FormMenuNumeri", "FormScri", 9)->U
 BENCHMARK_CAPTURE(BM_OpenScreen, FormScri2, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormMM, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormOrd, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi1, "FormMenuGrafici", "FormGradi1", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi2, "FormMenuGrafici", "FormGradi2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi3, "FormMenuGrafici", "FormGradi3", 0)->Unit(benchmark::kMillisecond);
 
 // A screen and its menu opened in turn 2000 times: every opening discards
 // the previous screen, so resident memory must stay flat.
@@ -126,6 +129,8 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormMenu, "FormAvvio", "FormMenu")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormGradi3, "FormMenuGrafici", "FormGradi3")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
