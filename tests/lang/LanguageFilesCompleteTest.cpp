@@ -287,6 +287,10 @@ QStringList messageKeys()
         keys << msg::hintKey(n);
     for (int n = msg::HintFirst; n <= msg::HintLast; ++n)
         keys << msg::hintKey(n);
+    for (int kind = 0; kind < 3; ++kind)
+        keys << msg::blockWordsKey(kind, false) << msg::blockWordsKey(kind, true);
+    for (const QString& k : msg::SpokenNameKeys)
+        keys << k;
     for (const QString& k : msg::NumberLineTexts)
         keys << k;
     return keys;

@@ -75,6 +75,7 @@ NumberLineScreen::NumberLineScreen(AppContext& app, const NumberLineVariant& var
     answer_->setFont(designFont(QStringLiteral("Arial"), L::AnswerPoints));
     answer_->setAlignment(Qt::AlignCenter);
     answer_->setMaxLength(L::AnswerMaxLength);
+    spokenNames().fixed(answer_, msg::NumberLineAskedTick);
     watchAnswer(
         answer_, DigitFilter::DigitsComma, false, AnswerReading::Lenient,
         [this] { return ExpectedAnswer{double(line_.expected()), {}}; }, [this](bool right) { judged(right); });
@@ -118,22 +119,25 @@ void NumberLineScreen::showLine()
     afterRescale();
 }
 
+// The asked tick says it is asked, a numbered or answered one the number it
+// stands for, any other that it has no number yet.
 void NumberLineScreen::nameControls()
 {
-    auto& strings = app().strings;
-    const QString asked = strings.getString(msg::NumberLineAskedTick);
-    const QString plain = strings.getString(msg::NumberLinePlainTick);
-    const QString valued = strings.getString(msg::NumberLineTickValue);
-    line1_->setAccessibleName(filled(strings.getString(msg::NumberLineName), plainText(line_.tickValue(0)),
+    line1_->setAccessibleName(filled(app().strings.getString(msg::NumberLineName), plainText(line_.tickValue(0)),
                                      plainText(line_.tickValue(NumberLine::TickCount - 1))));
+    SpokenNames& names = spokenNames();
     for (int i = 0; i < NumberLine::TickCount; ++i) {
+        LineControl* tick = ticks_[i];
         switch (line_.tick(i)) {
-        case NumberLine::Tick::Asked: ticks_[i]->setAccessibleName(asked); break;
-        case NumberLine::Tick::Plain: ticks_[i]->setAccessibleName(plain); break;
-        default: ticks_[i]->setAccessibleName(filled(valued, plainText(line_.tickValue(i)))); break;
+        case NumberLine::Tick::Asked: names.fixed(tick, msg::NumberLineAskedTick); break;
+        case NumberLine::Tick::Plain: names.fixed(tick, msg::NumberLinePlainTick); break;
+        case NumberLine::Tick::Numbered:
+        case NumberLine::Tick::Answered:
+            tick->setProperty("text", plainText(line_.tickValue(i)));
+            names.showing(tick, msg::NumberLineTickValue);
+            break;
         }
     }
-    answer_->setAccessibleName(asked);
 }
 
 void NumberLineScreen::afterRescale()
