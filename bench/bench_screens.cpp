@@ -128,6 +128,15 @@ BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_9, "FormMenuNumeri", "FormScri", 9)->U
 BENCHMARK_CAPTURE(BM_OpenScreen, FormScri2, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormMM, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormOrd, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
+// The column screens: four additions, four subtractions.
+BENCHMARK_CAPTURE(BM_OpenScreen, FormCola, "FormMenuNumeri", "FormCola", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColc, "FormMenuNumeri", "FormColc", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColD, "FormMenuNumeri", "FormColD", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColb, "FormMenuNumeri", "FormColb", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form33, "FormMenuNumeri", "Form33", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form36, "FormMenuNumeri", "Form36", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form37, "FormMenuNumeri", "Form37", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form34, "FormMenuNumeri", "Form34", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
@@ -169,6 +178,10 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormMenu, "FormAvvio", "FormMenu")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormColb, "FormMenuNumeri", "FormColb")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form37, "FormMenuNumeri", "Form37")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
