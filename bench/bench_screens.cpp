@@ -147,6 +147,9 @@ BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Un
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, HundredCells, "FormMenuGrafici", "FormCentoCelle", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi1, "FormMenuGrafici", "FormGradi1", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi2, "FormMenuGrafici", "FormGradi2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi3, "FormMenuGrafici", "FormGradi3", 0)->Unit(benchmark::kMillisecond);
 
 // A screen and its menu opened in turn 2000 times: every opening discards
 // the previous screen, so resident memory must stay flat.
@@ -198,6 +201,8 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999z, "FormMenuGrafici", "Form999z")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, HundredCells, "FormMenuGrafici", "FormCentoCelle")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormGradi3, "FormMenuGrafici", "FormGradi3")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

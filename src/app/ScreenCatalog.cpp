@@ -1,5 +1,6 @@
 #include "app/ScreenCatalog.h"
 
+#include "exercises/numberlines/NumberLineScreen.h"
 #include "exercises/columns/ColumnScreen.h"
 #include "exercises/tables/TablesCatalog.h"
 #include "exercises/blocks/BlocksScreens.h"
@@ -34,6 +35,7 @@ void registerScreens(Navigator& navigator)
     add<FormScri2>(navigator, "FormScri2");
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");
+    registerNumberLineScreens(navigator);
     registerColumnScreens(navigator);
     registerTablesScreens(navigator);
     registerBlocksScreens(navigator);

@@ -53,6 +53,7 @@ public:
     QLineF ends() const { return ends_; }
     void setEnds(const QLineF& ends);
     void setColour(const QColor& c) { colour_ = c; update(); }
+    QColor colour() const { return colour_; }
     void setThickness(int px) { thickness_ = px; setEnds(ends_); }
 
 protected:

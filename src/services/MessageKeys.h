@@ -60,6 +60,13 @@ inline constexpr int TableNamesLast = 407;
 // for one block and one for any other count: BlockWordsFirst .. + 5.
 inline constexpr int BlockWordsFirst = 350;
 QString blockWordsKey(int kind, bool many);  // kind 0..2 -> "0350".."0355"
+// Number lines: what the line and its ticks say to a screen reader.
+inline const QString NumberLineName = QStringLiteral("0380");       // %1 first, %2 last number
+inline const QString NumberLineAskedTick = QStringLiteral("0381");  // also the answer box
+inline const QString NumberLinePlainTick = QStringLiteral("0382");
+inline const QString NumberLineTickValue = QStringLiteral("0383");  // %1 the tick's number
+inline const QString NumberLineTexts[] = {NumberLineName, NumberLineAskedTick, NumberLinePlainTick,
+                                          NumberLineTickValue};
 inline const QString InformationLines[] = {QStringLiteral("9996"), QStringLiteral("9997"),
                                            QStringLiteral("9998"), QStringLiteral("9999")};
 } // namespace msg

@@ -295,6 +295,8 @@ QStringList messageKeys()
         keys << msg::blockWordsKey(kind, false) << msg::blockWordsKey(kind, true);
     for (const QString& k : msg::SpokenNameKeys)
         keys << k;
+    for (const QString& k : msg::NumberLineTexts)
+        keys << k;
     return keys;
 }
 

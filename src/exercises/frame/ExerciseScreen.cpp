@@ -344,6 +344,10 @@ bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event)
                     w.onEnter();
                 return false;
             }
+            // Keys that edit or leave the box rather than type into it pass
+            // every filter (some of them carry a control character).
+            if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+                return false;
             int code = 0;
             if (key->key() == Qt::Key_Backspace)
                 code = 8;

@@ -1,0 +1,167 @@
+#include "exercises/numberlines/NumberLineScreen.h"
+
+#include "exercises/numberlines/NumberLineLayout.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "framework/Navigator.h"
+#include "services/MessageKeys.h"
+#include "services/TextForms.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+
+namespace L = numberline_layout;
+
+namespace {
+
+const QColor Red(255, 0, 0);
+const QColor Black(0, 0, 0);
+// The lines are drawn on a fixed, quiet background so that red and black
+// ticks stand out; these screens do not change colour with each problem.
+const QColor Background(235, 245, 255);
+
+// A message with its numbers put in; a text without the places stays as it is.
+QString filled(QString text, const QString& first, const QString& second = {})
+{
+    return text.replace(QLatin1String("%1"), first).replace(QLatin1String("%2"), second);
+}
+
+FrameSetup frame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Wide;
+    s.boxAt = L::CountsBoxAt;
+    s.nextShown = FrameSetup::When::Never;  // a right answer asks the next tick at once
+    s.seed = FrameSetup::When::AtActivation;
+    return s;
+}
+
+} // namespace
+
+void registerNumberLineScreens(Navigator& navigator)
+{
+    for (const NumberLineVariant& v : NumberLineVariants)
+        navigator.add(QString::fromLatin1(v.designName),
+                      [&v](AppContext& app) -> Screen* { return new NumberLineScreen(app, v); });
+}
+
+NumberLineScreen::NumberLineScreen(AppContext& app, const NumberLineVariant& variant)
+    : ExerciseScreen(app, QString::fromLatin1(variant.designName), L::DesignWidth, L::DesignHeight, frame()),
+      line_(variant.graduation)
+{
+    setWindowTitle(QString::fromUtf8(variant.title));
+    setBackground(Background);
+
+    line1_ = place(new LineControl(), QStringLiteral("Line1"), QRect());
+    control::setComputedLayout(line1_);
+    for (int i = 0; i < NumberLine::TickCount; ++i) {
+        auto* tick = place(new LineControl(), QStringLiteral("Line2"), QRect(), i);
+        control::setComputedLayout(tick);
+        ticks_[i] = tick;
+
+        auto* label = place(new QLabel(), QStringLiteral("Label3"), QRect(), i);
+        control::setComputedLayout(label);
+        label->setFont(designFont(QStringLiteral("Arial"), L::labelPoints(i)));
+        label->setAlignment(Qt::AlignCenter);
+        label->hide();
+        labels_[i] = label;
+    }
+
+    const QRectF box = L::AnswerBox;
+    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(box.left(), box.top(), box.width(), box.height()));
+    answer_->setFont(designFont(QStringLiteral("Arial"), L::AnswerPoints));
+    answer_->setAlignment(Qt::AlignCenter);
+    answer_->setMaxLength(L::AnswerMaxLength);
+    spokenNames().fixed(answer_, msg::NumberLineAskedTick);
+    watchAnswer(
+        answer_, DigitFilter::DigitsComma, false, AnswerReading::Lenient,
+        [this] { return ExpectedAnswer{double(line_.expected()), {}}; }, [this](bool right) { judged(right); });
+}
+
+void NumberLineScreen::shown()
+{
+    newProblem();
+}
+
+void NumberLineScreen::newProblem()
+{
+    line_.newLine(app().random);
+    showLine();
+}
+
+void NumberLineScreen::judged(bool right)
+{
+    if (!right) {
+        countWrong();
+        return;
+    }
+    countRight();
+    line_.rightAnswer(app().random);
+    showLine();
+}
+
+// Colours, labels and names follow the state of the line; the answer box
+// is emptied and takes the focus for the asked tick.
+void NumberLineScreen::showLine()
+{
+    for (int i = 0; i < NumberLine::TickCount; ++i) {
+        ticks_[i]->setColour(line_.isRed(i) ? Red : Black);
+        const bool shown = line_.labelShown(i);
+        labels_[i]->setText(shown ? plainText(line_.tickValue(i)) : QString());
+        labels_[i]->setVisible(shown);
+    }
+    nameControls();
+    answer_->clear();
+    answer_->setFocus();
+    afterRescale();
+}
+
+// The asked tick says it is asked, a numbered or answered one the number it
+// stands for, any other that it has no number yet.
+void NumberLineScreen::nameControls()
+{
+    line1_->setAccessibleName(filled(app().strings.getString(msg::NumberLineName), plainText(line_.tickValue(0)),
+                                     plainText(line_.tickValue(NumberLine::TickCount - 1))));
+    SpokenNames& names = spokenNames();
+    for (int i = 0; i < NumberLine::TickCount; ++i) {
+        LineControl* tick = ticks_[i];
+        switch (line_.tick(i)) {
+        case NumberLine::Tick::Asked: names.fixed(tick, msg::NumberLineAskedTick); break;
+        case NumberLine::Tick::Plain: names.fixed(tick, msg::NumberLinePlainTick); break;
+        case NumberLine::Tick::Numbered:
+        case NumberLine::Tick::Answered:
+            tick->setProperty("text", plainText(line_.tickValue(i)));
+            names.showing(tick, msg::NumberLineTickValue);
+            break;
+        }
+    }
+}
+
+void NumberLineScreen::afterRescale()
+{
+    const QPointF f = scale();
+    const int thickness = std::max(2, int(std::lround(3 * std::min(f.x(), f.y()) * twips::PerPixel)));
+    line1_->setThickness(thickness);
+    line1_->setEnds(QLineF(toPixels(L::line().p1()), toPixels(L::line().p2())));
+    const double pitch = L::TickPitch * f.x();
+    for (int i = 0; i < NumberLine::TickCount; ++i) {
+        const QLineF t = L::tick(i);
+        ticks_[i]->setThickness(thickness);
+        ticks_[i]->setEnds(QLineF(toPixels(t.p1()), toPixels(t.p2())));
+
+        QLabel* label = labels_[i];
+        if (label->isHidden())
+            continue;
+        QFont font = designFont(QStringLiteral("Arial"), L::labelPoints(i));
+        const double shrink = L::labelShrink(QFontMetricsF(font).horizontalAdvance(label->text()), pitch);
+        if (shrink < 1)
+            font.setPointSizeF(font.pointSizeF() * shrink);
+        label->setFont(font);
+        const QSize text = QFontMetrics(font).size(Qt::TextSingleLine, label->text()) + QSize(2, 0);
+        const QPoint top = toPixels(QPointF(L::tickX(i), L::label(i, {}).top()));
+        label->setGeometry(top.x() - text.width() / 2, top.y(), text.width(), text.height());
+    }
+}

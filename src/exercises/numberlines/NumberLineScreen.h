@@ -1,0 +1,58 @@
+#pragma once
+#include "exercises/frame/ExerciseScreen.h"
+#include "exercises/numberlines/NumberLine.h"
+
+#include <array>
+
+class LineControl;
+class Navigator;
+class QLabel;
+class QLineEdit;
+
+// One row per screen of the number lines: the design name (objectName,
+// language-file section, test handle), how its lines are drawn and its
+// design title.
+struct NumberLineVariant
+{
+    const char* designName;
+    Graduation graduation;
+    const char* title;
+};
+
+inline constexpr NumberLineVariant NumberLineVariants[] = {
+    {"FormGradi1", Graduation::Units, "Linea dei numeri graduata alle unità"},
+    {"FormGradi2", Graduation::Tens, "Linea dei numeri graduata alle decine"},
+    {"FormGradi3", Graduation::Mixed, "Linea dei numeri con graduazioni miste"},
+};
+
+void registerNumberLineScreens(Navigator& navigator);
+
+// A graduated number line: 21 ticks, the first, middle and last numbered.
+// One unnumbered tick is red and the child types its number into Text1; a
+// right answer labels the tick and asks the next one at once (there is no
+// next button), and after five a new line is drawn.
+class NumberLineScreen : public ExerciseScreen
+{
+    Q_OBJECT
+public:
+    NumberLineScreen(AppContext& app, const NumberLineVariant& variant);
+
+    const NumberLine& line() const { return line_; }
+
+protected:
+    void newProblem() override;
+    void shown() override;
+    void afterRescale() override;
+
+private:
+    void judged(bool right);
+    void showLine();
+    void askTick();
+    void nameControls();
+
+    NumberLine line_;
+    LineControl* line1_ = nullptr;
+    std::array<LineControl*, NumberLine::TickCount> ticks_{};
+    std::array<QLabel*, NumberLine::TickCount> labels_{};
+    QLineEdit* answer_ = nullptr;
+};
