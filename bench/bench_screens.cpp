@@ -39,7 +39,7 @@ struct Program
             settings.write(QByteArray("[Language]\r\nCurrentLanguage=") + language + "\r\n");
         app = std::make_unique<AppContext>(random, player, dialogs, clock, dir.path());
         registerScreens(app->navigator);
-        app->strings.selectNumberWordsLanguage();
+        app->state.numberWordsLanguage = app->strings.numberWordsLanguage().value_or(QString());
     }
     ~Program()
     {

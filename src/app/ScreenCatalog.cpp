@@ -8,6 +8,7 @@
 #include "menus/FormMenu.h"
 #include "menus/FormMenuGrafici.h"
 #include "menus/FormMenuNumeri.h"
+#include "framework/AppContext.h"
 #include "framework/Navigator.h"
 
 namespace {
@@ -24,7 +25,9 @@ void registerScreens(Navigator& navigator)
     add<FormMenu>(navigator, "FormMenu");
     add<FormMenuNumeri>(navigator, "FormMenuNumeri");
     add<FormMenuGrafici>(navigator, "FormMenuGrafici");
-    add<FormScri>(navigator, "FormScri");
+    // The written-number screen takes the mode the menu chose, once, as it opens.
+    navigator.add(QStringLiteral("FormScri"),
+                  [](AppContext& app) -> Screen* { return new FormScri(app, app.state.exerciseType); });
     add<FormScri2>(navigator, "FormScri2");
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");

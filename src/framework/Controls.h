@@ -29,6 +29,12 @@ void setTag(QObject* c, const QString& tag);
 QString toolTip(const QObject* c);
 void setToolTip(QObject* c, const QString& text);
 
+// A control whose place the screen computes itself (from the problem on
+// show) rather than from its design place: the layout scaler leaves it
+// alone, and the screen places it again in its after-rescale hook.
+void setComputedLayout(QWidget* w, bool computed = true);
+bool hasComputedLayout(const QObject* c);
+
 // A fixed colour behind the control. Only for colours that never change:
 // each new palette stays in Qt's style cache (random colours are painted).
 void fillBackground(QWidget* w, const QColor& colour);

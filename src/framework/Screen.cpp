@@ -130,6 +130,7 @@ void Screen::load()
     scaler_->setSourceForm(this);
     scaler_->sizeFormToScreen(75);
     onLoad();
+    afterRescale();
 }
 
 void Screen::activate()
@@ -140,6 +141,36 @@ void Screen::activate()
     if (app_.maximizedWindows)
         setWindowState(windowState() | Qt::WindowMaximized);
     onActivate();
+    afterRescale();
+}
+
+QPointF Screen::scale() const
+{
+    const QSizeF design = scaler_ ? scaler_->originalSize() : QSizeF();
+    if (design.width() <= 0 || design.height() <= 0)
+        return {1.0 / twips::PerPixel, 1.0 / twips::PerPixel};
+    const QSize client = clientSize();
+    return {client.width() / design.width() / twips::PerPixel, client.height() / design.height() / twips::PerPixel};
+}
+
+QRect Screen::toPixels(const QRectF& designTwips) const
+{
+    const QPointF f = scale();
+    const QPointF topLeft(designTwips.left() * f.x(), designTwips.top() * f.y());
+    const QPointF bottomRight(designTwips.right() * f.x(), designTwips.bottom() * f.y());
+    return QRectF(topLeft, bottomRight).toRect();
+}
+
+QPoint Screen::toPixels(const QPointF& designTwips) const
+{
+    const QPointF f = scale();
+    return QPointF(designTwips.x() * f.x(), designTwips.y() * f.y()).toPoint();
+}
+
+void Screen::rescaled()
+{
+    scaler_->resizeControls();
+    afterRescale();
 }
 
 void Screen::closeEvent(QCloseEvent* event)
@@ -158,7 +189,7 @@ void Screen::closeRequested()
 bool Screen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == canvas_ && event->type() == QEvent::Resize && scaler_)
-        scaler_->resizeControls();
+        rescaled();
     if (watched == canvas_ && event->type() == QEvent::Paint) {
         QPainter p(canvas_);
         p.fillRect(static_cast<QPaintEvent*>(event)->rect(), background());

@@ -1,7 +1,6 @@
 #include "lang/LanguageFiles.h"
 
 #include "lang/IniFile.h"
-#include "framework/ProgramState.h"
 
 #include <QDir>
 
@@ -25,13 +24,8 @@ bool isPlainName(const QString& name)
 
 } // namespace
 
-QString msg::hintKey(int number)
-{
-    return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
-}
 
-LanguageFiles::LanguageFiles(QString programFolder, ProgramState& state)
-    : folder_(std::move(programFolder)), state_(state)
+LanguageFiles::LanguageFiles(QString programFolder) : folder_(std::move(programFolder))
 {
 }
 
@@ -42,7 +36,7 @@ QString LanguageFiles::settingsPath() const
 
 QString LanguageFiles::languagePath() const
 {
-    const QString name = isPlainName(state_.currentLanguage) ? state_.currentLanguage : QString();
+    const QString name = isPlainName(current_) ? current_ : QString();
     const bool endsWithSeparator = folder_.endsWith(u'/') || folder_.endsWith(QDir::separator());
     return folder_ + (endsWithSeparator ? QString() : QStringLiteral("/")) + name + LanguageExtension;
 }
@@ -51,13 +45,13 @@ QString LanguageFiles::getString(const QString& key)
 {
     // Until the settings file can be read the language stays unknown, and
     // the next lookup tries again.
-    if (state_.currentLanguage.isEmpty())
+    if (current_.isEmpty())
         if (auto language = readSettingsLanguage())
-            state_.currentLanguage = *language;
+            current_ = *language;
     return ini::readValue(languagePath(), QStringLiteral("Strings"), key).value_or(QString());
 }
 
-void LanguageFiles::selectNumberWordsLanguage()
+std::optional<QString> LanguageFiles::numberWordsLanguage()
 {
     static const std::array<std::pair<QLatin1String, QLatin1String>, 6> Languages = {{
         {QLatin1String("ITALIAN"), QLatin1String("1")},
@@ -69,10 +63,9 @@ void LanguageFiles::selectNumberWordsLanguage()
     }};
     const QString name = getString(msg::NumberWordsLanguage).toUpper().trimmed();
     for (const auto& [language, code] : Languages)
-        if (name == language) {
-            state_.numberWordsLanguage = code;
-            return;
-        }
+        if (name == language)
+            return QString(code);
+    return std::nullopt;
 }
 
 std::optional<QString> LanguageFiles::readSettingsLanguage() const

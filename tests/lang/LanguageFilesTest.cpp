@@ -1,6 +1,5 @@
 #include "lang/LanguageFiles.h"
 #include "LangTestFiles.h"
-#include "framework/ProgramState.h"
 
 #include <QDir>
 
@@ -12,8 +11,7 @@ class LanguageFilesTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    ProgramState state;
-    LanguageFiles files{dir.path(), state};
+    LanguageFiles files{dir.path()};
 
     QString path(const QString& name) const { return dir.filePath(name); }
     void settings(const QByteArray& language)
@@ -31,18 +29,18 @@ protected:
 TEST_F(LanguageFilesTest, PathsLieInTheProgramFolder)
 {
     EXPECT_EQ(files.settingsPath(), dir.path() + "/LangSetting.ini");
-    state.currentLanguage = "English";
+    files.setCurrentLanguage("English");
     EXPECT_EQ(files.languagePath(), dir.path() + "/English.lng");
 
-    ProgramState other;
-    other.currentLanguage = "Italiano";
-    EXPECT_EQ(LanguageFiles("/opt/conta/", other).languagePath(), QString("/opt/conta/Italiano.lng"));
-    EXPECT_EQ(LanguageFiles("/opt/conta/", other).settingsPath(), QString("/opt/conta//LangSetting.ini"));
+    LanguageFiles other("/opt/conta/");
+    other.setCurrentLanguage("Italiano");
+    EXPECT_EQ(other.languagePath(), QString("/opt/conta/Italiano.lng"));
+    EXPECT_EQ(other.settingsPath(), QString("/opt/conta//LangSetting.ini"));
 
     // A name that is not a plain file name cannot lead out of the folder.
     for (const char* name : {"", "../English", "sub/English", "..\\English", ".", ".."}) {
         SCOPED_TRACE(name);
-        state.currentLanguage = name;
+        files.setCurrentLanguage(name);
         EXPECT_EQ(files.languagePath(), dir.path() + "/.lng");
     }
 }
@@ -52,7 +50,7 @@ TEST_F(LanguageFilesTest, GetStringReadsTheCurrentLanguageFileAnew)
     languageFile("English", "0008=\"Right\"\r\n");
     settings("English");
     EXPECT_EQ(files.getString("0008"), QString("Right"));
-    EXPECT_EQ(state.currentLanguage, QString("English"));
+    EXPECT_EQ(files.currentLanguage(), QString("English"));
     EXPECT_EQ(files.getString("0009"), QString(""));
 
     languageFile("English", "0008=\"Correct\"\r\n");
@@ -67,12 +65,12 @@ TEST_F(LanguageFilesTest, GetStringTriesTheSettingsFileAgainUntilItExists)
 {
     languageFile("Deutsch", "0008=\"Richtig\"\r\n");
     EXPECT_EQ(files.getString("0008"), QString(""));
-    EXPECT_EQ(state.currentLanguage, QString(""));
+    EXPECT_EQ(files.currentLanguage(), QString(""));
     writeBytes(path("LangSetting.ini"), "[Language]\r\n");
     EXPECT_EQ(files.getString("0008"), QString(""));
     settings("Deutsch");
     EXPECT_EQ(files.getString("0008"), QString("Richtig"));
-    EXPECT_EQ(state.currentLanguage, QString("Deutsch"));
+    EXPECT_EQ(files.currentLanguage(), QString("Deutsch"));
 }
 
 TEST_F(LanguageFilesTest, GetStringIsEmptyWhenTheLanguageFileFailsOrEscapes)
@@ -82,13 +80,12 @@ TEST_F(LanguageFilesTest, GetStringIsEmptyWhenTheLanguageFileFailsOrEscapes)
 
     // A large file whose matching line is too short fails; GetString hides it.
     writeBytes(path("Big.lng"), large("[Strings]\r\n0008=x\r\n0009=\"ok\"\r\n"));
-    state.currentLanguage = "Big";
+    files.setCurrentLanguage("Big");
     EXPECT_EQ(files.getString("0008"), QString(""));
     EXPECT_EQ(files.getString("0009"), QString("ok"));
 
     QDir(dir.path()).mkdir("inner");
-    ProgramState innerState;
-    LanguageFiles inner(path("inner"), innerState);
+    LanguageFiles inner(path("inner"));
     writeBytes(path("inner/LangSetting.ini"), "[Language]\nCurrentLanguage=\"../Big\"\n");
     writeBytes(path("inner/.lng"), "[Strings]\n0009=\"inside\"\n");
     EXPECT_EQ(inner.getString("0009"), QString("inside"));
@@ -103,20 +100,16 @@ TEST_F(LanguageFilesTest, SelectNumberWordsLanguageFromString0000)
     };
     const std::vector<Case> cases = {
         {"ITALIAN", "1"}, {" english ", "2"}, {"French", "3"}, {"german", "4"}, {"SPANISH", "5"},
-        {"Albanian", "6"}, {"Englsh", "keep"}, {"", "keep"}, {"ENGLISH UK", "keep"}, {"Italiano", "keep"},
+        {"Albanian", "6"}, {"Englsh", "none"}, {"", "none"}, {"ENGLISH UK", "none"}, {"Italiano", "none"},
     };
     settings("L");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         languageFile("L", "0000=\"" + c.name + "\"\r\n");
-        state.numberWordsLanguage = "keep";
-        files.selectNumberWordsLanguage();
-        EXPECT_EQ(state.numberWordsLanguage, QString(c.expected));
+        EXPECT_EQ(files.numberWordsLanguage().value_or("none"), QString(c.expected));
     }
     QFile::remove(path("L.lng"));
-    state.numberWordsLanguage.clear();
-    files.selectNumberWordsLanguage();
-    EXPECT_EQ(state.numberWordsLanguage, QString(""));
+    EXPECT_EQ(files.numberWordsLanguage(), std::nullopt);
 }
 
 TEST_F(LanguageFilesTest, SettingsLanguageRoundTrip)
@@ -130,8 +123,7 @@ TEST_F(LanguageFilesTest, SettingsLanguageRoundTrip)
     languageFile("English", "0008=\"Right\"\r\n");
     EXPECT_EQ(files.getString("0008"), QString("Right"));
 
-    ProgramState other;
-    EXPECT_FALSE(LanguageFiles(path("nowhere"), other).writeSettingsLanguage("English"));
+    EXPECT_FALSE(LanguageFiles(path("nowhere")).writeSettingsLanguage("English"));
     EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
 }
 

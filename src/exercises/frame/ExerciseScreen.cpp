@@ -214,13 +214,16 @@ void ExerciseScreen::countRight()
     app().feedback.playPraise();
 }
 
-void ExerciseScreen::countWrong()
+void ExerciseScreen::countWrong(WrongSignal signal)
 {
     yes_->hide();
     no_->show();
     addOne(*wrong_);
     wrongValue_->setText(signedText(*wrong_));
-    app().feedback.playError();
+    if (signal != WrongSignal::Beep)
+        app().feedback.playError();
+    if (signal != WrongSignal::ErrorSound)
+        app().feedback.beep();
 }
 
 void ExerciseScreen::awaitNext()
@@ -254,12 +257,8 @@ void ExerciseScreen::showMaxNumberChoice()
 {
     if (!maxFrame_)
         return;
-    if (setup_.maxChoice == FrameSetup::MaxChoice::Blocks) {
-        for (const char* name : {"Centinaia", "Decine", "Unita"})
-            for (int i = 0; i < 9; ++i)
-                if (auto* w = control<QWidget>(QString::fromLatin1(name), i))
-                    w->hide();
-    }
+    if (setup_.maxChoice == FrameSetup::MaxChoice::Blocks)
+        hideDrawingForChoice();
     maxFrame_->move(0, 0);
     if (setup_.maxChoice == FrameSetup::MaxChoice::Full)
         maxFrame_->resize(clientSize());
@@ -303,6 +302,17 @@ void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> f
 {
     box->installEventFilter(this);
     watched_.push_back({box, filter, upperCase, std::move(onEnter)});
+}
+
+void ExerciseScreen::watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
+                                 AnswerReading reading, std::function<ExpectedAnswer()> expected,
+                                 std::function<void(bool)> judged)
+{
+    QPointer<QLineEdit> guarded(box);
+    watchAnswerBox(box, filter, upperCase, [guarded, reading, expected, judged] {
+        if (guarded && expected && judged)
+            judged(isExpectedAnswer(guarded->text(), reading, expected()));
+    });
 }
 
 bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event)

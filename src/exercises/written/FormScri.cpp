@@ -70,8 +70,8 @@ FrameSetup FormScri::frameSetup()
     return setup;
 }
 
-FormScri::FormScri(AppContext& app)
-    : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSetup())
+FormScri::FormScri(AppContext& app, int mode)
+    : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSetup()), mode_(mode)
 {
     setWindowTitle(QStringLiteral("Scrivi il numero"));
 
@@ -107,7 +107,7 @@ void FormScri::newProblem()
     randomBackground();
     answer_->clear();
 
-    const int type = app().state.exerciseType;
+    const int type = mode_;
     if (type == 1) {
         instruction_->show();
         if (auto* max = control<QAction>(QStringLiteral("mnuNumeroMassimo")))

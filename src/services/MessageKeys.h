@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+
+// The message keys the program reads from section "Strings".
+namespace msg {
+inline const QString NumberWordsLanguage = QStringLiteral("0000");
+inline const QString HundredsLabel = QStringLiteral("0001");
+inline const QString TensLabel = QStringLiteral("0002");
+inline const QString UnitsLabel = QStringLiteral("0003");
+inline const QString LoneUnitsLabel = QStringLiteral("0004");
+inline const QString LoneTensLabel = QStringLiteral("0005");
+inline const QString LoneHundredsLabel = QStringLiteral("0006");
+inline const QString ExitQuestion = QStringLiteral("0007");
+inline const QString RightLabel = QStringLiteral("0008");
+inline const QString WrongLabel = QStringLiteral("0009");
+inline const QString InformationMenu = QStringLiteral("0010");
+inline const QString ResetMenu = QStringLiteral("0011");
+inline const QString NextButton = QStringLiteral("0012");
+inline const QString ExitMenu = QStringLiteral("0013");
+inline const QString QuitQuestion = QStringLiteral("0014");
+inline const QString OrderTitleOnOpen = QStringLiteral("0015");
+inline const QString OrderTitleDescending = QStringLiteral("0016");
+inline const QString OrderTitleAscending = QStringLiteral("0017");
+// Hints of the column screens: HintFirst .. HintLast.
+inline constexpr int HintFirst = 64;
+inline constexpr int HintLast = 127;
+QString hintKey(int number);  // 64 -> "0064"
+inline const QString InformationLines[] = {QStringLiteral("9996"), QStringLiteral("9997"),
+                                           QStringLiteral("9998"), QStringLiteral("9999")};
+} // namespace msg
