@@ -1,5 +1,6 @@
 #include "app/ScreenCatalog.h"
 
+#include "exercises/abacus/AbacusScreens.h"
 #include "exercises/written/FormMM.h"
 #include "exercises/written/FormOrd.h"
 #include "exercises/written/FormScri.h"
@@ -31,4 +32,5 @@ void registerScreens(Navigator& navigator)
     add<FormScri2>(navigator, "FormScri2");
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");
+    registerAbacusScreens(navigator);
 }
