@@ -1,6 +1,7 @@
 #include "app/ScreenCatalog.h"
 
 #include "exercises/abacus/AbacusScreens.h"
+#include "exercises/blocks/BlocksScreens.h"
 #include "exercises/written/FormMM.h"
 #include "exercises/written/FormOrd.h"
 #include "exercises/written/FormScri.h"
@@ -33,4 +34,5 @@ void registerScreens(Navigator& navigator)
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");
     registerAbacusScreens(navigator);
+    registerBlocksScreens(navigator);
 }

@@ -1,3 +1,4 @@
+#include "app/DataFolder.h"
 #include "app/Fonts.h"
 #include "app/MessageBoxDialogs.h"
 #include "app/ScreenCatalog.h"
@@ -12,8 +13,18 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QIcon>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QTranslator>
+
+#ifndef CONTALANDIA_INSTALLED_DATA
+#define CONTALANDIA_INSTALLED_DATA "../share/contalandia"
+#endif
+
+// Where the data was found and which language was read: shown with
+// QT_LOGGING_RULES="contalandia.startup.info=true" (the package check uses it).
+Q_LOGGING_CATEGORY(lcStartup, "contalandia.startup", QtWarningMsg)
 
 namespace {
 
@@ -31,6 +42,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("contalandia"));
     QApplication::setApplicationDisplayName(QStringLiteral("Contalandia"));
+    QApplication::setDesktopFileName(QStringLiteral("org.contalandia.contalandia"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/contalandia.svg")));
 
     // A second copy leaves at once, without a word: the first one stays
     // as it was.
@@ -45,12 +58,18 @@ int main(int argc, char** argv)
     QtSoundPlayer player;
     MessageBoxDialogs dialogs;
     SteadyClock clock;
-    AppContext app(random, player, dialogs, clock, QCoreApplication::applicationDirPath());
+    const DataFolder data = findDataFolder(QCoreApplication::applicationDirPath(),
+                                           QStringLiteral(CONTALANDIA_INSTALLED_DATA));
+    AppContext app(random, player, dialogs, clock, data.path);
+    app.strings.useUserSettings(userSettingsFile(), data.installed);
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };
     registerScreens(app.navigator);
 
     startProgram(app);
+    qCInfo(lcStartup).noquote() << "data folder:" << data.path;
+    qCInfo(lcStartup).noquote() << "language file:" << app.strings.languagePath()
+                                << "number words:" << app.state.numberWordsLanguage;
 
     // The buttons of the message boxes (Yes, No, OK) speak the language that
     // the language file names at start-up, else the system's, when Qt's own

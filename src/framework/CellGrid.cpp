@@ -2,6 +2,7 @@
 
 #include "framework/Screen.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +18,10 @@ void Cell::setText(const QString& text)
         return;
     text_ = text;
     update();
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void Cell::setFill(const QColor& fill)

@@ -12,10 +12,13 @@ class Screen;
 // One square of a table: a painted box with a text, a fill colour and a
 // border. Colours are painted, never put into palettes: they change with
 // every problem, and each new palette would stay in Qt's style cache. A
-// clickable cell takes the pointer and, when focused, Space or Enter.
+// clickable cell takes the pointer and, when focused, Space or Enter. A
+// screen reader hears its text, or the accessible name a screen gives it
+// (framework/SpokenNames), and can press a clickable cell.
 class Cell : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
 public:
     explicit Cell(QWidget* parent = nullptr);
 

@@ -12,4 +12,5 @@ inline const QString TrebleClefPointer = QStringLiteral(":/assets/puntatore_chia
 inline const QString ArrowPointer = QStringLiteral(":/assets/puntatore_freccia.svg");
 inline const QString HandPointer = QStringLiteral(":/assets/puntatore_mano.svg");
 inline const QString DragPointer = QStringLiteral(":/assets/puntatore_trascina.svg");
+inline const QString ConfirmTick = QStringLiteral(":/assets/spunta.svg");
 } // namespace pictures

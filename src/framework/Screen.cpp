@@ -15,8 +15,10 @@
 #include <QScreen>
 
 Screen::Screen(AppContext& app, const QString& designName, double designWidthTwips, double designHeightTwips)
-    : app_(app), canvas_(new QWidget(this))
+    : app_(app), canvas_(new QWidget(this)),
+      spoken_([&app](const QStringList& keys) { return app.strings.getStrings(keys); })
 {
+    spoken::installRoles();
     setObjectName(designName);
     canvas_->setObjectName(QStringLiteral("canvas"));
     setCentralWidget(canvas_);
@@ -119,6 +121,7 @@ QColor Screen::background() const
 void Screen::translate()
 {
     translateScreen(*this, controls(), app_.strings.languagePath());
+    spoken_.refresh();
 }
 
 void Screen::load()

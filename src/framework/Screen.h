@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/ClsResize.h"
+#include "framework/SpokenNames.h"
 #include "framework/Twips.h"
 
 #include <QList>
@@ -59,8 +60,13 @@ public:
     // problems take one.
     void randomBackground();
 
-    // Translates the screen again from the current language file.
+    // Translates the screen again from the current language file; the
+    // spoken names follow.
     void translate();
+
+    // The names screen readers say for controls Qt cannot name by their
+    // caption (see SpokenNames).
+    SpokenNames& spokenNames() { return spoken_; }
 
     // A place in design twips, in pixels of the canvas as it is scaled now.
     QRect toPixels(const QRectF& designTwips) const;
@@ -113,4 +119,5 @@ private:
     QList<QPointer<QObject>> controls_;
     std::unique_ptr<ClsResize> scaler_;
     QColor background_;
+    SpokenNames spoken_;
 };

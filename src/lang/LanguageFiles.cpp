@@ -3,6 +3,7 @@
 #include "lang/IniFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <array>
 #include <utility>
@@ -51,6 +52,18 @@ QString LanguageFiles::getString(const QString& key)
     return ini::readValue(languagePath(), QStringLiteral("Strings"), key).value_or(QString());
 }
 
+QStringList LanguageFiles::getStrings(const QStringList& keys)
+{
+    if (current_.isEmpty())
+        if (auto language = readSettingsLanguage())
+            current_ = *language;
+    QStringList texts;
+    texts.reserve(keys.size());
+    for (const std::optional<QString>& v : ini::readValues(languagePath(), QStringLiteral("Strings"), keys))
+        texts.push_back(v.value_or(QString()));
+    return texts;
+}
+
 std::optional<QString> LanguageFiles::numberWordsLanguage()
 {
     static const std::array<std::pair<QLatin1String, QLatin1String>, 6> Languages = {{
@@ -68,14 +81,41 @@ std::optional<QString> LanguageFiles::numberWordsLanguage()
     return std::nullopt;
 }
 
+void LanguageFiles::useUserSettings(QString userSettingsPath, bool sharedProgramFolder)
+{
+    userSettings_ = std::move(userSettingsPath);
+    sharedProgramFolder_ = sharedProgramFolder;
+}
+
+bool LanguageFiles::storesInUserSettings() const
+{
+    if (userSettings_.isEmpty())
+        return false;
+    if (sharedProgramFolder_)
+        return true;
+    // The writer replaces the file within its folder, or rewrites it in
+    // place when only the file itself can be written.
+    const QFileInfo file(settingsPath());
+    return !(QFileInfo(folder_).isWritable() || (file.isFile() && file.isWritable()));
+}
+
 std::optional<QString> LanguageFiles::readSettingsLanguage() const
 {
+    // A user's file that cannot be read or names no language leaves the
+    // program's default.
+    if (storesInUserSettings())
+        if (auto own = ini::readValue(userSettings_, SettingsSection, SettingsKey); own && !own->isEmpty())
+            return own;
     return ini::readValue(settingsPath(), SettingsSection, SettingsKey);
 }
 
 bool LanguageFiles::writeSettingsLanguage(const QString& language) const
 {
-    return ini::writeValue(settingsPath(), SettingsSection, SettingsKey, language);
+    if (!storesInUserSettings())
+        return ini::writeValue(settingsPath(), SettingsSection, SettingsKey, language);
+    if (!QDir().mkpath(QFileInfo(userSettings_).absolutePath()))
+        return false;
+    return ini::writeValue(userSettings_, SettingsSection, SettingsKey, language);
 }
 
 QStringList LanguageFiles::languageNames() const

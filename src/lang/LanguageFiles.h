@@ -25,14 +25,27 @@ public:
     // A message string of section "Strings"; empty when it cannot be read.
     // Reads the settings file first while the current language is unknown.
     QString getString(const QString& key);
+    // Several message strings, in the order of keys, from one reading.
+    QStringList getStrings(const QStringList& keys);
 
     // The language of number words ("1".."6") that message "0000" names;
     // nullopt when it names none of the six languages.
     std::optional<QString> numberWordsLanguage();
 
+    // Each user's own LangSetting.ini (in the user's configuration folder).
+    // It keeps the choice whenever the program folder's file cannot: always
+    // for a program installed for every user (sharedProgramFolder), else
+    // while the program folder cannot be written. The program folder's file
+    // is then the default, used while the user's own names no language.
+    void useUserSettings(QString userSettingsPath, bool sharedProgramFolder);
+    const QString& userSettingsPath() const { return userSettings_; }
+    // True when the choice is kept in the user's own settings file.
+    bool storesInUserSettings() const;
+
     // The language named in LangSetting.ini; nullopt when it cannot be read.
     std::optional<QString> readSettingsLanguage() const;
-    // Stores the choice; false when the folder is not writable.
+    // Stores the choice; false when the file cannot be written (then
+    // nothing is written).
     bool writeSettingsLanguage(const QString& language) const;
 
     // Base names of the *.lng files of the program folder.
@@ -41,4 +54,6 @@ public:
 private:
     QString folder_;
     QString current_;
+    QString userSettings_;
+    bool sharedProgramFolder_ = false;
 };

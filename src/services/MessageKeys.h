@@ -21,10 +21,28 @@ inline const QString QuitQuestion = QStringLiteral("0014");
 inline const QString OrderTitleOnOpen = QStringLiteral("0015");
 inline const QString OrderTitleDescending = QStringLiteral("0016");
 inline const QString OrderTitleAscending = QStringLiteral("0017");
+// What screen readers say for controls that show a picture, a sign or a
+// value (see framework/SpokenNames.h); "%1" stands for what they show.
+inline const QString YesFaceName = QStringLiteral("0200");
+inline const QString NoFaceName = QStringLiteral("0201");
+inline const QString RightCountName = QStringLiteral("0202");   // "%1": the count
+inline const QString WrongCountName = QStringLiteral("0203");   // "%1": the count
+inline const QString ScoreBoxName = QStringLiteral("0204");
+inline const QString GreaterThanName = QStringLiteral("0205");
+inline const QString LessThanName = QStringLiteral("0206");
+inline const QString EqualToName = QStringLiteral("0207");
+inline const QString PlacedNumberName = QStringLiteral("0208");
+inline const QString SpokenNameKeys[] = {YesFaceName,    NoFaceName,   RightCountName,
+                                         WrongCountName, ScoreBoxName, GreaterThanName,
+                                         LessThanName,   EqualToName,  PlacedNumberName};
 // Hints of the column screens: HintFirst .. HintLast.
 inline constexpr int HintFirst = 64;
 inline constexpr int HintLast = 127;
 QString hintKey(int number);  // 64 -> "0064"
+// What a block drawing shows, for each kind (flats, longs, units) a text
+// for one block and one for any other count: BlockWordsFirst .. + 5.
+inline constexpr int BlockWordsFirst = 350;
+QString blockWordsKey(int kind, bool many);  // kind 0..2 -> "0350".."0355"
 inline const QString InformationLines[] = {QStringLiteral("9996"), QStringLiteral("9997"),
                                            QStringLiteral("9998"), QStringLiteral("9999")};
 } // namespace msg

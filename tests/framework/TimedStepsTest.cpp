@@ -2,6 +2,7 @@
 // shows in order, the screen stays usable in between, and leaving or
 // quitting in the middle of a sequence runs nothing more.
 #include "exercises/frame/ExerciseScreen.h"
+#include "app/SteadyClock.h"
 #include "framework/FramePlayer.h"
 #include "support/TestApp.h"
 
@@ -112,6 +113,31 @@ TEST_F(TimedSteps, QuittingBetweenTwoFramesRunsNothingMore)
     TestApp::flush();
     t.clock.advance(10);
     EXPECT_EQ(*log, (std::vector<int>{0, 1, 2}));
+}
+
+} // namespace
+
+namespace {
+
+// The program's clock: a timed step runs from the event loop after its time,
+// and never for an owner that is gone.
+TEST(SteadyClockTest, StepsRunAfterTheirTimeOnlyWhileTheirOwnerLives)
+{
+    SteadyClock clock;
+    QObject kept;
+    auto gone = std::make_unique<QObject>();
+    int ran = 0, stray = 0;
+    const double start = clock.seconds();
+    double ranAt = 0;
+    clock.after(&kept, 0.05, [&] { ++ran; ranAt = clock.seconds(); });
+    clock.after(gone.get(), 0.01, [&] { ++stray; });
+    clock.after(nullptr, 0.01, [&] { ++stray; });
+    gone.reset();
+    EXPECT_EQ(ran, 0);  // nothing runs inside after()
+    QTRY_COMPARE_WITH_TIMEOUT(ran, 1, 2000);
+    EXPECT_GE(ranAt - start, 0.05);
+    QTest::qWait(30);
+    EXPECT_EQ(stray, 0);
 }
 
 } // namespace

@@ -142,3 +142,112 @@ TEST(MessageKeys, HintKeysHaveFourDigits)
     EXPECT_EQ(msg::hintKey(msg::HintLast), QString("0127"));
     EXPECT_EQ(msg::hintKey(100), QString("0100"));
 }
+
+// Each user's own settings file, for a program whose folder the user cannot
+// write (installed for every user, or a read-only copy).
+class UserSettingsTest : public LanguageFilesTest
+{
+protected:
+    QTemporaryDir home;
+    QString userFile(const QString& user = "ada") const { return home.filePath(user + "/contalandia/LangSetting.ini"); }
+
+    // What a new start of the program reads, for the given user.
+    QString languageAtNextStart(bool installed, const QString& user = "ada") const
+    {
+        LanguageFiles next(dir.path());
+        next.useUserSettings(userFile(user), installed);
+        next.getString("0000");
+        return next.currentLanguage();
+    }
+};
+
+TEST_F(UserSettingsTest, AWritableProgramFolderKeepsTheChoiceAsBefore)
+{
+    settings("Italiano");
+    files.useUserSettings(userFile(), false);
+    EXPECT_FALSE(files.storesInUserSettings());
+    ASSERT_TRUE(files.writeSettingsLanguage("English"));
+    EXPECT_EQ(readBytes(path("LangSetting.ini")), "[Language]\r\nCurrentLanguage=\"English\"\r\n");
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("ada")));
+    EXPECT_EQ(languageAtNextStart(false), "English");
+}
+
+TEST_F(UserSettingsTest, AnInstalledProgramKeepsEachUsersChoiceInTheirOwnFolder)
+{
+    settings("Italiano");
+    const QByteArray shipped = readBytes(path("LangSetting.ini"));
+    files.useUserSettings(userFile("ada"), true);
+    EXPECT_TRUE(files.storesInUserSettings());
+    // Before any choice the shipped file is the default.
+    EXPECT_EQ(files.readSettingsLanguage(), QString("Italiano"));
+
+    ASSERT_TRUE(files.writeSettingsLanguage("Deutsch"));
+    EXPECT_EQ(readBytes(path("LangSetting.ini")), shipped);
+    EXPECT_EQ(readBytes(userFile("ada")), "[Language]\r\nCurrentLanguage=\"Deutsch\"\r\n");
+    EXPECT_EQ(languageAtNextStart(true, "ada"), "Deutsch");
+    EXPECT_EQ(languageAtNextStart(true, "bea"), "Italiano");
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("bea")));
+
+    // A later choice replaces the user's own.
+    ASSERT_TRUE(files.writeSettingsLanguage("English"));
+    EXPECT_EQ(languageAtNextStart(true, "ada"), "English");
+}
+
+TEST_F(UserSettingsTest, ABrokenUserFileLeavesTheShippedDefault)
+{
+    settings("Italiano");
+    QDir().mkpath(QFileInfo(userFile()).absolutePath());
+    QByteArray binary;
+    for (int i = 0; i < 4000; ++i)
+        binary.append(static_cast<char>((i * 7919) % 256));
+    const std::vector<std::pair<const char*, QByteArray>> cases = {
+        {"binary", binary},
+        {"empty file", ""},
+        {"no language key", "[Language]\nOther=\"English\"\n"},
+        {"empty language", "[Language]\nCurrentLanguage=\"\"\n"},
+        {"cut off before its value", "[Language]\nCurrentLang"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeBytes(userFile(), bytes);
+        EXPECT_EQ(languageAtNextStart(true), "Italiano");
+    }
+    // Not a file at all.
+    QFile::remove(userFile());
+    QDir().mkpath(userFile());
+    EXPECT_EQ(languageAtNextStart(true), "Italiano");
+    files.useUserSettings(userFile(), true);
+    EXPECT_FALSE(files.writeSettingsLanguage("English"));
+}
+
+TEST_F(UserSettingsTest, AnUnwritableConfigurationFolderWritesNothing)
+{
+    settings("Italiano");
+    // A plain file where the configuration folder should be: no folder can
+    // be made under it, whoever runs the program.
+    writeBytes(home.filePath("config"), "not a folder");
+    const QString blocked = home.filePath("config/contalandia/LangSetting.ini");
+    files.useUserSettings(blocked, true);
+    EXPECT_FALSE(files.writeSettingsLanguage("English"));
+    EXPECT_EQ(readBytes(home.filePath("config")), "not a folder");
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"config"}));
+    EXPECT_EQ(files.readSettingsLanguage(), QString("Italiano"));
+}
+
+TEST_F(UserSettingsTest, AReadOnlyCopiedFolderKeepsTheChoiceInTheUsersFolder)
+{
+    if (runningAsRoot())
+        GTEST_SKIP() << "folder permissions do not bind root";
+    settings("Italiano");
+    QFile::setPermissions(path("LangSetting.ini"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    files.useUserSettings(userFile(), false);
+    EXPECT_TRUE(files.storesInUserSettings());
+    const bool written = files.writeSettingsLanguage("Shqip");
+    const QString next = languageAtNextStart(false);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(next, "Shqip");
+    EXPECT_EQ(readBytes(path("LangSetting.ini")), "[Language]\r\nCurrentLanguage=\"Italiano\"\r\n");
+}

@@ -93,6 +93,28 @@ TEST_F(LanguageMenu, UnwritableSettingsStillSwitchTheLanguageForTheSession)
     EXPECT_EQ(t.app.strings.getString("0014"), "Quit A?");
 }
 
+TEST_F(LanguageMenu, AnInstalledProgramNeverWritesItsOwnFolder)
+{
+    // Installed for every user, with a configuration folder that cannot be
+    // made: the choice holds for the session and nothing is written.
+    t.writeSettings("B");
+    const QByteArray shipped = t.readFile("LangSetting.ini");
+    QTemporaryDir home;
+    testfiles::writeBytes(home.filePath("config"), "not a folder");
+    t.app.strings.useUserSettings(home.filePath("config/contalandia/LangSetting.ini"), true);
+    t.open("FormMenu");
+    const int a = t.find<QAction>("mnuLanguage", 0)->text() == "A" ? 0 : 1;
+    t.trigger("mnuLanguage", a);
+
+    EXPECT_EQ(t.find<QPushButton>("Command2")->text(), "Pictures A");
+    EXPECT_EQ(t.app.strings.getString("0014"), "Quit A?");
+    EXPECT_EQ(t.readFile("LangSetting.ini"), shipped);
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"config"}));
+    t.click("Command3");
+    t.click("Command1");
+    EXPECT_EQ(languageItems(t), (QMap<QString, bool>{{"A", true}, {"B", false}}));
+}
+
 TEST(LanguageMenuWithoutFiles, NoticeAndTheDesignItemOnly)
 {
     TestApp t;

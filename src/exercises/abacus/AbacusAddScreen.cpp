@@ -71,18 +71,19 @@ AbacusAddScreen::AbacusAddScreen(AppContext& app, const AddRow& row)
     connect(restart_, &QPushButton::clicked, this, &AbacusAddScreen::restart);
 
     setAnswerInputs({answer_, restart_});
+    for (Wire w : AllWires)
+        nameButton(beadButtons_[indexOf(w)], texts::addOrRemoveKey(w));
+    nameButton(exchangeUnits_, texts::exchangeUpKey(Wire::Units));
+    nameButton(exchangeTens_, texts::exchangeUpKey(Wire::Tens));
+    nameButton(restart_, texts::restartKey());
+    // The box is named by the problem it answers.
+    spokenNames().answerBox(answer_, problem_);
     setExchangeLocks({beadButtons_[0], beadButtons_[1], beadButtons_[2], exchangeUnits_, exchangeTens_, restart_,
                       answer_, nextButton()});
 }
 
 void AbacusAddScreen::opened()
 {
-    AbacusScreen::opened();
-    for (Wire w : AllWires)
-        nameButton(beadButtons_[indexOf(w)], texts::addOrRemoveKey(w));
-    nameButton(exchangeUnits_, texts::exchangeUpKey(Wire::Units));
-    nameButton(exchangeTens_, texts::exchangeUpKey(Wire::Tens));
-    nameButton(restart_, texts::restartKey());
     // The first problem is posed as the screen opens; showing it only lays
     // the abacus out.
     newProblem();
@@ -102,7 +103,6 @@ void AbacusAddScreen::newProblem()
     exchangeUnits_->setEnabled(true);
     exchangeTens_->setEnabled(true);
     problem_->setText(additionText(p));
-    answer_->setAccessibleName(problem_->text());
     placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
 }
 

@@ -85,6 +85,10 @@ AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const BuildRow& row)
     restart_ = placeButton(QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"), at(9420, 5200, 2295, 800), 14);
     connect(restart_, &QPushButton::clicked, this, [this] { clearAbacus(); });
     setAnswerInputs({confirm_, restart_});
+    for (Wire w : AllWires)
+        nameButton(beadButtons_[indexOf(w)], texts::addOrRemoveKey(w));
+    nameButton(confirm_, texts::confirmKey());
+    nameButton(restart_, texts::restartKey());
 
     QMenu* numbers = addOwnMenu(QStringLiteral("MenuNumero"), QStringLiteral("Numeri"));
     words_ = addMenuItem(numbers, QStringLiteral("MenuParole"), QStringLiteral("in parole"));
@@ -94,15 +98,6 @@ AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const BuildRow& row)
     words_->setChecked(true);
     connect(words_, &QAction::triggered, this, [this] { chooseDigits(false); });
     connect(digits_, &QAction::triggered, this, [this] { chooseDigits(true); });
-}
-
-void AbacusBuildScreen::opened()
-{
-    AbacusScreen::opened();
-    for (Wire w : AllWires)
-        nameButton(beadButtons_[indexOf(w)], texts::addOrRemoveKey(w));
-    nameButton(confirm_, texts::confirmKey());
-    nameButton(restart_, texts::restartKey());
 }
 
 void AbacusBuildScreen::shown()

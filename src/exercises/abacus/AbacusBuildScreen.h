@@ -22,7 +22,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void afterRescale() override;
 

@@ -42,8 +42,8 @@ AbacusReadScreen::AbacusReadScreen(AppContext& app, const ReadRow& row)
     answer_ = place(new QLineEdit(), QStringLiteral("TestoNumero"), at(300, 900, 8820, 1000));
     answer_->setFont(designFont(QStringLiteral("Arial"), row.inWords ? 18 : 28));
     answer_->setAlignment(Qt::AlignCenter);
-    // The question is what the box is for.
-    answer_->setAccessibleName(instruction->text());
+    // The instruction is the question the box answers.
+    spokenNames().answerBox(answer_, instruction);
     if (row.inWords) {
         // The words of every number in every language fit.
         answer_->setMaxLength(wordAnswer::answerCapacity());
@@ -62,9 +62,6 @@ AbacusReadScreen::AbacusReadScreen(AppContext& app, const ReadRow& row)
 
 void AbacusReadScreen::shown()
 {
-    // Translated by now: the box is named by the instruction the child reads.
-    if (auto* instruction = control<QLabel>(QStringLiteral("Label3")))
-        answer_->setAccessibleName(instruction->text());
     newProblem();
 }
 

@@ -6,7 +6,6 @@
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/FramePlayer.h"
-#include "lang/IniFile.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -38,6 +37,7 @@ AbacusScreen::AbacusScreen(AppContext& app, const QString& designName, FrameSetu
     base_->setFill(QColor(150, 95, 45));
     base_->setBorder(QColor(100, 60, 25));
     control::setComputedLayout(base_);
+    spokenNames().fixed(base_, texts::baseKey());
     for (int w = 0; w < WireCount; ++w) {
         wires_[w] = place(new LineControl(), QStringLiteral("FiloAbaco"), at(0, 0, 0, 0), w);
         wires_[w]->setColour(QColor(90, 90, 90));
@@ -46,16 +46,19 @@ AbacusScreen::AbacusScreen(AppContext& app, const QString& designName, FrameSetu
     marker_ = place(new LineControl(), QStringLiteral("Line1"), at(0, 0, 0, 0));
     marker_->setColour(Qt::black);
     control::setComputedLayout(marker_);
+    spokenNames().fixed(marker_, texts::markerKey());
     for (Wire wire : AllWires) {
         const int w = indexOf(wire);
         for (int i = 0; i < model_.capacity(wire); ++i) {
             auto* bead = place(new BeadControl(shade(wire, i)), QString::fromLatin1(BeadArrays[w]), at(0, 0, 0, 0), i);
             control::setComputedLayout(bead);
             bead->hide();
+            spokenNames().fixed(bead, texts::beadKey(wire));
             beads_[w][i] = bead;
         }
     }
     player_ = new FramePlayer(app.clock, this);
+    nameWires();
 }
 
 bool AbacusScreen::exchangePlaying() const
@@ -63,37 +66,22 @@ bool AbacusScreen::exchangePlaying() const
     return player_->isPlaying();
 }
 
-void AbacusScreen::opened()
-{
-    const QStringList keys = texts::allKeys();
-    // The first lookup settles the current language; the rest come from
-    // one reading of its file.
-    app().strings.getString(keys.first());
-    const auto values = ini::readValues(app().strings.languagePath(), QStringLiteral("Strings"), keys);
-    for (int i = 0; i < keys.size() && i < static_cast<int>(values.size()); ++i)
-        texts_.insert(keys[i], values[i].value_or(QString()));
-    for (Wire wire : AllWires)
-        for (int i = 0; i < model_.capacity(wire); ++i)
-            beads_[indexOf(wire)][i]->setAccessibleName(text(texts::beadKey(wire)));
-    nameWires();
-}
-
-QString AbacusScreen::text(const QString& key) const
-{
-    return texts_.value(key);
-}
-
 void AbacusScreen::nameButton(QWidget* w, const QString& key)
 {
     if (w)
-        w->setAccessibleName(text(key));
+        spokenNames().fixed(w, key);
 }
 
 void AbacusScreen::nameWires()
 {
-    for (Wire wire : AllWires)
-        wires_[indexOf(wire)]->setAccessibleName(
-            text(texts::wireCountKey(wire, model_.count(wire))).replace(QStringLiteral("%1"), QString::number(model_.count(wire))));
+    // "Decine: 12 palline": the count fills the pattern; none and one have
+    // patterns of their own, without a number.
+    for (Wire wire : AllWires) {
+        LineControl* line = wires_[indexOf(wire)];
+        const int n = model_.count(wire);
+        line->setProperty("text", n > 1 ? QString::number(n) : QString());
+        spokenNames().showing(line, texts::wireCountKey(wire, n));
+    }
 }
 
 void AbacusScreen::showVisibility(const Visibility& v)

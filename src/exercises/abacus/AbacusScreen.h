@@ -3,7 +3,6 @@
 #include "exercises/abacus/AbacusModel.h"
 #include "exercises/frame/ExerciseScreen.h"
 
-#include <QHash>
 #include <QPointer>
 #include <array>
 
@@ -66,12 +65,9 @@ protected:
     // it and as high as it.
     void placeProblemLine(QWidget* label, QWidget* box, const QRectF& labelTwips, double boxWidthTwips);
 
-    // A message string of the abacus texts, read when the screen opened.
-    QString text(const QString& key) const;
-    // Names a button for assistive tools by what it does.
+    // Names a control for screen readers by what it does (a message key).
     void nameButton(QWidget* w, const QString& key);
 
-    void opened() override;
     void afterRescale() override;
 
 private:
@@ -88,7 +84,6 @@ private:
     ShapeControl* base_ = nullptr;
     FramePlayer* player_ = nullptr;
 
-    QHash<QString, QString> texts_;
     QList<QPointer<QWidget>> locks_;
     QList<bool> lockedStates_;
     QPointer<QWidget> focusBeforeExchange_;

@@ -78,11 +78,6 @@ AbacusSubtractScreen::AbacusSubtractScreen(AppContext& app, const SubtractRow& r
     for (int i = 0; i < 3; ++i)
         locks << addButtons_[i] << removeButtons_[i];
     setExchangeLocks(locks);
-}
-
-void AbacusSubtractScreen::opened()
-{
-    AbacusScreen::opened();
     for (Wire w : AllWires) {
         nameButton(addButtons_[indexOf(w)], texts::addKey(w));
         nameButton(removeButtons_[indexOf(w)], texts::removeKey(w));
@@ -90,6 +85,8 @@ void AbacusSubtractScreen::opened()
     nameButton(exchangeTens_, texts::exchangeDownKey(Wire::Tens));
     nameButton(exchangeHundreds_, texts::exchangeDownKey(Wire::Hundreds));
     nameButton(restart_, texts::restartKey());
+    // The box is named by the problem it answers.
+    spokenNames().answerBox(answer_, problem_);
 }
 
 void AbacusSubtractScreen::shown()
@@ -110,7 +107,6 @@ void AbacusSubtractScreen::newProblem()
     exchangeTens_->setEnabled(true);
     exchangeHundreds_->setEnabled(true);
     problem_->setText(subtractionText(p));
-    answer_->setAccessibleName(problem_->text());
     placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
     // Without exchanges there is nothing to do on the abacus first: the box
     // is ready for the answer.

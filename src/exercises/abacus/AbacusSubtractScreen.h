@@ -20,7 +20,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void afterRescale() override;
 

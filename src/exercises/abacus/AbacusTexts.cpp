@@ -18,7 +18,9 @@ constexpr int ExchangeDown = 320;   // tens to units, hundreds to tens
 constexpr int Restart = 322;
 constexpr int Confirm = 323;
 constexpr int Beads = 324;
-constexpr int Last = 326;
+constexpr int Marker = 327;
+constexpr int Base = 328;
+constexpr int Last = 328;
 
 } // namespace
 
@@ -65,6 +67,16 @@ QString confirmKey()
 QString beadKey(Wire w)
 {
     return key(Beads + indexOf(w));
+}
+
+QString markerKey()
+{
+    return key(Marker);
+}
+
+QString baseKey()
+{
+    return key(Base);
 }
 
 QStringList allKeys()

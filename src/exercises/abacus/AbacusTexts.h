@@ -22,6 +22,9 @@ QString exchangeDownKey(Wire source);
 QString restartKey();
 QString confirmKey();
 QString beadKey(Wire w);
+// The five-bead marker and the abacus's base.
+QString markerKey();
+QString baseKey();
 
 // Every key above, in order.
 QStringList allKeys();

@@ -90,6 +90,9 @@ void ExerciseScreen::buildCountsBox()
     yes_ = place(new PictureBox(pictures::YesFace), QStringLiteral("ComandoIconaSi"), at(480, 120, 1095, 975), -1, box_);
     no_ = place(new PictureBox(pictures::NoFace), QStringLiteral("ComandoIconaNo"), at(480, 120, 1095, 975), -1, box_);
     no_->hide();
+    spokenNames().fixed(box_, msg::ScoreBoxName);
+    spokenNames().fixed(yes_, msg::YesFaceName);
+    spokenNames().fixed(no_, msg::NoFaceName);
 
     const Qt::Alignment centre = Qt::AlignHCenter;
     const Qt::Alignment rightAligned = Qt::AlignRight;
@@ -104,6 +107,9 @@ void ExerciseScreen::buildCountsBox()
         wrongCaption_ = place(countLabel(QStringLiteral("Errati"), 12, centre), QStringLiteral("LabelErt"), at(60, 1650, 1095, 375), -1, box_);
         wrongValue_ = place(countLabel(QStringLiteral("0"), 20.25, rightAligned), QStringLiteral("EtichettaErrati"), at(1155, 1575, 1020, 495), -1, box_);
     }
+    // A count says what it counts: "Right: 3", not a lone "3".
+    spokenNames().showing(rightValue_, msg::RightCountName);
+    spokenNames().showing(wrongValue_, msg::WrongCountName);
 }
 
 void ExerciseScreen::buildMaxChoice()
@@ -161,10 +167,17 @@ qint16 ExerciseScreen::wrongCount() const
     return *wrong_;
 }
 
+void ExerciseScreen::showCounts(const QString& right, const QString& wrong)
+{
+    rightValue_->setText(right);
+    wrongValue_->setText(wrong);
+    spokenNames().update(rightValue_);
+    spokenNames().update(wrongValue_);
+}
+
 void ExerciseScreen::onLoad()
 {
-    rightValue_->setText(QStringLiteral("0"));
-    wrongValue_->setText(QStringLiteral("0"));
+    showCounts(QStringLiteral("0"), QStringLiteral("0"));
     *right_ = 0;
     *wrong_ = 0;
     if (setup_.frameTextsAtLoad)
@@ -210,7 +223,8 @@ void ExerciseScreen::countRight()
     yes_->show();
     no_->hide();
     addOne(*right_);
-    rightValue_->setText(signedText(*right_));
+    showCounts(signedText(*right_), wrongValue_->text());
+    spoken::announce(yes_);
     app().feedback.playPraise();
 }
 
@@ -219,7 +233,8 @@ void ExerciseScreen::countWrong(WrongSignal signal)
     yes_->hide();
     no_->show();
     addOne(*wrong_);
-    wrongValue_->setText(signedText(*wrong_));
+    showCounts(rightValue_->text(), signedText(*wrong_));
+    spoken::announce(no_);
     if (signal != WrongSignal::Beep)
         app().feedback.playError();
     if (signal != WrongSignal::ErrorSound)
@@ -247,8 +262,7 @@ void ExerciseScreen::nextProblem()
 
 void ExerciseScreen::resetCounts()
 {
-    rightValue_->setText(QStringLiteral("0"));
-    wrongValue_->setText(QStringLiteral("0"));
+    showCounts(QStringLiteral("0"), QStringLiteral("0"));
     *right_ = 0;
     *wrong_ = 0;
 }

@@ -118,6 +118,7 @@ private:
     void onActivate() final;
     void openingWork(FrameSetup::When moment);
     void applyFrameTexts();
+    void showCounts(const QString& right, const QString& wrong);
     void buildCountsBox();
     void buildMaxChoice();
 

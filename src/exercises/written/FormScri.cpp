@@ -92,6 +92,9 @@ FormScri::FormScri(AppContext& app, int mode)
     if (auto* max = control<QAction>(QStringLiteral("mnuNumeroMassimo")))
         max->setVisible(false);
 
+    // Every mode asks for a number in digits: the instruction describes the
+    // box even where it is not shown.
+    spokenNames().answerBox(answer_, problem_, instruction_);
     setAnswerInputs({answer_});
     watchAnswerBox(answer_, DigitFilter::DigitsComma, false, [this] { checkAnswer(); });
 }

@@ -1,6 +1,8 @@
 #include "exercises/abacus/AbacusAddScreen.h"
 #include "exercises/abacus/AbacusScreenFixture.h"
 
+#include <QAccessible>
+
 using namespace abacustest;
 
 namespace {
@@ -166,11 +168,16 @@ TEST(AbacusAddScreen, BeadsStayRoundAndStackedAtEverySize)
         const QRect marker = t.find<QWidget>(QStringLiteral("Line1"))->geometry();
         EXPECT_NEAR(marker.center().y(), t.find<QWidget>(QStringLiteral("pal_u"), 4)->geometry().top(), 2);
     }
-    // What assistive tools read.
-    EXPECT_EQ(t.find<QWidget>(QStringLiteral("FiloAbaco"), 1)->accessibleName(), QStringLiteral("Decine: 12 palline"));
-    EXPECT_EQ(t.find<QWidget>(QStringLiteral("FiloAbaco"), 0)->accessibleName(),
-              QStringLiteral("Centinaia: nessuna pallina"));
-    EXPECT_EQ(t.find<QWidget>(QStringLiteral("BottoneCambio"))->accessibleName(),
-              QStringLiteral("Cambio: 10 unità diventano 1 decina"));
-    EXPECT_EQ(t.find<QWidget>(QStringLiteral("Text1"))->accessibleName(), QStringLiteral(" 157 +  25 = "));
+    // What a screen reader says.
+    auto spoken = [&](const char* name, int index = -1) {
+        return QAccessible::queryAccessibleInterface(t.find<QWidget>(QString::fromLatin1(name), index))
+            ->text(QAccessible::Name);
+    };
+    EXPECT_EQ(spoken("FiloAbaco", 1), QStringLiteral("Decine: 12 palline"));
+    EXPECT_EQ(spoken("FiloAbaco", 0), QStringLiteral("Centinaia: nessuna pallina"));
+    clicks(t, "Bot_h", 1);
+    EXPECT_EQ(spoken("FiloAbaco", 0), QStringLiteral("Centinaia: una pallina"));
+    EXPECT_EQ(spoken("pal_da", 11), QStringLiteral("Pallina delle decine"));
+    EXPECT_EQ(spoken("BottoneCambio"), QStringLiteral("Cambio: 10 unità diventano 1 decina"));
+    EXPECT_EQ(spoken("Text1").trimmed(), QStringLiteral("157 +  25 ="));
 }
