@@ -140,6 +140,15 @@ BENCHMARK_CAPTURE(BM_OpenScreen, Form999d, "FormMenuGrafici", "Form999d", 0)->Un
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999d1, "FormMenuGrafici", "Form999d1", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999d2, "FormMenuGrafici", "Form999d2", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999d3, "FormMenuGrafici", "Form999d3", 0)->Unit(benchmark::kMillisecond);
+// The column screens: four additions, four subtractions.
+BENCHMARK_CAPTURE(BM_OpenScreen, FormCola, "FormMenuNumeri", "FormCola", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColc, "FormMenuNumeri", "FormColc", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColD, "FormMenuNumeri", "FormColD", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColb, "FormMenuNumeri", "FormColb", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form33, "FormMenuNumeri", "Form33", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form36, "FormMenuNumeri", "Form36", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form37, "FormMenuNumeri", "Form37", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form34, "FormMenuNumeri", "Form34", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
@@ -180,6 +189,10 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999c1, "FormMenuGrafici", "Form999c1")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormColb, "FormMenuNumeri", "FormColb")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form37, "FormMenuNumeri", "Form37")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);

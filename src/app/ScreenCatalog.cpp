@@ -1,6 +1,7 @@
 #include "app/ScreenCatalog.h"
 
 #include "exercises/abacus/AbacusScreens.h"
+#include "exercises/columns/ColumnScreen.h"
 #include "exercises/blocks/BlocksScreens.h"
 #include "exercises/written/FormMM.h"
 #include "exercises/written/FormOrd.h"
@@ -34,5 +35,6 @@ void registerScreens(Navigator& navigator)
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");
     registerAbacusScreens(navigator);
+    registerColumnScreens(navigator);
     registerBlocksScreens(navigator);
 }

@@ -39,6 +39,11 @@ inline const QString SpokenNameKeys[] = {YesFaceName,    NoFaceName,   RightCoun
 inline constexpr int HintFirst = 64;
 inline constexpr int HintLast = 127;
 QString hintKey(int number);  // 64 -> "0064"
+// What the controls of the column screens say they hold (column names, digit
+// labels, cells, answer boxes, exchange marks, the drawn bar and signs):
+// ColumnNamesFirst .. ColumnNamesLast.
+inline constexpr int ColumnNamesFirst = 260;
+inline constexpr int ColumnNamesLast = 273;
 // What a block drawing shows, for each kind (flats, longs, units) a text
 // for one block and one for any other count: BlockWordsFirst .. + 5.
 inline constexpr int BlockWordsFirst = 350;

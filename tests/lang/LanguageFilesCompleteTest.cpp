@@ -289,6 +289,8 @@ QStringList messageKeys()
     for (int n = msg::HintFirst; n <= msg::HintLast; ++n)
         keys << msg::hintKey(n);
     keys << abacus::texts::allKeys();
+    for (int n = msg::ColumnNamesFirst; n <= msg::ColumnNamesLast; ++n)
+        keys << msg::hintKey(n);
     for (int kind = 0; kind < 3; ++kind)
         keys << msg::blockWordsKey(kind, false) << msg::blockWordsKey(kind, true);
     for (const QString& k : msg::SpokenNameKeys)
