@@ -1,6 +1,7 @@
 #include "app/ScreenCatalog.h"
 
 #include "exercises/numberlines/NumberLineScreen.h"
+#include "exercises/abacus/AbacusScreens.h"
 #include "exercises/columns/ColumnScreen.h"
 #include "exercises/tables/TablesCatalog.h"
 #include "exercises/blocks/BlocksScreens.h"
@@ -36,6 +37,7 @@ void registerScreens(Navigator& navigator)
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");
     registerNumberLineScreens(navigator);
+    registerAbacusScreens(navigator);
     registerColumnScreens(navigator);
     registerTablesScreens(navigator);
     registerBlocksScreens(navigator);

@@ -21,6 +21,7 @@
 // Every other key in a screen section, and every section that is not a
 // screen or "Strings", is a typo.
 
+#include "exercises/abacus/AbacusTexts.h"
 #include "lang/IniFile.h"
 #include "lang/LanguageFiles.h"
 #include "support/TestApp.h"
@@ -287,6 +288,7 @@ QStringList messageKeys()
         keys << msg::hintKey(n);
     for (int n = msg::HintFirst; n <= msg::HintLast; ++n)
         keys << msg::hintKey(n);
+    keys << abacus::texts::allKeys();
     for (int n = msg::ColumnNamesFirst; n <= msg::ColumnNamesLast; ++n)
         keys << msg::hintKey(n);
     for (int n = msg::TableNamesFirst; n <= msg::TableNamesLast; ++n)

@@ -1,0 +1,132 @@
+#include "exercises/abacus/AbacusAddScreen.h"
+
+#include "exercises/abacus/AbacusTexts.h"
+#include "exercises/abacus/BeadButton.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace abacus;
+
+namespace {
+
+FrameSetup frame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = {9420, 300};
+    s.nextAt = {9420, 2700, 2295, 1200};
+    s.nextShown = FrameSetup::When::AtLoad;
+    s.resetMaxNumber = FrameSetup::When::AtLoad;
+    return s;
+}
+
+const QRectF ProblemPlace(600, 600, 5400, 1000);
+constexpr double AnswerWidth = 2400;
+const char* const BeadTip = "Click sinistro per inserire le palline, click destro per toglierle.";
+
+} // namespace
+
+AbacusAddScreen::AbacusAddScreen(AppContext& app, const AddRow& row)
+    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(),
+                   row.exchanges ? exchangeLimits() : exchangeHiddenLimits(), longWires(row.touchingColumns)),
+      row_(row)
+{
+    setWindowTitle(QString::fromUtf8(row.title));
+
+    const QRectF p = ProblemPlace;
+    problem_ = place(new QLabel(QStringLiteral("999 + 999 =")), QStringLiteral("EtichettaNumero"),
+                     at(p.x(), p.y(), p.width(), p.height()));
+    problem_->setFont(designFont(QStringLiteral("Arial"), 28));
+    control::setComputedLayout(problem_);
+    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(p.right(), p.y(), AnswerWidth, p.height()));
+    answer_->setFont(designFont(QStringLiteral("Arial"), 28));
+    answer_->setMaxLength(12);
+    control::setComputedLayout(answer_);
+    watchAnswer(answer_, std::nullopt, false, AnswerReading::Lenient,
+                [this] { return ExpectedAnswer{static_cast<double>(expectedSum_), {}}; },
+                [this](bool right) { judged(right); });
+
+    const std::array<const char*, 3> names = {"Bot_h", "Bot_da", "Bot_u"};
+    const std::array<const char*, 3> captions = {"h", "da", "u"};
+    const AbacusDesign d = longWires(row.touchingColumns);
+    for (Wire w : AllWires) {
+        const int i = indexOf(w);
+        beadButtons_[i] = placeBeadButton(w, QString::fromLatin1(names[i]), QString::fromLatin1(captions[i]),
+                                          at(d.wireX[i] - 600, 7250, 1200, 700));
+        control::setToolTip(beadButtons_[i], QString::fromLatin1(BeadTip));
+    }
+    exchangeUnits_ = placeButton(QStringLiteral("BottoneCambio"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Tens)), 12);
+    exchangeTens_ = placeButton(QStringLiteral("BottoneCambio2"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Hundreds)), 12);
+    exchangeUnits_->setVisible(row.exchanges);
+    exchangeTens_->setVisible(row.exchanges);
+    connect(exchangeUnits_, &QPushButton::clicked, this, [this] { exchangeUp(Wire::Units, exchangeUnits_); });
+    connect(exchangeTens_, &QPushButton::clicked, this, [this] { exchangeUp(Wire::Tens, exchangeTens_); });
+
+    restart_ = placeButton(QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"), at(9420, 4200, 2295, 800), 14);
+    connect(restart_, &QPushButton::clicked, this, &AbacusAddScreen::restart);
+
+    setAnswerInputs({answer_, restart_});
+    for (Wire w : AllWires)
+        nameButton(beadButtons_[indexOf(w)], texts::addOrRemoveKey(w));
+    nameButton(exchangeUnits_, texts::exchangeUpKey(Wire::Units));
+    nameButton(exchangeTens_, texts::exchangeUpKey(Wire::Tens));
+    nameButton(restart_, texts::restartKey());
+    // The box is named by the problem it answers.
+    spokenNames().answerBox(answer_, problem_);
+    setExchangeLocks({beadButtons_[0], beadButtons_[1], beadButtons_[2], exchangeUnits_, exchangeTens_, restart_,
+                      answer_, nextButton()});
+}
+
+void AbacusAddScreen::opened()
+{
+    // The first problem is posed as the screen opens; showing it only lays
+    // the abacus out.
+    newProblem();
+}
+
+void AbacusAddScreen::newProblem()
+{
+    answer_->setEnabled(true);
+    answer_->clear();
+    restart_->setEnabled(true);
+    if (nextButton())
+        nextButton()->setEnabled(false);
+    randomBackground();
+    clearAbacus();
+    const TwoNumbers p = drawAddition(row_.kind, app().random);
+    expectedSum_ = p.a + p.b;
+    exchangeUnits_->setEnabled(true);
+    exchangeTens_->setEnabled(true);
+    problem_->setText(additionText(p));
+    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+}
+
+void AbacusAddScreen::restart()
+{
+    answer_->setEnabled(true);
+    answer_->clear();
+    clearAbacus();
+    exchangeUnits_->setEnabled(true);
+    exchangeTens_->setEnabled(true);
+}
+
+void AbacusAddScreen::judged(bool right)
+{
+    if (right) {
+        countRight();
+        awaitNext();
+    } else {
+        countWrong();
+    }
+}
+
+void AbacusAddScreen::afterRescale()
+{
+    AbacusScreen::afterRescale();
+    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+}

@@ -1,0 +1,177 @@
+#include "exercises/abacus/AbacusBuildScreen.h"
+
+#include "exercises/abacus/AbacusTexts.h"
+#include "exercises/abacus/BeadButton.h"
+#include "exercises/abacus/ColouredNumber.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "services/NumberWords.h"
+#include "services/TextForms.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <cmath>
+
+using namespace abacus;
+
+namespace {
+
+FrameSetup frame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = {9420, 300};
+    s.nextAt = {9420, 2700, 2295, 1200};
+    s.nextShown = FrameSetup::When::AtActivation;
+    s.maxChoice = FrameSetup::MaxChoice::Plain;
+    s.maxCommandName = QStringLiteral("mnuMassimo");
+    s.maxCommandText = QStringLiteral("Numero massimo");
+    s.resetMaxNumber = FrameSetup::When::AtActivation;
+    s.counts = FrameSetup::Counts::Own;
+    return s;
+}
+
+const char* const BeadTip = "Click sinistro per inserire le palline, click destro per toglierle.";
+
+// The colours of the hundreds, tens and units beads.
+const QColor PartColours[3] = {QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0, 255)};
+
+} // namespace
+
+AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const BuildRow& row)
+    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(), buildLimits(), shortWires()), row_(row)
+{
+    setWindowTitle(QString::fromUtf8(row.title));
+
+    if (row.colouredParts) {
+        partsBox_ = place(new PictureBox(), QStringLiteral("Picture1"), at(300, 300, 8820, 1700));
+        partsBox_->setBackground(Qt::white);
+        const char* const designTexts[3] = {"centinaia", "decine", "unità"};
+        for (int i = 0; i < 3; ++i) {
+            auto* part = place(new QLabel(QString::fromUtf8(designTexts[i])), QStringLiteral("EtichettaNumero"),
+                               at(0, 0, 2000, 1700), i, partsBox_);
+            part->setFont(designFont(QStringLiteral("Arial"), 24));
+            part->setAlignment(Qt::AlignCenter);
+            QPalette p = part->palette();
+            p.setColor(QPalette::WindowText, PartColours[i]);
+            part->setPalette(p);
+            control::setComputedLayout(part);
+            parts_[i] = part;
+        }
+    } else {
+        number_ = place(new QLabel(QStringLiteral("Forma il numero")), QStringLiteral("EtichettaNumero"),
+                        at(300, 300, 8820, 1700));
+        number_->setFont(designFont(QStringLiteral("Arial"), 22));
+        number_->setAlignment(Qt::AlignCenter);
+        number_->setWordWrap(true);
+        control::fillBackground(number_, Qt::white);
+    }
+
+    const std::array<const char*, 3> names = {"Bot_h", "Bot_da", "Bot_u"};
+    const std::array<const char*, 3> captions = {"h", "da", "u"};
+    const AbacusDesign d = shortWires();
+    for (Wire w : AllWires) {
+        const int i = indexOf(w);
+        BeadButton* b = beadButtons_[i] = placeBeadButton(w, QString::fromLatin1(names[i]), QString::fromLatin1(captions[i]),
+                                        at(d.wireX[i] - 600, 7350, 1200, 700));
+        control::setToolTip(b, QString::fromLatin1(BeadTip));
+    }
+
+    confirm_ = placeButton(QStringLiteral("BottoneConferma"), QStringLiteral("Conferma"), at(9420, 4200, 2295, 800), 14);
+    connect(confirm_, &QPushButton::clicked, this, &AbacusBuildScreen::checkAbacus);
+    restart_ = placeButton(QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"), at(9420, 5200, 2295, 800), 14);
+    connect(restart_, &QPushButton::clicked, this, [this] { clearAbacus(); });
+    setAnswerInputs({confirm_, restart_});
+    for (Wire w : AllWires)
+        nameButton(beadButtons_[indexOf(w)], texts::addOrRemoveKey(w));
+    nameButton(confirm_, texts::confirmKey());
+    nameButton(restart_, texts::restartKey());
+
+    QMenu* numbers = addOwnMenu(QStringLiteral("MenuNumero"), QStringLiteral("Numeri"));
+    words_ = addMenuItem(numbers, QStringLiteral("MenuParole"), QStringLiteral("in parole"));
+    digits_ = addMenuItem(numbers, QStringLiteral("MenuCifre"), QStringLiteral("in cifre"));
+    words_->setCheckable(true);
+    digits_->setCheckable(true);
+    words_->setChecked(true);
+    connect(words_, &QAction::triggered, this, [this] { chooseDigits(false); });
+    connect(digits_, &QAction::triggered, this, [this] { chooseDigits(true); });
+}
+
+void AbacusBuildScreen::shown()
+{
+    newProblem();
+}
+
+void AbacusBuildScreen::chooseDigits(bool digits)
+{
+    // The item already ticked stays ticked and poses nothing new.
+    if (digits != showDigits_) {
+        showDigits_ = digits;
+        newProblem();
+    }
+    words_->setChecked(!showDigits_);
+    digits_->setChecked(showDigits_);
+}
+
+void AbacusBuildScreen::newProblem()
+{
+    randomBackground();
+    restart_->setEnabled(true);
+    clearAbacus();
+    app().state.currentNumber = static_cast<qint16>(drawNumberToBuild(app().random, app().state.maxNumber));
+    showTheNumber();
+}
+
+void AbacusBuildScreen::showTheNumber()
+{
+    const int n = app().state.currentNumber;
+    if (number_) {
+        number_->setFont(designFont(QStringLiteral("Arial"), showDigits_ ? 48 : 22));
+        number_->setText(showDigits_ ? signedText(n) : numberInWords(n, app().state.numberWordsLanguage));
+        return;
+    }
+    const ColouredNumber c = showDigits_ ? colouredDigits(n) : colouredWords(n);
+    const QFont font = designFont(QStringLiteral("Arial"), showDigits_ ? 48 : 24);
+    for (int i = 0; i < 3; ++i) {
+        parts_[i]->setFont(font);
+        parts_[i]->setText(c.parts[i]);
+    }
+    unitsFirst_ = c.unitsFirst;
+    const QString whole = c.parts[0] + (c.unitsFirst ? c.parts[2] + c.parts[1] : c.parts[1] + c.parts[2]);
+    partsBox_->setAccessibleName(whole);
+    placeParts();
+}
+
+void AbacusBuildScreen::placeParts()
+{
+    if (!partsBox_)
+        return;
+    std::array<double, 3> widths{};
+    for (int i = 0; i < 3; ++i)
+        widths[i] = parts_[i]->text().isEmpty() ? 0 : parts_[i]->fontMetrics().horizontalAdvance(parts_[i]->text());
+    const auto lefts = partLefts(widths, partsBox_->width(), unitsFirst_);
+    for (int i = 0; i < 3; ++i) {
+        parts_[i]->setGeometry(static_cast<int>(std::lround(lefts[i])), 0, static_cast<int>(std::ceil(widths[i])),
+                               partsBox_->height());
+        parts_[i]->setVisible(!parts_[i]->text().isEmpty());
+    }
+}
+
+void AbacusBuildScreen::afterRescale()
+{
+    AbacusScreen::afterRescale();
+    placeParts();
+}
+
+void AbacusBuildScreen::checkAbacus()
+{
+    if (model().value() == app().state.currentNumber) {
+        countRight();
+        awaitNext();
+    } else {
+        countWrong();
+    }
+}

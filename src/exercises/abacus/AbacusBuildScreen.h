@@ -1,0 +1,46 @@
+#pragma once
+#include "exercises/abacus/AbacusScreen.h"
+#include "exercises/abacus/AbacusScreens.h"
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QPushButton;
+class PictureBox;
+
+// "inserisci le palline nell'abaco": a number in words or digits, and the
+// child puts its beads on the wires and confirms. The coloured variant
+// shows the number in three parts, each in the colour of its beads.
+class AbacusBuildScreen : public AbacusScreen
+{
+    Q_OBJECT
+public:
+    AbacusBuildScreen(AppContext& app, const abacus::BuildRow& row);
+
+    bool showsDigits() const { return showDigits_; }
+
+protected:
+    void newProblem() override;
+    void shown() override;
+    void afterRescale() override;
+
+private:
+    void showTheNumber();
+    void placeParts();
+    void checkAbacus();
+    void chooseDigits(bool digits);
+
+    const abacus::BuildRow& row_;
+    bool showDigits_ = false;
+
+    QLabel* number_ = nullptr;                 // one label, or
+    PictureBox* partsBox_ = nullptr;           // the box of the three parts
+    std::array<QLabel*, 3> parts_{};
+    bool unitsFirst_ = false;
+    std::array<BeadButton*, 3> beadButtons_{};
+    QPushButton* confirm_ = nullptr;
+    QPushButton* restart_ = nullptr;
+    QAction* words_ = nullptr;
+    QAction* digits_ = nullptr;
+};

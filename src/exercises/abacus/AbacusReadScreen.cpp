@@ -1,0 +1,88 @@
+#include "exercises/abacus/AbacusReadScreen.h"
+
+#include "exercises/written/WordAnswer.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace abacus;
+
+namespace {
+
+FrameSetup frame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = {9420, 300};
+    s.nextAt = {9420, 2700, 2295, 1200};
+    s.nextShown = FrameSetup::When::AtActivation;
+    s.maxChoice = FrameSetup::MaxChoice::Full;
+    s.maxCommandName = QStringLiteral("mnuMassimo");
+    s.maxCommandText = QStringLiteral("Numero massimo");
+    s.resetMaxNumber = FrameSetup::When::AtLoad;
+    s.frameTextsAtLoad = true;
+    return s;
+}
+
+} // namespace
+
+AbacusReadScreen::AbacusReadScreen(AppContext& app, const ReadRow& row)
+    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(), readLimits(), shortWires()), row_(row)
+{
+    setWindowTitle(QString::fromUtf8(row.title));
+
+    auto* instruction = place(new QLabel(QString::fromUtf8(row.instruction)), QStringLiteral("Label3"),
+                              at(300, 300, 8820, 500));
+    instruction->setFont(designFont(QStringLiteral("Arial"), 14));
+    instruction->setAlignment(Qt::AlignCenter);
+
+    answer_ = place(new QLineEdit(), QStringLiteral("TestoNumero"), at(300, 900, 8820, 1000));
+    answer_->setFont(designFont(QStringLiteral("Arial"), row.inWords ? 18 : 28));
+    answer_->setAlignment(Qt::AlignCenter);
+    // The instruction is the question the box answers.
+    spokenNames().answerBox(answer_, instruction);
+    if (row.inWords) {
+        // The words of every number in every language fit.
+        answer_->setMaxLength(wordAnswer::answerCapacity());
+        // Blanks before and after the words do not count, on either side.
+        watchAnswerBox(answer_, std::nullopt, true, [this] {
+            judged(wordAnswer::isRight(answer_->text(), this->app().state.currentNumber,
+                                       this->app().state.numberWordsLanguage));
+        });
+    } else {
+        watchAnswer(answer_, std::nullopt, false, AnswerReading::Lenient,
+                    [this] { return ExpectedAnswer{static_cast<double>(this->app().state.currentNumber), {}}; },
+                    [this](bool right) { judged(right); });
+    }
+    setAnswerInputs({answer_});
+}
+
+void AbacusReadScreen::shown()
+{
+    newProblem();
+}
+
+void AbacusReadScreen::newProblem()
+{
+    randomBackground();
+    answer_->clear();
+    app().state.currentNumber = static_cast<qint16>(drawNumberToRead(app().random, app().state.maxNumber));
+    showNumber(app().state.currentNumber);
+    // A box locked after a right answer stays locked until "avanti".
+    if (answer_->isEnabled())
+        answer_->setFocus();
+}
+
+void AbacusReadScreen::judged(bool right)
+{
+    if (right) {
+        countRight();
+        awaitNext();
+    } else {
+        countWrong();
+        answer_->setFocus();
+    }
+}

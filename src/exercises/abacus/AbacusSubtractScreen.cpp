@@ -1,0 +1,140 @@
+#include "exercises/abacus/AbacusSubtractScreen.h"
+
+#include "exercises/abacus/AbacusTexts.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace abacus;
+
+namespace {
+
+FrameSetup frame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = {9420, 300};
+    s.nextAt = {9420, 2700, 2295, 1200};
+    s.nextShown = FrameSetup::When::AtLoad;
+    s.resetMaxNumber = FrameSetup::When::AtLoad;
+    return s;
+}
+
+const QRectF ProblemPlace(600, 600, 5400, 1000);
+constexpr double AnswerWidth = 2400;
+
+} // namespace
+
+AbacusSubtractScreen::AbacusSubtractScreen(AppContext& app, const SubtractRow& row)
+    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(),
+                   row.exchanges ? exchangeLimits() : exchangeHiddenLimits(), longWires(false)),
+      row_(row)
+{
+    setWindowTitle(QString::fromUtf8(row.title));
+
+    const QRectF p = ProblemPlace;
+    problem_ = place(new QLabel(QStringLiteral("999 + 999 =")), QStringLiteral("EtichettaNumero"),
+                     at(p.x(), p.y(), p.width(), p.height()));
+    problem_->setFont(designFont(QStringLiteral("Arial"), 28));
+    control::setComputedLayout(problem_);
+    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(p.right(), p.y(), AnswerWidth, p.height()));
+    answer_->setFont(designFont(QStringLiteral("Arial"), 28));
+    answer_->setMaxLength(12);
+    control::setComputedLayout(answer_);
+    watchAnswer(answer_, DigitFilter::DigitsCommaPoint, false, AnswerReading::Lenient,
+                [this] { return ExpectedAnswer{static_cast<double>(expectedDifference_), {}}; },
+                [this](bool right) { judged(right); });
+
+    const std::array<const char*, 3> addNames = {"Bot_h", "Bot_da", "Bot_u"};
+    const std::array<const char*, 3> addCaptions = {"+ h", "+ da", "+ u"};
+    const std::array<const char*, 3> removeNames = {"Command1", "Command2", "Command3"};
+    const std::array<const char*, 3> removeCaptions = {"- h", "- da", "- u"};
+    const AbacusDesign d = longWires(false);
+    for (Wire w : AllWires) {
+        const int i = indexOf(w);
+        addButtons_[i] = placeButton(QString::fromLatin1(addNames[i]), QString::fromLatin1(addCaptions[i]),
+                                     at(d.wireX[i] - 650, 7150, 1300, 650), 14);
+        connect(addButtons_[i], &QPushButton::clicked, this, [this, w] { addBead(w); });
+        removeButtons_[i] = placeButton(QString::fromLatin1(removeNames[i]), QString::fromLatin1(removeCaptions[i]),
+                                        at(d.wireX[i] - 650, 7900, 1300, 650), 14);
+        connect(removeButtons_[i], &QPushButton::clicked, this, [this, w] { removeBead(w); });
+    }
+    exchangeTens_ = placeButton(QStringLiteral("BottoneCambio"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Tens)), 12);
+    exchangeHundreds_ = placeButton(QStringLiteral("BottoneCambio2"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Hundreds)), 12);
+    exchangeTens_->setVisible(row.exchanges);
+    exchangeHundreds_->setVisible(row.exchanges);
+    connect(exchangeTens_, &QPushButton::clicked, this, [this] { exchangeDown(Wire::Tens, exchangeTens_); });
+    connect(exchangeHundreds_, &QPushButton::clicked, this, [this] { exchangeDown(Wire::Hundreds, exchangeHundreds_); });
+
+    restart_ = placeButton(QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"), at(9420, 4200, 2295, 800), 14);
+    connect(restart_, &QPushButton::clicked, this, &AbacusSubtractScreen::restart);
+
+    setAnswerInputs({answer_, restart_});
+    QList<QWidget*> locks{exchangeTens_, exchangeHundreds_, restart_, answer_, nextButton()};
+    for (int i = 0; i < 3; ++i)
+        locks << addButtons_[i] << removeButtons_[i];
+    setExchangeLocks(locks);
+    for (Wire w : AllWires) {
+        nameButton(addButtons_[indexOf(w)], texts::addKey(w));
+        nameButton(removeButtons_[indexOf(w)], texts::removeKey(w));
+    }
+    nameButton(exchangeTens_, texts::exchangeDownKey(Wire::Tens));
+    nameButton(exchangeHundreds_, texts::exchangeDownKey(Wire::Hundreds));
+    nameButton(restart_, texts::restartKey());
+    // The box is named by the problem it answers.
+    spokenNames().answerBox(answer_, problem_);
+}
+
+void AbacusSubtractScreen::shown()
+{
+    newProblem();
+}
+
+void AbacusSubtractScreen::newProblem()
+{
+    randomBackground();
+    if (nextButton())
+        nextButton()->setEnabled(false);
+    restart_->setEnabled(true);
+    answer_->clear();
+    clearAbacus();
+    const TwoNumbers p = drawSubtraction(row_.kind, app().random);
+    expectedDifference_ = p.a - p.b;
+    exchangeTens_->setEnabled(true);
+    exchangeHundreds_->setEnabled(true);
+    problem_->setText(subtractionText(p));
+    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+    // Without exchanges there is nothing to do on the abacus first: the box
+    // is ready for the answer.
+    if (!row_.exchanges) {
+        answer_->setEnabled(true);
+        answer_->setFocus();
+    }
+}
+
+void AbacusSubtractScreen::restart()
+{
+    exchangeTens_->setEnabled(true);
+    exchangeHundreds_->setEnabled(true);
+    clearAbacus();
+}
+
+void AbacusSubtractScreen::judged(bool right)
+{
+    if (right) {
+        countRight();
+        awaitNext();
+    } else {
+        countWrong();
+    }
+}
+
+void AbacusSubtractScreen::afterRescale()
+{
+    AbacusScreen::afterRescale();
+    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+}

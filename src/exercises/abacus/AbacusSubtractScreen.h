@@ -1,0 +1,39 @@
+#pragma once
+#include "exercises/abacus/AbacusScreen.h"
+#include "exercises/abacus/AbacusScreens.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "sottrazioni": a subtraction to work out on the abacus, changing one bead
+// into ten of the next wire, and the difference typed in the box.
+class AbacusSubtractScreen : public AbacusScreen
+{
+    Q_OBJECT
+public:
+    AbacusSubtractScreen(AppContext& app, const abacus::SubtractRow& row);
+
+    int expectedDifference() const { return expectedDifference_; }
+
+protected:
+    void newProblem() override;
+    void shown() override;
+    void afterRescale() override;
+
+private:
+    void restart();
+    void judged(bool right);
+
+    const abacus::SubtractRow& row_;
+    int expectedDifference_ = 0;
+    QLabel* problem_ = nullptr;
+    QLineEdit* answer_ = nullptr;
+    std::array<QPushButton*, 3> addButtons_{};      // "+ h", "+ da", "+ u"
+    std::array<QPushButton*, 3> removeButtons_{};   // "- h", "- da", "- u"
+    QPushButton* exchangeTens_ = nullptr;       // BottoneCambio: a ten into ten units
+    QPushButton* exchangeHundreds_ = nullptr;   // BottoneCambio2: a hundred into ten tens
+    QPushButton* restart_ = nullptr;
+};

@@ -1,0 +1,20 @@
+#pragma once
+#include <QColor>
+#include <QWidget>
+
+// One bead place of the abacus: a filled circle in its wire's shade, with a
+// darker rim and a soft shine, painted at whatever size the layout gives
+// it, so it stays round and sharp on every display.
+class BeadControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BeadControl(const QColor& colour, QWidget* parent = nullptr);
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor colour_;
+};
