@@ -25,8 +25,6 @@ FrameSetup frame()
     return s;
 }
 
-const QRectF ProblemPlace(600, 600, 5400, 1000);
-constexpr double AnswerWidth = 2400;
 const char* const BeadTip = "Click sinistro per inserire le palline, click destro per toglierle.";
 
 } // namespace
@@ -38,18 +36,10 @@ AbacusAddScreen::AbacusAddScreen(AppContext& app, const AddRow& row)
 {
     setWindowTitle(QString::fromUtf8(row.title));
 
-    const QRectF p = ProblemPlace;
-    problem_ = place(new QLabel(QStringLiteral("999 + 999 =")), QStringLiteral("EtichettaNumero"),
-                     at(p.x(), p.y(), p.width(), p.height()));
-    problem_->setFont(designFont(QStringLiteral("Arial"), 28));
-    control::setComputedLayout(problem_);
-    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(p.right(), p.y(), AnswerWidth, p.height()));
-    answer_->setFont(designFont(QStringLiteral("Arial"), 28));
-    answer_->setMaxLength(12);
-    control::setComputedLayout(answer_);
-    watchAnswer(answer_, std::nullopt, false, AnswerReading::Lenient,
-                [this] { return ExpectedAnswer{static_cast<double>(expectedSum_), {}}; },
-                [this](bool right) { judged(right); });
+    const ProblemLine line = makeProblemLine(std::nullopt, [this] { return static_cast<double>(expectedSum_); },
+                                             [this](bool right) { judged(right); });
+    problem_ = line.problem;
+    answer_ = line.answer;
 
     const std::array<const char*, 3> names = {"Bot_h", "Bot_da", "Bot_u"};
     const std::array<const char*, 3> captions = {"h", "da", "u"};
@@ -103,7 +93,7 @@ void AbacusAddScreen::newProblem()
     exchangeUnits_->setEnabled(true);
     exchangeTens_->setEnabled(true);
     problem_->setText(additionText(p));
-    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+    placeProblemLine({problem_, answer_});
 }
 
 void AbacusAddScreen::restart()
@@ -128,5 +118,5 @@ void AbacusAddScreen::judged(bool right)
 void AbacusAddScreen::afterRescale()
 {
     AbacusScreen::afterRescale();
-    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+    placeProblemLine({problem_, answer_});
 }

@@ -78,11 +78,5 @@ void AbacusReadScreen::newProblem()
 
 void AbacusReadScreen::judged(bool right)
 {
-    if (right) {
-        countRight();
-        awaitNext();
-    } else {
-        countWrong();
-        answer_->setFocus();
-    }
+    settleAnswer(right, answer_);
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
@@ -199,14 +200,37 @@ QPushButton* AbacusScreen::placeButton(const QString& name, const QString& capti
     return b;
 }
 
-void AbacusScreen::placeProblemLine(QWidget* label, QWidget* box, const QRectF& labelTwips, double boxWidthTwips)
+namespace {
+const QRectF ProblemPlace(600, 600, 5400, 1000);
+constexpr double AnswerWidth = 2400;
+} // namespace
+
+AbacusScreen::ProblemLine AbacusScreen::makeProblemLine(std::optional<DigitFilter> filter,
+                                                        std::function<double()> expected,
+                                                        std::function<void(bool)> judged)
 {
-    const QRect design = toPixels(labelTwips);
-    const auto* text = qobject_cast<QLabel*>(label);
-    const int width = text ? text->fontMetrics().horizontalAdvance(text->text()) + 4 : design.width();
-    label->setGeometry(design.left(), design.top(), width, design.height());
-    const int boxWidth = toPixels(QRectF(0, 0, boxWidthTwips, 1)).width();
-    box->setGeometry(design.left() + width, design.top(), boxWidth, design.height());
+    const QRectF p = ProblemPlace;
+    ProblemLine line;
+    line.problem = place(new QLabel(QStringLiteral("999 + 999 =")), QStringLiteral("EtichettaNumero"),
+                         at(p.x(), p.y(), p.width(), p.height()));
+    line.problem->setFont(designFont(QStringLiteral("Arial"), 28));
+    control::setComputedLayout(line.problem);
+    line.answer = place(new QLineEdit(), QStringLiteral("Text1"), at(p.right(), p.y(), AnswerWidth, p.height()));
+    line.answer->setFont(designFont(QStringLiteral("Arial"), 28));
+    line.answer->setMaxLength(12);
+    control::setComputedLayout(line.answer);
+    watchAnswer(line.answer, filter, false, AnswerReading::Lenient,
+                [expected] { return ExpectedAnswer{expected(), {}}; }, std::move(judged));
+    return line;
+}
+
+void AbacusScreen::placeProblemLine(const ProblemLine& line)
+{
+    const QRect design = toPixels(ProblemPlace);
+    const int width = line.problem->fontMetrics().horizontalAdvance(line.problem->text()) + 4;
+    line.problem->setGeometry(design.left(), design.top(), width, design.height());
+    const int boxWidth = toPixels(QRectF(0, 0, AnswerWidth, 1)).width();
+    line.answer->setGeometry(design.left() + width, design.top(), boxWidth, design.height());
 }
 
 void AbacusScreen::afterRescale()

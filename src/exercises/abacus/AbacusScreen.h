@@ -10,6 +10,8 @@ class BeadButton;
 class BeadControl;
 class FramePlayer;
 class LineControl;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class ShapeControl;
 
@@ -61,9 +63,19 @@ protected:
     void setExchangeLocks(QList<QWidget*> inputs);
 
     // The problem line of the addition and subtraction screens: the label
-    // as wide as its text at its design place, the answer box right after
-    // it and as high as it.
-    void placeProblemLine(QWidget* label, QWidget* box, const QRectF& labelTwips, double boxWidthTwips);
+    // "EtichettaNumero" and the answer box "Text1" right after it, judged
+    // leniently against expected(); the pair is laid out by
+    // placeProblemLine().
+    struct ProblemLine
+    {
+        QLabel* problem;
+        QLineEdit* answer;
+    };
+    ProblemLine makeProblemLine(std::optional<DigitFilter> filter, std::function<double()> expected,
+                                std::function<void(bool right)> judged);
+    // The label as wide as its text at its design place, the answer box
+    // right after it and as high as it.
+    void placeProblemLine(const ProblemLine& line);
 
     // Names a control for screen readers by what it does (a message key).
     void nameButton(QWidget* w, const QString& key);

@@ -24,8 +24,6 @@ FrameSetup frame()
     return s;
 }
 
-const QRectF ProblemPlace(600, 600, 5400, 1000);
-constexpr double AnswerWidth = 2400;
 
 } // namespace
 
@@ -36,18 +34,10 @@ AbacusSubtractScreen::AbacusSubtractScreen(AppContext& app, const SubtractRow& r
 {
     setWindowTitle(QString::fromUtf8(row.title));
 
-    const QRectF p = ProblemPlace;
-    problem_ = place(new QLabel(QStringLiteral("999 + 999 =")), QStringLiteral("EtichettaNumero"),
-                     at(p.x(), p.y(), p.width(), p.height()));
-    problem_->setFont(designFont(QStringLiteral("Arial"), 28));
-    control::setComputedLayout(problem_);
-    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(p.right(), p.y(), AnswerWidth, p.height()));
-    answer_->setFont(designFont(QStringLiteral("Arial"), 28));
-    answer_->setMaxLength(12);
-    control::setComputedLayout(answer_);
-    watchAnswer(answer_, DigitFilter::DigitsCommaPoint, false, AnswerReading::Lenient,
-                [this] { return ExpectedAnswer{static_cast<double>(expectedDifference_), {}}; },
-                [this](bool right) { judged(right); });
+    const ProblemLine line = makeProblemLine(DigitFilter::DigitsCommaPoint, [this] { return static_cast<double>(expectedDifference_); },
+                                             [this](bool right) { judged(right); });
+    problem_ = line.problem;
+    answer_ = line.answer;
 
     const std::array<const char*, 3> addNames = {"Bot_h", "Bot_da", "Bot_u"};
     const std::array<const char*, 3> addCaptions = {"+ h", "+ da", "+ u"};
@@ -107,7 +97,7 @@ void AbacusSubtractScreen::newProblem()
     exchangeTens_->setEnabled(true);
     exchangeHundreds_->setEnabled(true);
     problem_->setText(subtractionText(p));
-    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+    placeProblemLine({problem_, answer_});
     // Without exchanges there is nothing to do on the abacus first: the box
     // is ready for the answer.
     if (!row_.exchanges) {
@@ -136,5 +126,5 @@ void AbacusSubtractScreen::judged(bool right)
 void AbacusSubtractScreen::afterRescale()
 {
     AbacusScreen::afterRescale();
-    placeProblemLine(problem_, answer_, ProblemPlace, AnswerWidth);
+    placeProblemLine({problem_, answer_});
 }

@@ -80,14 +80,7 @@ void BlocksReadScreen::newProblem()
 
 void BlocksReadScreen::judged(bool right)
 {
-    if (right) {
-        countRight();
-        awaitNext();
-    } else {
-        // The text stays for the child to mend.
-        countWrong();
-        answer_->setFocus();
-    }
+    settleAnswer(right, answer_);
 }
 
 void BlocksReadScreen::hideDrawingForChoice()

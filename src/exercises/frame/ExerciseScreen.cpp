@@ -251,6 +251,18 @@ void ExerciseScreen::awaitNext()
         input->setEnabled(false);
 }
 
+void ExerciseScreen::settleAnswer(bool right, QWidget* box)
+{
+    if (right) {
+        countRight();
+        awaitNext();
+    } else {
+        countWrong();
+        if (box)
+            box->setFocus();
+    }
+}
+
 void ExerciseScreen::nextProblem()
 {
     if (next_)

@@ -76,6 +76,10 @@ public:
     void countRight();
     void countWrong(WrongSignal signal = WrongSignal::ErrorSound);
     void awaitNext();
+    // The usual end of a judged answer: a right one is counted and the
+    // inputs wait for "avanti"; a wrong one is counted and the box keeps the
+    // focus, its text there for the child to mend.
+    void settleAnswer(bool right, QWidget* box);
     void nextProblem();
     void resetCounts();
     void showMaxNumberChoice();

@@ -233,11 +233,5 @@ void SquaresScreen::restart()
 
 void SquaresScreen::judged(bool right)
 {
-    if (!right) {
-        countWrong();
-        equation_->box()->setFocus();
-        return;
-    }
-    countRight();
-    awaitNext();
+    settleAnswer(right, equation_->box());
 }

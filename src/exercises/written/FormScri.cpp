@@ -144,12 +144,8 @@ void FormScri::showLine(const QString& text)
 
 void FormScri::checkAnswer()
 {
-    if (isRightWrittenAnswer(answer_->text(), app().state.currentNumber)) {
-        countRight();
+    const bool right = isRightWrittenAnswer(answer_->text(), app().state.currentNumber);
+    settleAnswer(right, answer_);
+    if (right)
         showLine(solution_);
-        awaitNext();
-    } else {
-        countWrong();
-        answer_->setFocus();
-    }
 }

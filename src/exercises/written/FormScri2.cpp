@@ -68,11 +68,6 @@ void FormScri2::newProblem()
 
 void FormScri2::checkWords()
 {
-    if (wordAnswer::isRight(answer_->text(), app().state.currentNumber, app().state.numberWordsLanguage)) {
-        countRight();
-        awaitNext();
-    } else {
-        countWrong();
-        answer_->setFocus();
-    }
+    settleAnswer(wordAnswer::isRight(answer_->text(), app().state.currentNumber, app().state.numberWordsLanguage),
+                 answer_);
 }
