@@ -33,6 +33,31 @@ QLabel* countLabel(const QString& text, double points, Qt::Alignment align)
     return l;
 }
 
+// Keys that move the cursor, delete or leave the box rather than type: the
+// filters are for typed characters, so these pass whatever the box takes.
+// (Delete, Tab and Escape come with a control character as their text.)
+bool isEditingKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Counts stop at the largest 16-bit value: a child never sees a count wrap.
 void addOne(qint16& count)
 {
@@ -320,6 +345,8 @@ bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event)
                     w.onEnter();
                 return false;
             }
+            if (isEditingKey(key->key()))
+                return false;
             int code = 0;
             if (key->key() == Qt::Key_Backspace)
                 code = 8;

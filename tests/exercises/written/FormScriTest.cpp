@@ -5,6 +5,7 @@
 #include "support/TestApp.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,6 +145,45 @@ TEST_F(WrittenScreen, TheBoxTakesDigitsAndCommasOnlyAndFourAtMost)
     answer(",0,");
     EXPECT_EQ(rightShown(), " 1");
     EXPECT_EQ(caption(), "-1   0");
+}
+
+// The filter judges typed characters only: keys that edit, move or leave
+// the box do what they always do.
+TEST_F(WrittenScreen, EditingKeysPassTheDigitFilter)
+{
+    openFromMenu("Command12", {0.0, pick(1, 2), 0.0});
+    t.type("Text1", "12");
+    t.key("Text1", Qt::Key_Home);
+    t.key("Text1", Qt::Key_Delete);
+    EXPECT_EQ(box()->text(), "2");
+    t.type("Text1", "3");
+    t.key("Text1", Qt::Key_Left);
+    t.key("Text1", Qt::Key_Left);
+    t.key("Text1", Qt::Key_Delete);
+    EXPECT_EQ(box()->text(), "2");  // Left, Left, Delete took the 3 typed before the 2
+    t.key("Text1", Qt::Key_End);
+    t.type("Text1", "4");
+    EXPECT_EQ(box()->text(), "24");
+
+    // Escape goes on to the screen, as a key the box does not use.
+    struct Seen : QObject
+    {
+        int escapes = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+                ++escapes;
+            return false;
+        }
+    } seen;
+    t.current()->canvas()->installEventFilter(&seen);
+    t.key("Text1", Qt::Key_Escape);
+    EXPECT_EQ(seen.escapes, 1);
+    EXPECT_EQ(box()->text(), "24");
+
+    // Tab leaves the box.
+    t.key("Text1", Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), box());
 }
 
 TEST_F(WrittenScreen, PlaceLabelsComeFromTheMessageStrings)
