@@ -69,6 +69,25 @@ TEST(MainMenu, EsciHasTheFocusAndTheTabOrderFollowsTheDesign)
     EXPECT_EQ(order, (QStringList{"Command2", "Command3", "Check1"}));
 }
 
+// Enter presses the focused push button on a menu as on an exercise, and a
+// button without the focus stays unpressed.
+TEST(MainMenu, EnterPressesTheFocusedButton)
+{
+    TestApp t;
+    t.random.setFallback(0.0);
+    t.open("FormMenu");
+    t.dialogs.shown.clear();  // the notice that no language file exists
+    t.dialogs.answers.push_back(false);
+    t.key("Command1", Qt::Key_Enter);  // "Esci" asks first
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].kind, "question");
+    EXPECT_EQ(t.currentName(), "FormMenu");
+
+    t.key("Command3", Qt::Key_Return);
+    EXPECT_EQ(t.currentName(), "FormMenuNumeri");
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
+}
+
 TEST(MainMenu, SoundsSwitchFollowsTheStateAcrossOpenings)
 {
     TestApp t;

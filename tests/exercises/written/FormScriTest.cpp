@@ -97,14 +97,16 @@ TEST_F(WrittenScreen, RoadOfOneAnswerInPlusTen)
     EXPECT_NE(t.current()->focusWidget(), box());
     // What the child types now reaches the button, never the locked box.
     QTest::keyClicks(t.current()->focusWidget(), "9");
-    QTest::keyClick(t.current()->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(box()->text(), "57");
     EXPECT_EQ(rightShown(), " 1");
     EXPECT_EQ(caption(), " 47 + 10 =  57");
 
-    // "avanti": a new colour and problem, the box open and empty again.
+    // Enter on the focused "avanti" presses it: a new colour and problem,
+    // the box open and empty again.
+    EXPECT_EQ(t.current()->focusWidget(), next());
     t.random.push({0.2, pick(100, 978)});
-    t.click("BottoneAvanti");
+    QTest::keyClick(t.current()->focusWidget(), Qt::Key_Return);
+    TestApp::flush();
     EXPECT_EQ(t.current()->background(), TestApp::colourFor(0.2));
     EXPECT_EQ(caption(), " 100 + 10 = ");
     EXPECT_EQ(t.app.state.currentNumber, 110);
