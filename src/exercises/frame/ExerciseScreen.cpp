@@ -297,9 +297,10 @@ void ExerciseScreen::chooseMaxNumber(int option)
     if (option < 0 || option > 8)
         return;
     app().state.maxNumber = static_cast<qint16>(199 + 100 * option);
-    // The new problem is open even when the old one was solved and waited
-    // for "avanti": its answer inputs must take answers again.
-    nextProblem();
+    // A new problem at once. After a right answer the inputs stay locked and
+    // "avanti" stays on: the child goes on with "avanti", as after any
+    // right answer.
+    newProblem();
     if (maxFrame_)
         maxFrame_->hide();
 }
