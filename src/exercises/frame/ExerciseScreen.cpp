@@ -328,6 +328,11 @@ void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> f
                                     std::function<void()> onEnter)
 {
     box->installEventFilter(this);
+    // A box locked after a right answer still shows the child's answer in
+    // strong letters, not faded to grey at the moment of success.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    box->setPalette(palette);
     watched_.push_back({box, filter, upperCase, std::move(onEnter)});
 }
 

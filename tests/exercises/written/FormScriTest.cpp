@@ -95,6 +95,13 @@ TEST_F(WrittenScreen, RoadOfOneAnswerInPlusTen)
     EXPECT_FALSE(box()->isEnabled());
     EXPECT_TRUE(next()->isEnabled());
     EXPECT_NE(t.current()->focusWidget(), box());
+    // The locked box still shows the answer in strong letters.
+    const QImage locked = box()->grab().toImage();
+    int strong = 0;
+    for (int y = 0; y < locked.height(); ++y)
+        for (int x = 0; x < locked.width(); ++x)
+            strong += locked.pixelColor(x, y).lightness() < 60;
+    EXPECT_GT(strong, 40);
     // What the child types now reaches the button, never the locked box.
     QTest::keyClicks(t.current()->focusWidget(), "9");
     EXPECT_EQ(box()->text(), "57");
