@@ -11,20 +11,6 @@
 #include "app/Startup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-
-namespace {
-
-QString qtLanguageName(const QString& numberWordsLanguage)
-{
-    static const char* const names[] = {"it", "en", "fr", "de", "es", "sq"};
-    const int code = numberWordsLanguage.trimmed().toInt();
-    return code >= 1 && code <= 6 ? QString::fromLatin1(names[code - 1]) : QLocale::system().name();
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -49,15 +35,9 @@ int main(int argc, char** argv)
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };
     registerScreens(app.navigator);
+    dialogs.setWords([&app](const QString& key) { return app.strings.getString(key); });
 
     startProgram(app);
 
-    // The buttons of the message boxes (Yes, No, OK) speak the language that
-    // the language file names at start-up, else the system's, when Qt's own
-    // translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(qtLanguageName(app.state.numberWordsLanguage)), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
     return QApplication::exec();
 }

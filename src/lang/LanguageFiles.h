@@ -25,6 +25,11 @@ inline const QString QuitQuestion = QStringLiteral("0014");
 inline const QString OrderTitleOnOpen = QStringLiteral("0015");
 inline const QString OrderTitleDescending = QStringLiteral("0016");
 inline const QString OrderTitleAscending = QStringLiteral("0017");
+// The words of the message-box buttons.
+inline const QString YesButton = QStringLiteral("0240");
+inline const QString NoButton = QStringLiteral("0241");
+inline const QString OkButton = QStringLiteral("0242");
+inline const QString DialogButtons[] = {YesButton, NoButton, OkButton};
 // Hints of the column screens: HintFirst .. HintLast.
 inline constexpr int HintFirst = 64;
 inline constexpr int HintLast = 127;

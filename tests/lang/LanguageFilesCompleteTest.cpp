@@ -287,6 +287,8 @@ QStringList messageKeys()
         keys << msg::hintKey(n);
     for (int n = msg::HintFirst; n <= msg::HintLast; ++n)
         keys << msg::hintKey(n);
+    for (const QString& k : msg::DialogButtons)
+        keys << k;
     return keys;
 }
 
