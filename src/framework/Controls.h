@@ -26,8 +26,14 @@ std::optional<QString> caption(const QObject* c);
 bool setCaption(QObject* c, const QString& text);
 QString tag(const QObject* c);
 void setTag(QObject* c, const QString& tag);
+// Tooltips are plain text too: one that looks like markup is shown as it
+// is written, brackets and all. toolTip() gives the text as set.
 QString toolTip(const QObject* c);
 void setToolTip(QObject* c, const QString& text);
+// Texts from language files are shown as plain text, never as markup: a
+// label would otherwise load pictures named in a caption, or lay out
+// nested tables without end. Every control a screen registers is set so.
+void showPlainText(QObject* c);
 
 // A fixed colour behind the control. Only for colours that never change:
 // each new palette stays in Qt's style cache (random colours are painted).

@@ -66,6 +66,7 @@ QObject* Screen::findControl(const QString& name, int index) const
 void Screen::registerControl(QObject* c, const QString& name, int index)
 {
     control::setIdentity(c, name, index);
+    control::showPlainText(c);
     controls_.push_back(c);
 }
 
