@@ -85,6 +85,11 @@ bool LanguageFiles::writeSettingsLanguage(const QString& language) const
     return ini::writeValue(settingsPath(), SettingsSection, SettingsKey, language);
 }
 
+void LanguageFiles::removeSettingsLeftovers() const
+{
+    ini::removeWriteLeftovers(settingsPath());
+}
+
 QStringList LanguageFiles::languageNames() const
 {
     // Case-sensitive, so that every name listed opens as name + ".lng".

@@ -63,6 +63,10 @@ public:
     // Stores the choice; false when the folder is not writable.
     bool writeSettingsLanguage(const QString& language) const;
 
+    // Removes the copies of the settings file that a write cut short by the
+    // end of the program left beside it.
+    void removeSettingsLeftovers() const;
+
     // Base names of the *.lng files of the program folder.
     QStringList languageNames() const;
 
