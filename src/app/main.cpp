@@ -39,5 +39,10 @@ int main(int argc, char** argv)
 
     startProgram(app);
 
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The screens close and go first, while every service they use is
+    // still there; the services then go in the reverse order of their making.
+    app.navigator.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }
