@@ -45,7 +45,6 @@ QByteArray languageFile(qsizetype targetSize)
 struct Fixture
 {
     QTemporaryDir dir;
-    ProgramState state;
     std::unique_ptr<LanguageFiles> files;
     qsizetype size = 0;
 
@@ -56,8 +55,8 @@ struct Fixture
         QFile f(dir.filePath("Italiano.lng"));
         if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
             std::abort();
-        state.currentLanguage = QStringLiteral("Italiano");
-        files = std::make_unique<LanguageFiles>(dir.path(), state);
+        files = std::make_unique<LanguageFiles>(dir.path());
+        files->setCurrentLanguage(QStringLiteral("Italiano"));
     }
 };
 

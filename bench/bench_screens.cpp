@@ -5,7 +5,10 @@
 #include "app/ScreenCatalog.h"
 #include "services/RandomSource.h"
 #include "framework/AppContext.h"
+#include "framework/CellGrid.h"
+#include "framework/Controls.h"
 #include "framework/Screen.h"
+#include "services/Feedback.h"
 #include "support/Fakes.h"
 
 #include <QCoreApplication>
@@ -18,6 +21,38 @@
 #include <unistd.h>
 
 namespace {
+
+// A hundred-cell table with a new colour and number in every cell at each
+// opening: what the framework costs a table screen, without its rules.
+class HundredCells : public Screen
+{
+public:
+    explicit HundredCells(AppContext& app) : Screen(app, QStringLiteral("FormCentoCelle"), 9000, 6500)
+    {
+        CellGrid::Layout l;
+        l.name = QStringLiteral("Cella");
+        l.origin = {600, 600};
+        l.cell = {500, 500};
+        l.pitch = {540, 540};
+        l.font = designFont(QStringLiteral("Arial"), 9.75);
+        grid_ = new CellGrid(*this, l);
+    }
+
+protected:
+    void onActivate() override
+    {
+        randomBackground();
+        for (int i = 0; i < grid_->count(); ++i) {
+            Cell* c = grid_->cell(i);
+            c->setFill(randomColour(app().random));
+            c->setText(QString::number(100 + i));
+            c->setAccessibleName(c->text());
+        }
+    }
+
+private:
+    CellGrid* grid_;
+};
 
 // A program folder holding the program's language files, one of them chosen.
 struct Program
@@ -39,7 +74,8 @@ struct Program
             settings.write(QByteArray("[Language]\r\nCurrentLanguage=") + language + "\r\n");
         app = std::make_unique<AppContext>(random, player, dialogs, clock, dir.path());
         registerScreens(app->navigator);
-        app->strings.selectNumberWordsLanguage();
+        app->navigator.add(QStringLiteral("FormCentoCelle"), [](AppContext& a) -> Screen* { return new HundredCells(a); });
+        app->state.numberWordsLanguage = app->strings.numberWordsLanguage().value_or(QString());
     }
     ~Program()
     {
@@ -92,6 +128,19 @@ BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_9, "FormMenuNumeri", "FormScri", 9)->U
 BENCHMARK_CAPTURE(BM_OpenScreen, FormScri2, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormMM, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormOrd, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
+// The column screens: four additions, four subtractions.
+BENCHMARK_CAPTURE(BM_OpenScreen, FormCola, "FormMenuNumeri", "FormCola", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColc, "FormMenuNumeri", "FormColc", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColD, "FormMenuNumeri", "FormColD", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, FormColb, "FormMenuNumeri", "FormColb", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form33, "FormMenuNumeri", "Form33", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form36, "FormMenuNumeri", "Form36", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form37, "FormMenuNumeri", "Form37", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form34, "FormMenuNumeri", "Form34", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999x, "FormMenuGrafici", "Form999x", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999y, "FormMenuGrafici", "Form999y", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, Form999z, "FormMenuGrafici", "Form999z", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, HundredCells, "FormMenuGrafici", "FormCentoCelle", 0)->Unit(benchmark::kMillisecond);
 
 // A screen and its menu opened in turn 2000 times: every opening discards
 // the previous screen, so resident memory must stay flat.
@@ -126,6 +175,16 @@ BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormMenu, "FormAvvio", "FormMenu")
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormColb, "FormMenuNumeri", "FormColb")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form37, "FormMenuNumeri", "Form37")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999x, "FormMenuGrafici", "Form999x")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999z, "FormMenuGrafici", "Form999z")
+    ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, HundredCells, "FormMenuGrafici", "FormCentoCelle")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks to build and test Contalandia.
+# Installs what a fresh Debian 12 machine lacks to build and test Contalandia,
+# and the further Debian packages named as arguments.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-          libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n)
+          libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,7 @@
 #include "app/ScreenCatalog.h"
 
+#include "exercises/columns/ColumnScreen.h"
+#include "exercises/blocks/BlocksScreens.h"
 #include "exercises/written/FormMM.h"
 #include "exercises/written/FormOrd.h"
 #include "exercises/written/FormScri.h"
@@ -8,6 +10,7 @@
 #include "menus/FormMenu.h"
 #include "menus/FormMenuGrafici.h"
 #include "menus/FormMenuNumeri.h"
+#include "framework/AppContext.h"
 #include "framework/Navigator.h"
 
 namespace {
@@ -24,8 +27,12 @@ void registerScreens(Navigator& navigator)
     add<FormMenu>(navigator, "FormMenu");
     add<FormMenuNumeri>(navigator, "FormMenuNumeri");
     add<FormMenuGrafici>(navigator, "FormMenuGrafici");
-    add<FormScri>(navigator, "FormScri");
+    // The written-number screen takes the mode the menu chose, once, as it opens.
+    navigator.add(QStringLiteral("FormScri"),
+                  [](AppContext& app) -> Screen* { return new FormScri(app, app.state.exerciseType); });
     add<FormScri2>(navigator, "FormScri2");
     add<FormMM>(navigator, "FormMM");
     add<FormOrd>(navigator, "FormOrd");
+    registerColumnScreens(navigator);
+    registerBlocksScreens(navigator);
 }

@@ -17,7 +17,8 @@ void startProgram(AppContext& app)
     f.nextButton = app.strings.getString(msg::NextButton);
     f.exitMenu = app.strings.getString(msg::ExitMenu);
     app.random.reseedFromClock();
-    app.strings.selectNumberWordsLanguage();
+    if (const auto words = app.strings.numberWordsLanguage())
+        app.state.numberWordsLanguage = *words;
     app.state.soundsOn = true;
     app.state.maxNumber = 999;
     app.navigator.open(QStringLiteral("FormAvvio"));

@@ -1,6 +1,5 @@
 #include "app/SteadyClock.h"
 
-#include <QEventLoop>
 #include <QTimer>
 #include <cmath>
 
@@ -14,11 +13,10 @@ double SteadyClock::seconds() const
     return timer_.nsecsElapsed() / 1e9;
 }
 
-void SteadyClock::pause(double seconds)
+void SteadyClock::after(QObject* owner, double seconds, std::function<void()> step)
 {
-    if (!(seconds > 0))
+    if (!owner || !step)
         return;
-    QEventLoop loop;
-    QTimer::singleShot(static_cast<int>(std::ceil(seconds * 1000)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    const int ms = seconds > 0 ? static_cast<int>(std::ceil(seconds * 1000)) : 0;
+    QTimer::singleShot(ms, Qt::PreciseTimer, owner, std::move(step));
 }

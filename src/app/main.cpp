@@ -1,3 +1,4 @@
+#include "app/DataFolder.h"
 #include "app/Fonts.h"
 #include "app/MessageBoxDialogs.h"
 #include "app/ScreenCatalog.h"
@@ -11,12 +12,24 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QLoggingCategory>
+
+#ifndef CONTALANDIA_INSTALLED_DATA
+#define CONTALANDIA_INSTALLED_DATA "../share/contalandia"
+#endif
+
+// Where the data was found and which language was read: shown with
+// QT_LOGGING_RULES="contalandia.startup.info=true" (the package check uses it).
+Q_LOGGING_CATEGORY(lcStartup, "contalandia.startup", QtWarningMsg)
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("contalandia"));
     QApplication::setApplicationDisplayName(QStringLiteral("Contalandia"));
+    QApplication::setDesktopFileName(QStringLiteral("org.contalandia.contalandia"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/contalandia.svg")));
 
     // A second copy leaves at once, without a word: the first one stays
     // as it was.
@@ -31,13 +44,19 @@ int main(int argc, char** argv)
     QtSoundPlayer player;
     MessageBoxDialogs dialogs;
     SteadyClock clock;
-    AppContext app(random, player, dialogs, clock, QCoreApplication::applicationDirPath());
+    const DataFolder data = findDataFolder(QCoreApplication::applicationDirPath(),
+                                           QStringLiteral(CONTALANDIA_INSTALLED_DATA));
+    AppContext app(random, player, dialogs, clock, data.path);
+    app.strings.useUserSettings(userSettingsFile(), data.installed);
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };
     registerScreens(app.navigator);
     dialogs.setWords([&app](const QString& key) { return app.strings.getString(key); });
 
     startProgram(app);
+    qCInfo(lcStartup).noquote() << "data folder:" << data.path;
+    qCInfo(lcStartup).noquote() << "language file:" << app.strings.languagePath()
+                                << "number words:" << app.state.numberWordsLanguage;
 
     const int status = QApplication::exec();
     // The screens close and go first, while every service they use is

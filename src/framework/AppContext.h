@@ -16,7 +16,7 @@ struct AppContext
     AppContext(RandomSource& random, SoundPlayer& player, Dialogs& dialogs, Clock& clock,
                const QString& programFolder)
         : random(random), player(player), dialogs(dialogs), clock(clock),
-          strings(programFolder, state), feedback(state, random, player, programFolder),
+          strings(programFolder), feedback(state.soundsOn, random, player, programFolder),
           navigator(*this)
     {
     }

@@ -103,7 +103,7 @@ void ClsResize::resizeControls()
     canvas->setUpdatesEnabled(false);
     for (const Record& rec : records_) {
         auto* w = qobject_cast<QWidget*>(rec.control.data());
-        if (!w)
+        if (!w || control::hasComputedLayout(w))
             continue;
         const DesignGeometry now = geometryOf(w, rec.line);
         const DesignGeometry g = scaleGeometry(rec.geometry, now, control::tag(w), fx, fy);

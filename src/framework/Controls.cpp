@@ -30,6 +30,16 @@ void setIdentity(QObject* c, const QString& n, int i)
         c->setProperty("index", i);
 }
 
+void setComputedLayout(QWidget* w, bool computed)
+{
+    w->setProperty("computedLayout", computed);
+}
+
+bool hasComputedLayout(const QObject* c)
+{
+    return c && c->property("computedLayout").toBool();
+}
+
 QString key(const QObject* c)
 {
     const int i = index(c);

@@ -35,6 +35,12 @@ void setToolTip(QObject* c, const QString& text);
 // nested tables without end. Every control a screen registers is set so.
 void showPlainText(QObject* c);
 
+// A control whose place the screen computes itself (from the problem on
+// show) rather than from its design place: the layout scaler leaves it
+// alone, and the screen places it again in its after-rescale hook.
+void setComputedLayout(QWidget* w, bool computed = true);
+bool hasComputedLayout(const QObject* c);
+
 // A fixed colour behind the control. Only for colours that never change:
 // each new palette stays in Qt's style cache (random colours are painted).
 void fillBackground(QWidget* w, const QColor& colour);

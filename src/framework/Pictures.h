@@ -11,4 +11,6 @@ inline const QString ExitDoor = QStringLiteral(":/assets/esci.svg");
 inline const QString TrebleClefPointer = QStringLiteral(":/assets/puntatore_chiave.svg");
 inline const QString ArrowPointer = QStringLiteral(":/assets/puntatore_freccia.svg");
 inline const QString HandPointer = QStringLiteral(":/assets/puntatore_mano.svg");
+inline const QString DragPointer = QStringLiteral(":/assets/puntatore_trascina.svg");
+inline const QString ConfirmTick = QStringLiteral(":/assets/spunta.svg");
 } // namespace pictures

@@ -27,7 +27,6 @@ struct ProgramState
     qint16 currentNumber = 0;
     qint16 maxNumber = 999;    // 199, 299, ..., 999
     bool soundsOn = true;
-    QString currentLanguage;       // base name of the language file in use
     QString numberWordsLanguage;   // "1".."6", empty until chosen
     ClsResize* currentScaler = nullptr;  // owned by the screen opened last
     FrameTexts frameTexts;

@@ -17,8 +17,10 @@
 #include <QScreen>
 
 Screen::Screen(AppContext& app, const QString& designName, double designWidthTwips, double designHeightTwips)
-    : app_(app), canvas_(new QWidget(this))
+    : app_(app), canvas_(new QWidget(this)),
+      spoken_([&app](const QStringList& keys) { return app.strings.getStrings(keys); })
 {
+    spoken::installRoles();
     setObjectName(designName);
     canvas_->setObjectName(QStringLiteral("canvas"));
     setCentralWidget(canvas_);
@@ -122,6 +124,7 @@ QColor Screen::background() const
 void Screen::translate()
 {
     translateScreen(*this, controls(), app_.strings.languagePath());
+    spoken_.refresh();
 }
 
 void Screen::load()
@@ -133,6 +136,7 @@ void Screen::load()
     scaler_->setSourceForm(this);
     scaler_->sizeFormToScreen(75);
     onLoad();
+    afterRescale();
 }
 
 void Screen::activate()
@@ -143,6 +147,36 @@ void Screen::activate()
     if (app_.maximizedWindows)
         setWindowState(windowState() | Qt::WindowMaximized);
     onActivate();
+    afterRescale();
+}
+
+QPointF Screen::scale() const
+{
+    const QSizeF design = scaler_ ? scaler_->originalSize() : QSizeF();
+    if (design.width() <= 0 || design.height() <= 0)
+        return {1.0 / twips::PerPixel, 1.0 / twips::PerPixel};
+    const QSize client = clientSize();
+    return {client.width() / design.width() / twips::PerPixel, client.height() / design.height() / twips::PerPixel};
+}
+
+QRect Screen::toPixels(const QRectF& designTwips) const
+{
+    const QPointF f = scale();
+    const QPointF topLeft(designTwips.left() * f.x(), designTwips.top() * f.y());
+    const QPointF bottomRight(designTwips.right() * f.x(), designTwips.bottom() * f.y());
+    return QRectF(topLeft, bottomRight).toRect();
+}
+
+QPoint Screen::toPixels(const QPointF& designTwips) const
+{
+    const QPointF f = scale();
+    return QPointF(designTwips.x() * f.x(), designTwips.y() * f.y()).toPoint();
+}
+
+void Screen::rescaled()
+{
+    scaler_->resizeControls();
+    afterRescale();
 }
 
 void Screen::closeEvent(QCloseEvent* event)
@@ -173,7 +207,7 @@ void Screen::closeRequested()
 bool Screen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == canvas_ && event->type() == QEvent::Resize && scaler_)
-        scaler_->resizeControls();
+        rescaled();
     if (watched == canvas_ && event->type() == QEvent::Paint) {
         QPainter p(canvas_);
         p.fillRect(static_cast<QPaintEvent*>(event)->rect(), background());

@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/ClsResize.h"
+#include "framework/SpokenNames.h"
 #include "framework/Twips.h"
 
 #include <QList>
@@ -22,8 +23,12 @@ struct AppContext;
 //               a new layout scaler at 75 % of the display, then onLoad();
 //   show;
 //   activate()  the whole display, then onActivate().
-// Every size change of the canvas rescales the controls. A subclass writes
-// only what is its own in the three hooks and its event handlers.
+// Every size change of the canvas rescales the controls, then runs the hook
+// afterRescale(): there a screen places again what it lays out itself (a
+// text line without gaps, abacus beads, a box beside a label), from its own
+// state, with toPixels(). The hook also runs at the end of load() and of
+// activate(). A subclass writes only what is its own in the hooks and its
+// event handlers.
 class Screen : public QMainWindow
 {
     Q_OBJECT
@@ -55,10 +60,20 @@ public:
     // problems take one.
     void randomBackground();
 
-    // Translates the screen again from the current language file.
+    // Translates the screen again from the current language file; the
+    // spoken names follow.
     void translate();
 
-protected:
+    // The names screen readers say for controls Qt cannot name by their
+    // caption (see SpokenNames).
+    SpokenNames& spokenNames() { return spoken_; }
+
+    // A place in design twips, in pixels of the canvas as it is scaled now.
+    QRect toPixels(const QRectF& designTwips) const;
+    QPoint toPixels(const QPointF& designTwips) const;
+    // Pixels per design twip, across and down, as the canvas is scaled now.
+    QPointF scale() const;
+
     // Puts a control on the canvas (or inside a container control) at its
     // design place and registers it under its design name.
     template <class W>
@@ -69,6 +84,9 @@ protected:
         registerControl(widget, name, index);
         return widget;
     }
+    void registerControl(QObject* c, const QString& name, int index = -1);
+
+protected:
     static QRect at(double left, double top, double width, double height)
     {
         return twips::rect(left, top, width, height);
@@ -78,13 +96,13 @@ protected:
     // A drop-down menu on the menu bar, and an item in it.
     QMenu* addMenu(const QString& name, const QString& text);
     QAction* addMenuItem(QMenu* menu, const QString& name, const QString& text, int index = -1);
-    void registerControl(QObject* c, const QString& name, int index = -1);
     // The menu bar, in the program's menu font.
     QMenuBar* designMenuBar();
 
     virtual void beforeTranslate() {}
     virtual void onLoad() {}
     virtual void onActivate() {}
+    virtual void afterRescale() {}
     // The window system's close command (the title bar's cross, Alt+F4):
     // the program asks before it ends, as the main menu's exit does.
     virtual void closeRequested();
@@ -97,9 +115,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void rescaled();
+
     AppContext& app_;
     QWidget* canvas_;
     QList<QPointer<QObject>> controls_;
     std::unique_ptr<ClsResize> scaler_;
     QColor background_;
+    SpokenNames spoken_;
 };

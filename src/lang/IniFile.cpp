@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -157,35 +158,44 @@ ParsedLine parseLine(QStringView raw)
     return p;
 }
 
-// Only the first section of a name is searched, and within it the first
-// line of the key decides, as in the platform reader.
-QString sectionReaderValue(QStringView text, QStringView section, QStringView key)
+// A value as the platform reader gives it: up to a NUL, without one pair of
+// enclosing quotes, at most MaxValueLength characters.
+QString entryValue(QStringView v)
 {
+    v = cutAtNul(v);
+    if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
+        v = v.mid(1, v.size() - 2);
+    if (v.size() > ini::MaxValueLength) {
+        v = v.left(ini::MaxValueLength);
+        // Never leave half of a surrogate pair at the cut.
+        if (v.back().isHighSurrogate())
+            v.chop(1);
+    }
+    return v.toString();
+}
+
+// The entries of a section, by key in lower case: only the first section of
+// a name is searched, and within it the first line of a key decides, as in
+// the platform reader. A key without "=" reads as empty.
+QHash<QString, QString> sectionEntries(QStringView text, QStringView section)
+{
+    QHash<QString, QString> entries;
     bool inSection = section.isEmpty(); // the lines before any header
     for (const QStringView raw : splitLines(text)) {
         const ParsedLine p = parseLine(raw);
         if (p.kind == ParsedLine::Section) {
             if (inSection)
-                return {};
+                break;
             inSection = sameName(p.name, section);
             continue;
         }
-        if (!inSection || p.kind != ParsedLine::Entry || !sameName(p.name, key))
+        if (!inSection || p.kind != ParsedLine::Entry)
             continue;
-        if (!p.value)
-            return {};
-        QStringView v = cutAtNul(*p.value);
-        if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
-            v = v.mid(1, v.size() - 2);
-        if (v.size() > ini::MaxValueLength) {
-            v = v.left(ini::MaxValueLength);
-            // Never leave half of a surrogate pair at the cut.
-            if (v.back().isHighSurrogate())
-                v.chop(1);
-        }
-        return v.toString();
+        const QString key = p.name.toString().toLower();
+        if (!entries.contains(key))
+            entries.insert(key, p.value ? entryValue(*p.value) : QString());
     }
-    return {};
+    return entries;
 }
 
 // The reading path for large files: the first line anywhere in the file that
@@ -196,14 +206,41 @@ QString sectionReaderValue(QStringView text, QStringView section, QStringView ke
 class LineScan
 {
 public:
-    explicit LineScan(const QString& key) : key_(key), keyUtf8_(key.toUtf8()), keyCp1252_(encodeCp1252(key))
+    explicit LineScan(const QStringList& keys)
     {
-        prefixLength_ = keyUtf8_.size();
-        if (keyCp1252_)
-            prefixLength_ = std::max(prefixLength_, keyCp1252_->size());
+        for (const QString& k : keys) {
+            Key key{k, k.toUtf8(), encodeCp1252(k), false, std::nullopt};
+            prefixLength_ = std::max(prefixLength_, key.utf8.size());
+            if (key.cp1252)
+                prefixLength_ = std::max(prefixLength_, key.cp1252->size());
+            keys_.push_back(std::move(key));
+        }
+        undecided_ = keys_.size();
     }
 
-    std::optional<QString> run(QFile& file)
+    // One value per key, in the order given; all nullopt when the file
+    // cannot be read.
+    std::vector<std::optional<QString>> run(QFile& file)
+    {
+        if (!scan(file))
+            return std::vector<std::optional<QString>>(keys_.size());
+        std::vector<std::optional<QString>> values;
+        for (const Key& k : keys_)
+            values.push_back(k.decided ? k.value : std::optional<QString>(QString()));
+        return values;
+    }
+
+private:
+    struct Key
+    {
+        QString text;
+        QByteArray utf8;
+        std::optional<QByteArray> cp1252;
+        bool decided;
+        std::optional<QString> value;
+    };
+
+    bool scan(QFile& file)
     {
         std::vector<char> block(1 << 16);
         bool first = true;
@@ -211,7 +248,7 @@ public:
         for (;;) {
             const qint64 got = file.read(block.data(), qint64(block.size()));
             if (got < 0)
-                return std::nullopt;
+                return false;
             if (got == 0)
                 break;
             QByteArrayView bytes(block.data(), got);
@@ -233,8 +270,8 @@ public:
                 take(bytes.first(end));
                 if (end == bytes.size())
                     break; // the line goes on in the next block
-                if (auto result = endLine(); result.decided)
-                    return result.value;
+                if (endLine())
+                    return true;
                 if (bytes[end] == '\r') {
                     if (end + 1 < bytes.size() && bytes[end + 1] == '\n')
                         ++end;
@@ -244,17 +281,9 @@ public:
                 bytes = bytes.sliced(end + 1);
             }
         }
-        if (auto result = endLine(); result.decided)
-            return result.value;
-        return QString();
+        endLine();
+        return true;
     }
-
-private:
-    struct Outcome
-    {
-        bool decided = false;
-        std::optional<QString> value;
-    };
 
     bool mayMatch(QByteArrayView start) const
     {
@@ -262,7 +291,10 @@ private:
             const qsizetype n = std::min(start.size(), k.size());
             return start.first(n) == QByteArrayView(k).first(n);
         };
-        return prefixOf(keyUtf8_) || (keyCp1252_ && prefixOf(*keyCp1252_));
+        for (const Key& k : keys_)
+            if (!k.decided && (prefixOf(k.utf8) || (k.cp1252 && prefixOf(*k.cp1252))))
+                return true;
+        return false;
     }
 
     void take(QByteArrayView piece)
@@ -276,21 +308,28 @@ private:
         }
     }
 
-    Outcome endLine()
+    // Settles every key the line starts with; true once all are settled.
+    bool endLine()
     {
-        Outcome out;
-        if (!discarding_ && (line_.startsWith(keyUtf8_) || (keyCp1252_ && line_.startsWith(*keyCp1252_)))) {
-            const QString text = decodeLine(line_);
-            if (text.startsWith(key_)) {
-                out.decided = true;
-                const QString rest = text.mid(key_.size() + 1);
+        if (!discarding_) {
+            std::optional<QString> text;
+            for (Key& k : keys_) {
+                if (k.decided || !(line_.startsWith(k.utf8) || (k.cp1252 && line_.startsWith(*k.cp1252))))
+                    continue;
+                if (!text)
+                    text = decodeLine(line_);
+                if (!text->startsWith(k.text))
+                    continue;
+                k.decided = true;
+                --undecided_;
+                const QString rest = text->mid(k.text.size() + 1);
                 if (rest.size() >= 2)
-                    out.value = rest.mid(1, rest.size() - 2);
+                    k.value = rest.mid(1, rest.size() - 2);
             }
         }
         line_.clear();
         discarding_ = false;
-        return out;
+        return undecided_ == 0;
     }
 
     QString decodeLine(const QByteArray& bytes) const
@@ -302,9 +341,8 @@ private:
         return decodeCp1252(bytes);
     }
 
-    QString key_;
-    QByteArray keyUtf8_;
-    std::optional<QByteArray> keyCp1252_;
+    std::vector<Key> keys_;
+    size_t undecided_ = 0;
     qsizetype prefixLength_ = 0;
     QByteArray line_;
     bool discarding_ = false;
@@ -356,24 +394,33 @@ QString decode(const QByteArray& bytes)
     return decodeCp1252(bytes);
 }
 
-std::optional<QString> readValue(const QString& file, const QString& section, const QString& key)
+std::vector<std::optional<QString>> readValues(const QString& file, const QString& section, const QStringList& keys)
 {
+    std::vector<std::optional<QString>> values(keys.size());
     // Only plain files: a directory cannot be read, and a pipe or a device
     // could block the program or never end.
-    if (!QFileInfo(file).isFile())
-        return std::nullopt;
+    if (keys.isEmpty() || !QFileInfo(file).isFile())
+        return values;
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return values;
     if (f.size() > SectionReaderLimit)
-        return LineScan(key).run(f);
+        return LineScan(keys).run(f);
 
     // Never more than the limit, even if the file grew after its size was taken.
     const QByteArray bytes = f.read(SectionReaderLimit);
     if (bytes.size() < f.size() && f.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return values;
     const QString text = decode(bytes);
-    return sectionReaderValue(text, trimmed(section), trimmed(key));
+    const QHash<QString, QString> entries = sectionEntries(text, trimmed(section));
+    for (int i = 0; i < keys.size(); ++i)
+        values[i] = entries.value(trimmed(keys[i]).toString().toLower());
+    return values;
+}
+
+std::optional<QString> readValue(const QString& file, const QString& section, const QString& key)
+{
+    return readValues(file, section, {key}).front();
 }
 
 bool writeValue(const QString& file, const QString& section, const QString& key, const QString& value)

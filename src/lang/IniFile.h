@@ -1,7 +1,9 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 // Reading and writing the INI files beside the program (the language files
 // and LangSetting.ini).
@@ -17,6 +19,10 @@ inline constexpr int MaxValueLength = 511;
 // missing or unreadable, or a large file's matching line is too short).
 // A missing section or key gives the empty text.
 std::optional<QString> readValue(const QString& file, const QString& section, const QString& key);
+
+// The values of several keys of one section, each exactly as readValue gives
+// it, from one reading of the file.
+std::vector<std::optional<QString>> readValues(const QString& file, const QString& section, const QStringList& keys);
 
 // Creates the file, section and key as needed, or replaces the value; every
 // other line stays as it was. The file is replaced atomically; false when it

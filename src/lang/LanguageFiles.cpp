@@ -1,9 +1,9 @@
 #include "lang/LanguageFiles.h"
 
 #include "lang/IniFile.h"
-#include "framework/ProgramState.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <array>
 #include <utility>
@@ -25,13 +25,8 @@ bool isPlainName(const QString& name)
 
 } // namespace
 
-QString msg::hintKey(int number)
-{
-    return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
-}
 
-LanguageFiles::LanguageFiles(QString programFolder, ProgramState& state)
-    : folder_(std::move(programFolder)), state_(state)
+LanguageFiles::LanguageFiles(QString programFolder) : folder_(std::move(programFolder))
 {
 }
 
@@ -42,7 +37,7 @@ QString LanguageFiles::settingsPath() const
 
 QString LanguageFiles::languagePath() const
 {
-    const QString name = isPlainName(state_.currentLanguage) ? state_.currentLanguage : QString();
+    const QString name = isPlainName(current_) ? current_ : QString();
     const bool endsWithSeparator = folder_.endsWith(u'/') || folder_.endsWith(QDir::separator());
     return folder_ + (endsWithSeparator ? QString() : QStringLiteral("/")) + name + LanguageExtension;
 }
@@ -51,13 +46,25 @@ QString LanguageFiles::getString(const QString& key)
 {
     // Until the settings file can be read the language stays unknown, and
     // the next lookup tries again.
-    if (state_.currentLanguage.isEmpty())
+    if (current_.isEmpty())
         if (auto language = readSettingsLanguage())
-            state_.currentLanguage = *language;
+            current_ = *language;
     return ini::readValue(languagePath(), QStringLiteral("Strings"), key).value_or(QString());
 }
 
-void LanguageFiles::selectNumberWordsLanguage()
+QStringList LanguageFiles::getStrings(const QStringList& keys)
+{
+    if (current_.isEmpty())
+        if (auto language = readSettingsLanguage())
+            current_ = *language;
+    QStringList texts;
+    texts.reserve(keys.size());
+    for (const std::optional<QString>& v : ini::readValues(languagePath(), QStringLiteral("Strings"), keys))
+        texts.push_back(v.value_or(QString()));
+    return texts;
+}
+
+std::optional<QString> LanguageFiles::numberWordsLanguage()
 {
     static const std::array<std::pair<QLatin1String, QLatin1String>, 6> Languages = {{
         {QLatin1String("ITALIAN"), QLatin1String("1")},
@@ -69,25 +76,53 @@ void LanguageFiles::selectNumberWordsLanguage()
     }};
     const QString name = getString(msg::NumberWordsLanguage).toUpper().trimmed();
     for (const auto& [language, code] : Languages)
-        if (name == language) {
-            state_.numberWordsLanguage = code;
-            return;
-        }
+        if (name == language)
+            return QString(code);
+    return std::nullopt;
+}
+
+void LanguageFiles::useUserSettings(QString userSettingsPath, bool sharedProgramFolder)
+{
+    userSettings_ = std::move(userSettingsPath);
+    sharedProgramFolder_ = sharedProgramFolder;
+}
+
+bool LanguageFiles::storesInUserSettings() const
+{
+    if (userSettings_.isEmpty())
+        return false;
+    if (sharedProgramFolder_)
+        return true;
+    // The writer replaces the file within its folder, or rewrites it in
+    // place when only the file itself can be written.
+    const QFileInfo file(settingsPath());
+    return !(QFileInfo(folder_).isWritable() || (file.isFile() && file.isWritable()));
 }
 
 std::optional<QString> LanguageFiles::readSettingsLanguage() const
 {
+    // A user's file that cannot be read or names no language leaves the
+    // program's default.
+    if (storesInUserSettings())
+        if (auto own = ini::readValue(userSettings_, SettingsSection, SettingsKey); own && !own->isEmpty())
+            return own;
     return ini::readValue(settingsPath(), SettingsSection, SettingsKey);
 }
 
 bool LanguageFiles::writeSettingsLanguage(const QString& language) const
 {
-    return ini::writeValue(settingsPath(), SettingsSection, SettingsKey, language);
+    if (!storesInUserSettings())
+        return ini::writeValue(settingsPath(), SettingsSection, SettingsKey, language);
+    if (!QDir().mkpath(QFileInfo(userSettings_).absolutePath()))
+        return false;
+    return ini::writeValue(userSettings_, SettingsSection, SettingsKey, language);
 }
 
 void LanguageFiles::removeSettingsLeftovers() const
 {
     ini::removeWriteLeftovers(settingsPath());
+    if (!userSettings_.isEmpty())
+        ini::removeWriteLeftovers(userSettings_);
 }
 
 QStringList LanguageFiles::languageNames() const

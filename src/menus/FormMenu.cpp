@@ -87,9 +87,9 @@ void FormMenu::MLSFillMenuLanguages()
     // The language in use was taken from the settings file by the first
     // message lookup; a choice made in this session replaces it even when
     // the settings file could not store it (a read-only program folder).
-    QString& current = app().state.currentLanguage;
-    if (current.isEmpty())
-        current = app().strings.readSettingsLanguage().value_or(QString());
+    if (app().strings.currentLanguage().isEmpty())
+        app().strings.setCurrentLanguage(app().strings.readSettingsLanguage().value_or(QString()));
+    const QString& current = app().strings.currentLanguage();
     bool marked = false;
     for (int k = 0; k < names.size(); ++k) {
         const bool mark = !marked && languageItem(k)->text() == current;
@@ -108,7 +108,7 @@ void FormMenu::mnuLanguage_Click(int index)
             if (auto* a = qobject_cast<QAction*>(c))
                 a->setChecked(a == chosen);
     const QString language = chosen->text();
-    app().state.currentLanguage = language;
+    app().strings.setCurrentLanguage(language);
     // Exactly one screen is loaded at a time: this one.
     translate();
     app().strings.writeSettingsLanguage(language);

@@ -2,7 +2,6 @@
 
 #include "services/Platform.h"
 #include "services/RandomSource.h"
-#include "framework/ProgramState.h"
 
 #include <algorithm>
 #include <array>
@@ -47,14 +46,14 @@ QColor randomColour(RandomSource& random)
     return QColor(c.red, c.green, c.blue);
 }
 
-Feedback::Feedback(const ProgramState& state, RandomSource& random, SoundPlayer& player, QString programFolder)
-    : state_(state), random_(random), player_(player), folder_(std::move(programFolder))
+Feedback::Feedback(const bool& soundsOn, RandomSource& random, SoundPlayer& player, QString programFolder)
+    : soundsOn_(soundsOn), random_(random), player_(player), folder_(std::move(programFolder))
 {
 }
 
 void Feedback::playPraise()
 {
-    if (!state_.soundsOn)
+    if (!soundsOn_)
         return;
     const int n = std::clamp(random_.below(praiseSounds), 0, praiseSounds - 1) + 1;
     player_.play(folder_ + QStringLiteral("/suoni/si") + QString::number(n) + QStringLiteral(".wav"));
@@ -62,7 +61,7 @@ void Feedback::playPraise()
 
 void Feedback::playError()
 {
-    if (!state_.soundsOn)
+    if (!soundsOn_)
         return;
     player_.play(folder_ + QStringLiteral("/suoni/no.wav"));
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 // The program reaches the outside world only through these interfaces,
@@ -31,11 +33,14 @@ public:
     virtual void notice(QWidget* parent, const QString& text) = 0;
 };
 
-// Elapsed time and pauses; a pause sleeps and keeps the screen responsive.
+// Elapsed time, and work to do later. Nothing ever waits: a timed step is
+// a function the clock runs after some seconds, for an owner; once the owner
+// is gone it does not run. The program's clock runs it from a timer of the
+// event loop; the tests' clock runs it when the test moves time forward.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     virtual double seconds() const = 0;
-    virtual void pause(double seconds) = 0;
+    virtual void after(QObject* owner, double seconds, std::function<void()> step) = 0;
 };

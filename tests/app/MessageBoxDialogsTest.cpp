@@ -38,7 +38,7 @@ TEST(MessageBoxDialogs, ButtonsSpeakTheLanguageInUse)
 
     t.open("FormMenu");
     t.trigger("mnuLanguage", 1);
-    ASSERT_EQ(t.app.state.currentLanguage, "Shqip");
+    ASSERT_EQ(t.app.strings.currentLanguage(), "Shqip");
     EXPECT_EQ(ask(), (QStringList{"Jo", "Po"}));
 
     auto ok = std::make_shared<QString>();

@@ -37,7 +37,7 @@ TEST(StartProgram, FillsTheStateAndOpensTheStartScreen)
     EXPECT_EQ(f.resetMenu, "Reset");
     EXPECT_EQ(f.nextButton, "next");
     EXPECT_EQ(f.exitMenu, "Exit");
-    EXPECT_EQ(t.app.state.currentLanguage, "English");
+    EXPECT_EQ(t.app.strings.currentLanguage(), "English");
     EXPECT_EQ(t.app.state.numberWordsLanguage, "2");
     EXPECT_TRUE(t.app.state.soundsOn);
     EXPECT_EQ(t.app.state.maxNumber, 999);
@@ -81,7 +81,7 @@ TEST(ShowInformation, FollowsTheLanguageChosenAfterStart)
     t.writeLanguage("B", "[Strings]\n9999=\"da B\"\n");
     t.writeSettings("A");
     EXPECT_TRUE(informationText(t.app).endsWith("da A\r\n"));
-    t.app.state.currentLanguage = "B";
+    t.app.strings.setCurrentLanguage("B");
     EXPECT_TRUE(informationText(t.app).endsWith("da B\r\n"));
 }
 

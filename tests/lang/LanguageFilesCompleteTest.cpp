@@ -132,7 +132,7 @@ ScreenTexts collectScreen(const QString& name)
     t.random.setFallback(0.5);
     // A language file must exist for the main menu to list one.
     t.writeLanguage(QStringLiteral("Zz"), QStringLiteral("[Strings]\n"));
-    t.app.state.currentLanguage = QStringLiteral("NoSuchLanguage");
+    t.app.strings.setCurrentLanguage(QStringLiteral("NoSuchLanguage"));
     t.app.state.exerciseType = 1;
     t.app.state.numberWordsLanguage = QStringLiteral("1");
 
@@ -287,6 +287,12 @@ QStringList messageKeys()
         keys << msg::hintKey(n);
     for (int n = msg::HintFirst; n <= msg::HintLast; ++n)
         keys << msg::hintKey(n);
+    for (int n = msg::ColumnNamesFirst; n <= msg::ColumnNamesLast; ++n)
+        keys << msg::hintKey(n);
+    for (int kind = 0; kind < 3; ++kind)
+        keys << msg::blockWordsKey(kind, false) << msg::blockWordsKey(kind, true);
+    for (const QString& k : msg::SpokenNameKeys)
+        keys << k;
     for (const QString& k : msg::DialogButtons)
         keys << k;
     return keys;
@@ -305,9 +311,8 @@ QStringList readMessageKeys()
 QStringList missingTexts(const QString& folder, const QString& baseName, const std::vector<ScreenTexts>& screens)
 {
     QStringList problems;
-    ProgramState state;
-    state.currentLanguage = baseName;
-    LanguageFiles files(folder, state);
+    LanguageFiles files(folder);
+    files.setCurrentLanguage(baseName);
     for (const QString& key : messageKeys())
         if (files.getString(key).trimmed().isEmpty())
             problems << QStringLiteral("[Strings] %1 is missing or empty").arg(key);
@@ -402,11 +407,9 @@ TEST(LanguageFilesComplete, EveryKeyNamesATextOfItsScreen)
 TEST(LanguageFilesComplete, EachFileSelectsItsOwnNumberWords)
 {
     for (const auto& [name, code] : ShippedLanguages) {
-        ProgramState state;
-        state.currentLanguage = name;
-        LanguageFiles files(dataDir(), state);
-        files.selectNumberWordsLanguage();
-        EXPECT_EQ(state.numberWordsLanguage, code) << name.toStdString();
+        LanguageFiles files(dataDir());
+        files.setCurrentLanguage(name);
+        EXPECT_EQ(files.numberWordsLanguage(), code) << name.toStdString();
     }
 }
 
@@ -427,8 +430,7 @@ TEST(LanguageFilesComplete, TheItalianFileGivesTheDesignTexts)
 
 TEST(LanguageFilesComplete, AFreshInstallStartsInItalian)
 {
-    ProgramState state;
-    LanguageFiles files(dataDir(), state);
+    LanguageFiles files(dataDir());
     EXPECT_EQ(files.readSettingsLanguage().value_or(QString()), QStringLiteral("Italiano"));
     EXPECT_EQ(files.getString(QStringLiteral("0008")), QStringLiteral("Esatti"));
 }

@@ -1,6 +1,5 @@
 #include "lang/LanguageFiles.h"
 #include "LangTestFiles.h"
-#include "framework/ProgramState.h"
 
 #include <QDir>
 
@@ -12,8 +11,7 @@ class LanguageFilesTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    ProgramState state;
-    LanguageFiles files{dir.path(), state};
+    LanguageFiles files{dir.path()};
 
     QString path(const QString& name) const { return dir.filePath(name); }
     void settings(const QByteArray& language)
@@ -31,18 +29,18 @@ protected:
 TEST_F(LanguageFilesTest, PathsLieInTheProgramFolder)
 {
     EXPECT_EQ(files.settingsPath(), dir.path() + "/LangSetting.ini");
-    state.currentLanguage = "English";
+    files.setCurrentLanguage("English");
     EXPECT_EQ(files.languagePath(), dir.path() + "/English.lng");
 
-    ProgramState other;
-    other.currentLanguage = "Italiano";
-    EXPECT_EQ(LanguageFiles("/opt/conta/", other).languagePath(), QString("/opt/conta/Italiano.lng"));
-    EXPECT_EQ(LanguageFiles("/opt/conta/", other).settingsPath(), QString("/opt/conta//LangSetting.ini"));
+    LanguageFiles other("/opt/conta/");
+    other.setCurrentLanguage("Italiano");
+    EXPECT_EQ(other.languagePath(), QString("/opt/conta/Italiano.lng"));
+    EXPECT_EQ(other.settingsPath(), QString("/opt/conta//LangSetting.ini"));
 
     // A name that is not a plain file name cannot lead out of the folder.
     for (const char* name : {"", "../English", "sub/English", "..\\English", ".", ".."}) {
         SCOPED_TRACE(name);
-        state.currentLanguage = name;
+        files.setCurrentLanguage(name);
         EXPECT_EQ(files.languagePath(), dir.path() + "/.lng");
     }
 }
@@ -52,7 +50,7 @@ TEST_F(LanguageFilesTest, GetStringReadsTheCurrentLanguageFileAnew)
     languageFile("English", "0008=\"Right\"\r\n");
     settings("English");
     EXPECT_EQ(files.getString("0008"), QString("Right"));
-    EXPECT_EQ(state.currentLanguage, QString("English"));
+    EXPECT_EQ(files.currentLanguage(), QString("English"));
     EXPECT_EQ(files.getString("0009"), QString(""));
 
     languageFile("English", "0008=\"Correct\"\r\n");
@@ -67,12 +65,12 @@ TEST_F(LanguageFilesTest, GetStringTriesTheSettingsFileAgainUntilItExists)
 {
     languageFile("Deutsch", "0008=\"Richtig\"\r\n");
     EXPECT_EQ(files.getString("0008"), QString(""));
-    EXPECT_EQ(state.currentLanguage, QString(""));
+    EXPECT_EQ(files.currentLanguage(), QString(""));
     writeBytes(path("LangSetting.ini"), "[Language]\r\n");
     EXPECT_EQ(files.getString("0008"), QString(""));
     settings("Deutsch");
     EXPECT_EQ(files.getString("0008"), QString("Richtig"));
-    EXPECT_EQ(state.currentLanguage, QString("Deutsch"));
+    EXPECT_EQ(files.currentLanguage(), QString("Deutsch"));
 }
 
 TEST_F(LanguageFilesTest, GetStringIsEmptyWhenTheLanguageFileFailsOrEscapes)
@@ -82,13 +80,12 @@ TEST_F(LanguageFilesTest, GetStringIsEmptyWhenTheLanguageFileFailsOrEscapes)
 
     // A large file whose matching line is too short fails; GetString hides it.
     writeBytes(path("Big.lng"), large("[Strings]\r\n0008=x\r\n0009=\"ok\"\r\n"));
-    state.currentLanguage = "Big";
+    files.setCurrentLanguage("Big");
     EXPECT_EQ(files.getString("0008"), QString(""));
     EXPECT_EQ(files.getString("0009"), QString("ok"));
 
     QDir(dir.path()).mkdir("inner");
-    ProgramState innerState;
-    LanguageFiles inner(path("inner"), innerState);
+    LanguageFiles inner(path("inner"));
     writeBytes(path("inner/LangSetting.ini"), "[Language]\nCurrentLanguage=\"../Big\"\n");
     writeBytes(path("inner/.lng"), "[Strings]\n0009=\"inside\"\n");
     EXPECT_EQ(inner.getString("0009"), QString("inside"));
@@ -103,20 +100,16 @@ TEST_F(LanguageFilesTest, SelectNumberWordsLanguageFromString0000)
     };
     const std::vector<Case> cases = {
         {"ITALIAN", "1"}, {" english ", "2"}, {"French", "3"}, {"german", "4"}, {"SPANISH", "5"},
-        {"Albanian", "6"}, {"Englsh", "keep"}, {"", "keep"}, {"ENGLISH UK", "keep"}, {"Italiano", "keep"},
+        {"Albanian", "6"}, {"Englsh", "none"}, {"", "none"}, {"ENGLISH UK", "none"}, {"Italiano", "none"},
     };
     settings("L");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         languageFile("L", "0000=\"" + c.name + "\"\r\n");
-        state.numberWordsLanguage = "keep";
-        files.selectNumberWordsLanguage();
-        EXPECT_EQ(state.numberWordsLanguage, QString(c.expected));
+        EXPECT_EQ(files.numberWordsLanguage().value_or("none"), QString(c.expected));
     }
     QFile::remove(path("L.lng"));
-    state.numberWordsLanguage.clear();
-    files.selectNumberWordsLanguage();
-    EXPECT_EQ(state.numberWordsLanguage, QString(""));
+    EXPECT_EQ(files.numberWordsLanguage(), std::nullopt);
 }
 
 TEST_F(LanguageFilesTest, SettingsLanguageRoundTrip)
@@ -130,8 +123,7 @@ TEST_F(LanguageFilesTest, SettingsLanguageRoundTrip)
     languageFile("English", "0008=\"Right\"\r\n");
     EXPECT_EQ(files.getString("0008"), QString("Right"));
 
-    ProgramState other;
-    EXPECT_FALSE(LanguageFiles(path("nowhere"), other).writeSettingsLanguage("English"));
+    EXPECT_FALSE(LanguageFiles(path("nowhere")).writeSettingsLanguage("English"));
     EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
 }
 
@@ -149,4 +141,113 @@ TEST(MessageKeys, HintKeysHaveFourDigits)
     EXPECT_EQ(msg::hintKey(msg::HintFirst), QString("0064"));
     EXPECT_EQ(msg::hintKey(msg::HintLast), QString("0127"));
     EXPECT_EQ(msg::hintKey(100), QString("0100"));
+}
+
+// Each user's own settings file, for a program whose folder the user cannot
+// write (installed for every user, or a read-only copy).
+class UserSettingsTest : public LanguageFilesTest
+{
+protected:
+    QTemporaryDir home;
+    QString userFile(const QString& user = "ada") const { return home.filePath(user + "/contalandia/LangSetting.ini"); }
+
+    // What a new start of the program reads, for the given user.
+    QString languageAtNextStart(bool installed, const QString& user = "ada") const
+    {
+        LanguageFiles next(dir.path());
+        next.useUserSettings(userFile(user), installed);
+        next.getString("0000");
+        return next.currentLanguage();
+    }
+};
+
+TEST_F(UserSettingsTest, AWritableProgramFolderKeepsTheChoiceAsBefore)
+{
+    settings("Italiano");
+    files.useUserSettings(userFile(), false);
+    EXPECT_FALSE(files.storesInUserSettings());
+    ASSERT_TRUE(files.writeSettingsLanguage("English"));
+    EXPECT_EQ(readBytes(path("LangSetting.ini")), "[Language]\r\nCurrentLanguage=\"English\"\r\n");
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("ada")));
+    EXPECT_EQ(languageAtNextStart(false), "English");
+}
+
+TEST_F(UserSettingsTest, AnInstalledProgramKeepsEachUsersChoiceInTheirOwnFolder)
+{
+    settings("Italiano");
+    const QByteArray shipped = readBytes(path("LangSetting.ini"));
+    files.useUserSettings(userFile("ada"), true);
+    EXPECT_TRUE(files.storesInUserSettings());
+    // Before any choice the shipped file is the default.
+    EXPECT_EQ(files.readSettingsLanguage(), QString("Italiano"));
+
+    ASSERT_TRUE(files.writeSettingsLanguage("Deutsch"));
+    EXPECT_EQ(readBytes(path("LangSetting.ini")), shipped);
+    EXPECT_EQ(readBytes(userFile("ada")), "[Language]\r\nCurrentLanguage=\"Deutsch\"\r\n");
+    EXPECT_EQ(languageAtNextStart(true, "ada"), "Deutsch");
+    EXPECT_EQ(languageAtNextStart(true, "bea"), "Italiano");
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("bea")));
+
+    // A later choice replaces the user's own.
+    ASSERT_TRUE(files.writeSettingsLanguage("English"));
+    EXPECT_EQ(languageAtNextStart(true, "ada"), "English");
+}
+
+TEST_F(UserSettingsTest, ABrokenUserFileLeavesTheShippedDefault)
+{
+    settings("Italiano");
+    QDir().mkpath(QFileInfo(userFile()).absolutePath());
+    QByteArray binary;
+    for (int i = 0; i < 4000; ++i)
+        binary.append(static_cast<char>((i * 7919) % 256));
+    const std::vector<std::pair<const char*, QByteArray>> cases = {
+        {"binary", binary},
+        {"empty file", ""},
+        {"no language key", "[Language]\nOther=\"English\"\n"},
+        {"empty language", "[Language]\nCurrentLanguage=\"\"\n"},
+        {"cut off before its value", "[Language]\nCurrentLang"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeBytes(userFile(), bytes);
+        EXPECT_EQ(languageAtNextStart(true), "Italiano");
+    }
+    // Not a file at all.
+    QFile::remove(userFile());
+    QDir().mkpath(userFile());
+    EXPECT_EQ(languageAtNextStart(true), "Italiano");
+    files.useUserSettings(userFile(), true);
+    EXPECT_FALSE(files.writeSettingsLanguage("English"));
+}
+
+TEST_F(UserSettingsTest, AnUnwritableConfigurationFolderWritesNothing)
+{
+    settings("Italiano");
+    // A plain file where the configuration folder should be: no folder can
+    // be made under it, whoever runs the program.
+    writeBytes(home.filePath("config"), "not a folder");
+    const QString blocked = home.filePath("config/contalandia/LangSetting.ini");
+    files.useUserSettings(blocked, true);
+    EXPECT_FALSE(files.writeSettingsLanguage("English"));
+    EXPECT_EQ(readBytes(home.filePath("config")), "not a folder");
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"config"}));
+    EXPECT_EQ(files.readSettingsLanguage(), QString("Italiano"));
+}
+
+TEST_F(UserSettingsTest, AReadOnlyCopiedFolderKeepsTheChoiceInTheUsersFolder)
+{
+    if (runningAsRoot())
+        GTEST_SKIP() << "folder permissions do not bind root";
+    settings("Italiano");
+    QFile::setPermissions(path("LangSetting.ini"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    files.useUserSettings(userFile(), false);
+    EXPECT_TRUE(files.storesInUserSettings());
+    const bool written = files.writeSettingsLanguage("Shqip");
+    const QString next = languageAtNextStart(false);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(next, "Shqip");
+    EXPECT_EQ(readBytes(path("LangSetting.ini")), "[Language]\r\nCurrentLanguage=\"Italiano\"\r\n");
 }

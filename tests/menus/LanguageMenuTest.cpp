@@ -55,7 +55,7 @@ TEST_F(LanguageMenu, ChoosingTranslatesAtOnceAndIsStoredForTheNextStart)
     t.trigger("mnuLanguage", a);
 
     EXPECT_EQ(languageItems(t), (QMap<QString, bool>{{"A", true}, {"B", false}}));
-    EXPECT_EQ(t.app.state.currentLanguage, "A");
+    EXPECT_EQ(t.app.strings.currentLanguage(), "A");
     EXPECT_EQ(t.find<QPushButton>("Command2")->text(), "Pictures A");
     EXPECT_EQ(t.find<QPushButton>("Command3")->text(), "Numbers A");
     EXPECT_EQ(t.find<QAction>("mnuLanguages")->text(), "Language A");
@@ -79,7 +79,7 @@ TEST_F(LanguageMenu, UnwritableSettingsStillSwitchTheLanguageForTheSession)
     // A folder where the settings file is: no writer can replace it, not
     // even one with every permission.
     ASSERT_TRUE(QDir(t.folder.path()).mkdir("LangSetting.ini"));
-    t.app.state.currentLanguage = "B";
+    t.app.strings.setCurrentLanguage("B");
     t.open("FormMenu");
     const int a = t.find<QAction>("mnuLanguage", 0)->text() == "A" ? 0 : 1;
     t.trigger("mnuLanguage", a);
@@ -91,6 +91,28 @@ TEST_F(LanguageMenu, UnwritableSettingsStillSwitchTheLanguageForTheSession)
     EXPECT_EQ(languageItems(t), (QMap<QString, bool>{{"A", true}, {"B", false}}));
     EXPECT_EQ(t.find<QPushButton>("Command2")->text(), "Pictures A");
     EXPECT_EQ(t.app.strings.getString("0014"), "Quit A?");
+}
+
+TEST_F(LanguageMenu, AnInstalledProgramNeverWritesItsOwnFolder)
+{
+    // Installed for every user, with a configuration folder that cannot be
+    // made: the choice holds for the session and nothing is written.
+    t.writeSettings("B");
+    const QByteArray shipped = t.readFile("LangSetting.ini");
+    QTemporaryDir home;
+    testfiles::writeBytes(home.filePath("config"), "not a folder");
+    t.app.strings.useUserSettings(home.filePath("config/contalandia/LangSetting.ini"), true);
+    t.open("FormMenu");
+    const int a = t.find<QAction>("mnuLanguage", 0)->text() == "A" ? 0 : 1;
+    t.trigger("mnuLanguage", a);
+
+    EXPECT_EQ(t.find<QPushButton>("Command2")->text(), "Pictures A");
+    EXPECT_EQ(t.app.strings.getString("0014"), "Quit A?");
+    EXPECT_EQ(t.readFile("LangSetting.ini"), shipped);
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"config"}));
+    t.click("Command3");
+    t.click("Command1");
+    EXPECT_EQ(languageItems(t), (QMap<QString, bool>{{"A", true}, {"B", false}}));
 }
 
 TEST(LanguageMenuWithoutFiles, NoticeAndTheDesignItemOnly)
@@ -106,7 +128,7 @@ TEST(LanguageMenuWithoutFiles, NoticeAndTheDesignItemOnly)
 
     // Choosing the design item makes its text the language and stores it.
     t.trigger("mnuLanguage", 0);
-    EXPECT_EQ(t.app.state.currentLanguage, "mnuLanguage 0");
+    EXPECT_EQ(t.app.strings.currentLanguage(), "mnuLanguage 0");
     EXPECT_EQ(t.app.strings.readSettingsLanguage(), std::optional<QString>("mnuLanguage 0"));
     EXPECT_EQ(t.find<QPushButton>("Command2")->text(), "Esercizi con supporto grafico");
 

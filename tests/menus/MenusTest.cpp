@@ -169,7 +169,7 @@ TEST(ConfirmQuit, NoLeavesTheMainMenuAsItWas)
     EXPECT_FALSE(t.app.state.soundsOn);
     EXPECT_EQ(menu->background(), background);
     EXPECT_EQ(t.app.state.currentScaler, scaler);
-    EXPECT_EQ(t.app.state.currentLanguage, "Italiano");
+    EXPECT_EQ(t.app.strings.currentLanguage(), "Italiano");
     EXPECT_EQ(t.quits, 0);
 }
 

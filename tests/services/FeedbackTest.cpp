@@ -19,15 +19,15 @@ namespace {
 
 struct FeedbackFixture : testing::Test
 {
-    ProgramState state;
+    bool soundsOn = true;
     ScriptedRandom random;
     RecordingPlayer player;
-    Feedback feedback{state, random, player, QStringLiteral("/prog")};
+    Feedback feedback{soundsOn, random, player, QStringLiteral("/prog")};
 };
 
 TEST_F(FeedbackFixture, SoundsOffPlaysNothingAndDrawsNothing)
 {
-    state.soundsOn = false;
+    soundsOn = false;
     feedback.playPraise();
     feedback.playError();
     EXPECT_TRUE(player.played.isEmpty());
@@ -63,7 +63,7 @@ TEST_F(FeedbackFixture, ErrorPlaysNoWavWithoutDrawing)
 TEST_F(FeedbackFixture, BeepSoundsWhateverTheSoundsSwitchSays)
 {
     feedback.beep();
-    state.soundsOn = false;
+    soundsOn = false;
     feedback.beep();
     EXPECT_EQ(player.beeps, 2);
     EXPECT_TRUE(player.played.isEmpty());

@@ -2,7 +2,12 @@
 #include "services/Platform.h"
 
 #include <QStringList>
+#include <QObject>
+#include <QPointer>
+#include <algorithm>
 #include <deque>
+#include <functional>
+#include <vector>
 
 // Records what would have been played.
 class RecordingPlayer final : public SoundPlayer
@@ -36,11 +41,50 @@ public:
     { shown.push_back({QStringLiteral("notice"), QString(), text}); }
 };
 
-// Time that passes only when the program pauses.
+// Time that passes only when the test moves it forward. Timed steps wait in
+// a queue; advance() runs those that fall due, in time order (steps they add
+// run too when they fall due), skipping any whose owner is gone.
 class FakeClock final : public Clock
 {
 public:
     double now = 0.0;
     double seconds() const override { return now; }
-    void pause(double s) override { now += s; }
+    void after(QObject* owner, double s, std::function<void()> step) override
+    {
+        if (owner && step)
+            steps_.push_back({now + std::max(0.0, s), next_++, owner, std::move(step)});
+    }
+    void advance(double s)
+    {
+        const double end = now + s;
+        for (;;) {
+            auto due = std::min_element(steps_.begin(), steps_.end(), [](const Step& a, const Step& b) {
+                return a.at < b.at || (a.at == b.at && a.order < b.order);
+            });
+            if (due == steps_.end() || due->at > end + 1e-9)
+                break;
+            Step step = std::move(*due);
+            steps_.erase(due);
+            now = std::max(now, step.at);
+            if (step.owner)
+                step.run();
+        }
+        now = end;
+    }
+    // Steps still waiting for an owner that exists.
+    int pending() const
+    {
+        return static_cast<int>(std::count_if(steps_.begin(), steps_.end(), [](const Step& s) { return !s.owner.isNull(); }));
+    }
+
+private:
+    struct Step
+    {
+        double at;
+        long order;
+        QPointer<QObject> owner;
+        std::function<void()> run;
+    };
+    std::vector<Step> steps_;
+    long next_ = 0;
 };

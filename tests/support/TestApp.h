@@ -3,6 +3,7 @@
 #include "services/Feedback.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
+#include "framework/DragDrop.h"
 #include "framework/Screen.h"
 #include "support/Fakes.h"
 #include "support/Files.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -37,7 +40,8 @@
 //   random.setFallback(f) first.
 // - player (RecordingPlayer), dialogs (ScriptedDialogs: push answers for
 //   Yes/No questions into dialogs.answers; every box shown is recorded in
-//   dialogs.shown), clock (FakeClock: pauses pass at once).
+//   dialogs.shown), clock (FakeClock: timed steps wait until the test calls
+//   clock.advance(seconds)).
 // - folder: a fresh temporary program folder (language files, settings,
 //   sounds); it starts empty, so by default no language file exists. As in
 //   the program, the current language is known only after the first message
@@ -186,6 +190,43 @@ public:
         w->setFocus();
         QTest::keyClick(w, k);
         flush();
+    }
+
+    // Resizes the screen on show, as the window system does when it
+    // maximises a window after activation; the screen rescales.
+    void resize(QSize size)
+    {
+        if (Screen* s = current()) {
+            s->resize(size);
+            QCoreApplication::sendPostedEvents();
+            flush();
+        }
+    }
+    // A real drop of one control onto another, as at the end of a drag
+    // (a drag itself cannot run offscreen): the target is entered, then
+    // dropped on; the drop is applied once the events are over.
+    // True when the target took the drop.
+    bool drop(const QString& sourceName, int sourceIndex, const QString& targetName, int targetIndex = -1)
+    {
+        QWidget* source = find<QWidget>(sourceName, sourceIndex);
+        QWidget* target = find<QWidget>(targetName, targetIndex);
+        if (!source || !target) {
+            ADD_FAILURE() << "no control for the drop " << sourceName.toStdString() << " -> " << targetName.toStdString();
+            return false;
+        }
+        QMimeData data;
+        data.setData(DragDrop::MimeType,
+                     QStringLiteral("%1\n%2").arg(sourceName).arg(sourceIndex).toUtf8());
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(at), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &dropped);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        flush();
+        return dropped.isAccepted();
     }
 
     // Discards the screens the navigator closed.

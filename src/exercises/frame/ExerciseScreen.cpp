@@ -115,6 +115,9 @@ void ExerciseScreen::buildCountsBox()
     yes_ = place(new PictureBox(pictures::YesFace), QStringLiteral("ComandoIconaSi"), at(480, 120, 1095, 975), -1, box_);
     no_ = place(new PictureBox(pictures::NoFace), QStringLiteral("ComandoIconaNo"), at(480, 120, 1095, 975), -1, box_);
     no_->hide();
+    spokenNames().fixed(box_, msg::ScoreBoxName);
+    spokenNames().fixed(yes_, msg::YesFaceName);
+    spokenNames().fixed(no_, msg::NoFaceName);
 
     const Qt::Alignment centre = Qt::AlignHCenter;
     const Qt::Alignment rightAligned = Qt::AlignRight;
@@ -129,6 +132,9 @@ void ExerciseScreen::buildCountsBox()
         wrongCaption_ = place(countLabel(QStringLiteral("Errati"), 12, centre), QStringLiteral("LabelErt"), at(60, 1650, 1095, 375), -1, box_);
         wrongValue_ = place(countLabel(QStringLiteral("0"), 20.25, rightAligned), QStringLiteral("EtichettaErrati"), at(1155, 1575, 1020, 495), -1, box_);
     }
+    // A count says what it counts: "Right: 3", not a lone "3".
+    spokenNames().showing(rightValue_, msg::RightCountName);
+    spokenNames().showing(wrongValue_, msg::WrongCountName);
 }
 
 void ExerciseScreen::buildMaxChoice()
@@ -186,10 +192,17 @@ qint16 ExerciseScreen::wrongCount() const
     return *wrong_;
 }
 
+void ExerciseScreen::showCounts(const QString& right, const QString& wrong)
+{
+    rightValue_->setText(right);
+    wrongValue_->setText(wrong);
+    spokenNames().update(rightValue_);
+    spokenNames().update(wrongValue_);
+}
+
 void ExerciseScreen::onLoad()
 {
-    rightValue_->setText(QStringLiteral("0"));
-    wrongValue_->setText(QStringLiteral("0"));
+    showCounts(QStringLiteral("0"), QStringLiteral("0"));
     *right_ = 0;
     *wrong_ = 0;
     if (setup_.frameTextsAtLoad)
@@ -235,17 +248,22 @@ void ExerciseScreen::countRight()
     yes_->show();
     no_->hide();
     addOne(*right_);
-    rightValue_->setText(signedText(*right_));
+    showCounts(signedText(*right_), wrongValue_->text());
+    spoken::announce(yes_);
     app().feedback.playPraise();
 }
 
-void ExerciseScreen::countWrong()
+void ExerciseScreen::countWrong(WrongSignal signal)
 {
     yes_->hide();
     no_->show();
     addOne(*wrong_);
-    wrongValue_->setText(signedText(*wrong_));
-    app().feedback.playError();
+    showCounts(rightValue_->text(), signedText(*wrong_));
+    spoken::announce(no_);
+    if (signal != WrongSignal::Beep)
+        app().feedback.playError();
+    if (signal != WrongSignal::ErrorSound)
+        app().feedback.beep();
 }
 
 void ExerciseScreen::awaitNext()
@@ -269,8 +287,7 @@ void ExerciseScreen::nextProblem()
 
 void ExerciseScreen::resetCounts()
 {
-    rightValue_->setText(QStringLiteral("0"));
-    wrongValue_->setText(QStringLiteral("0"));
+    showCounts(QStringLiteral("0"), QStringLiteral("0"));
     *right_ = 0;
     *wrong_ = 0;
 }
@@ -279,12 +296,8 @@ void ExerciseScreen::showMaxNumberChoice()
 {
     if (!maxFrame_)
         return;
-    if (setup_.maxChoice == FrameSetup::MaxChoice::Blocks) {
-        for (const char* name : {"Centinaia", "Decine", "Unita"})
-            for (int i = 0; i < 9; ++i)
-                if (auto* w = control<QWidget>(QString::fromLatin1(name), i))
-                    w->hide();
-    }
+    if (setup_.maxChoice == FrameSetup::MaxChoice::Blocks)
+        hideDrawingForChoice();
     maxFrame_->move(0, 0);
     if (setup_.maxChoice == FrameSetup::MaxChoice::Full)
         maxFrame_->resize(clientSize());
@@ -334,6 +347,17 @@ void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> f
     palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
     box->setPalette(palette);
     watched_.push_back({box, filter, upperCase, std::move(onEnter)});
+}
+
+void ExerciseScreen::watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
+                                 AnswerReading reading, std::function<ExpectedAnswer()> expected,
+                                 std::function<void(bool)> judged)
+{
+    QPointer<QLineEdit> guarded(box);
+    watchAnswerBox(box, filter, upperCase, [guarded, reading, expected, judged] {
+        if (guarded && expected && judged)
+            judged(isExpectedAnswer(guarded->text(), reading, expected()));
+    });
 }
 
 bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event)

@@ -1,4 +1,5 @@
 #pragma once
+#include "exercises/frame/AnswerReading.h"
 #include "exercises/frame/KeyFilters.h"
 #include "framework/Screen.h"
 
@@ -40,6 +41,10 @@ struct FrameSetup
     bool frameTextsAtLoad = false;        // else at activation
 };
 
+// How a wrong answer is signalled: the error sound (only while sounds are
+// on), the system's plain beep (always), or both.
+enum class WrongSignal { ErrorSound, Beep, Both };
+
 // The frame every exercise screen shares: the right and wrong counts with
 // their captions, the yes and no pictures, the next button, the reset,
 // information and exit menus and the choice of the largest number.
@@ -54,6 +59,8 @@ struct FrameSetup
 //                  (FrameActivate), normally ending with newProblem().
 // It calls countRight()/countWrong() on answers and awaitNext() after a
 // right answer; setAnswerInputs() names the inputs that awaitNext() locks.
+// A screen with a block drawing hides it in hideDrawingForChoice() while
+// the blocks kind of the maximum-number choice covers the screen.
 class ExerciseScreen : public Screen
 {
     Q_OBJECT
@@ -67,7 +74,7 @@ public:
 
     // The frame operations.
     void countRight();
-    void countWrong();
+    void countWrong(WrongSignal signal = WrongSignal::ErrorSound);
     void awaitNext();
     void nextProblem();
     void resetCounts();
@@ -80,12 +87,18 @@ protected:
     virtual void newProblem() = 0;
     virtual void opened() {}
     virtual void shown() {}
+    virtual void hideDrawingForChoice() {}
 
     void setAnswerInputs(QList<QWidget*> inputs) { inputs_ = std::move(inputs); }
     // Filters the keys typed into an answer box and runs onEnter when Enter
     // is released over a box that is not empty.
     void watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                         std::function<void()> onEnter);
+    // An answer box judged as a whole: the keys filtered as above, and when
+    // Enter is released over the box with something typed, the text is read
+    // as `reading` says and compared with expected(); judged(right) follows.
+    void watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase, AnswerReading reading,
+                     std::function<ExpectedAnswer()> expected, std::function<void(bool right)> judged);
     // Selects OpzioneNumeroMassimo(i) as if the child clicked it.
     void selectMaxOption(int option);
 
@@ -105,6 +118,7 @@ private:
     void onActivate() final;
     void openingWork(FrameSetup::When moment);
     void applyFrameTexts();
+    void showCounts(const QString& right, const QString& wrong);
     void buildCountsBox();
     void buildMaxChoice();
 

@@ -129,6 +129,7 @@ void FormOrd::offerNumbersAgain()
     for (int i = 0; i < ordering_.howMany(); ++i) {
         QPushButton* b = numberButtons_[i];
         b->setText(patternedText(ordering_.numbers()[i]));
+        spokenNames().forget(b);
         b->setEnabled(true);
         b->show();
     }
@@ -145,6 +146,8 @@ void FormOrd::placeNumber(int i)
     placed_[slot]->setText(b->text());
     placed_[slot]->show();
     b->setText(QString());
+    // The empty button stays in its place; it says why it is empty.
+    spokenNames().fixed(b, msg::PlacedNumberName);
 
     switch (outcome) {
     case Ordering::Outcome::Right:

@@ -70,8 +70,8 @@ FrameSetup FormScri::frameSetup()
     return setup;
 }
 
-FormScri::FormScri(AppContext& app)
-    : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSetup())
+FormScri::FormScri(AppContext& app, int mode)
+    : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSetup()), mode_(mode)
 {
     setWindowTitle(QStringLiteral("Scrivi il numero"));
 
@@ -92,6 +92,9 @@ FormScri::FormScri(AppContext& app)
     if (auto* max = control<QAction>(QStringLiteral("mnuNumeroMassimo")))
         max->setVisible(false);
 
+    // Every mode asks for a number in digits: the instruction describes the
+    // box even where it is not shown.
+    spokenNames().answerBox(answer_, problem_, instruction_);
     setAnswerInputs({answer_});
     watchAnswerBox(answer_, DigitFilter::DigitsComma, false, [this] { checkAnswer(); });
 }
@@ -107,7 +110,7 @@ void FormScri::newProblem()
     randomBackground();
     answer_->clear();
 
-    const int type = app().state.exerciseType;
+    const int type = mode_;
     if (type == 1) {
         instruction_->show();
         if (auto* max = control<QAction>(QStringLiteral("mnuNumeroMassimo")))

@@ -13,7 +13,8 @@ class FormScri : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit FormScri(AppContext& app);
+    // mode: the exercise chosen in the menu, 1..21, fixed for the screen's life.
+    FormScri(AppContext& app, int mode);
 
     static FrameSetup frameSetup();
 
@@ -22,6 +23,7 @@ protected:
     void shown() override;
 
 private:
+    int mode_;
     void checkAnswer();
     void showLine(const QString& text);
 

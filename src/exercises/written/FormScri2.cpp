@@ -48,6 +48,7 @@ FormScri2::FormScri2(AppContext& app) : ExerciseScreen(app, QStringLiteral("Form
     auto* instruction = place(new QLabel(QStringLiteral("scrivi il numero in lettere")), QStringLiteral("Label3"),
                               at(840, 3960, 3555, 330));
     instruction->setFont(designFont(QStringLiteral("Arial"), 12));
+    spokenNames().answerBox(answer_, number_, instruction);
 }
 
 void FormScri2::shown()

@@ -1,6 +1,6 @@
 #include "exercises/written/WrittenProblems.h"
 
-#include "lang/LanguageFiles.h"
+#include "services/MessageKeys.h"
 #include "services/NumberWords.h"
 #include "services/RandomSource.h"
 #include "services/TextForms.h"

@@ -194,7 +194,7 @@ TEST(FormOrdScreen, HowManyComesFromTheNumberAtTheStartOfATranslatedCaption)
                       QStringLiteral("[FormOrd]\nOption3D1(1).Caption=\"6 numeri\"\nOption3D1(4).Caption=\"5 numeri\"\n"
                                      "Option3D1(5).Caption=\"12 numeri\"\n"));
     s.t.writeSettings(QStringLiteral("Italiano"));
-    s.t.app.state.currentLanguage = QStringLiteral("Italiano");
+    s.t.app.strings.setCurrentLanguage(QStringLiteral("Italiano"));
     s.open({10, 20, 30, 40, 50});  // the default option now says 5
     EXPECT_EQ(s.shownButtons(), 5);
 

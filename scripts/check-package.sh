@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Checks the Debian package: builds it (reusing build/ when the tests built
+# it), unpacks it, looks for every installed file where a desktop expects
+# it, validates the menu entry and the AppStream metadata, checks that apt
+# can install it, and starts the unpacked program offscreen until it has
+# read a language file from its installed data folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh dpkg-dev file desktop-file-utils appstream
+
+scripts/package.sh build >/dev/null
+deb=$(ls dist/contalandia_*.deb)
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "package check: $*" >&2; exit 1; }
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+id=org.contalandia.contalandia
+data="$root/usr/share/contalandia"
+for f in usr/bin/contalandia \
+         usr/share/contalandia/LangSetting.ini \
+         usr/share/contalandia/Italiano.lng usr/share/contalandia/English.lng \
+         usr/share/contalandia/Français.lng usr/share/contalandia/Deutsch.lng \
+         usr/share/contalandia/Español.lng usr/share/contalandia/Shqip.lng \
+         usr/share/contalandia/suoni/si1.wav usr/share/contalandia/suoni/no.wav \
+         "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
+         "usr/share/icons/hicolor/scalable/apps/$id.svg" \
+         "usr/share/icons/hicolor/48x48/apps/$id.png" \
+         "usr/share/icons/hicolor/256x256/apps/$id.png"; do
+  [ -f "$root/$f" ] || fail "missing /$f"
+done
+[ -x "$root/usr/bin/contalandia" ] || fail "/usr/bin/contalandia is not executable"
+for size in 48 256; do
+  file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" \
+    || fail "the ${size} px icon is not a ${size} x ${size} PNG"
+done
+
+desktop-file-validate "$root/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
+  || appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+
+# The libraries it links, found by dpkg-shlibdeps, and the plugin modules.
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 libqt6core6 libc6 libqt6svg6 libqt6multimedia6; do
+  grep -qw "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
+done
+# Every dependency can be met here (the test build installed them all).
+apt-get install --simulate --no-install-recommends "./$deb" >/dev/null \
+  || fail "apt-get cannot install $deb"
+
+# Start the unpacked program offscreen, with its own configuration and
+# runtime folders, and wait until it reports the language it read.
+log="$work/start.log"
+mkdir -m 700 "$work/config" "$work/run"
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" \
+  QT_LOGGING_RULES="contalandia.startup.info=true" QT_MESSAGE_PATTERN="%{message}" \
+  "$root/usr/bin/contalandia" >"$log" 2>&1 &
+pid=$!
+for _ in $(seq 1 300); do
+  grep -q "^language file:" "$log" && break
+  kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended at start-up"; }
+  sleep 0.1
+done
+grep -qxF "data folder: $data" "$log" || { cat "$log" >&2; fail "data not read from $data"; }
+# The shipped default language, read from its file: its words language is set.
+read_line=$(grep -m1 "^language file:" "$log" || true)
+[[ "$read_line" == "language file: $data/"*".lng number words: "[1-6] ]] \
+  || { cat "$log" >&2; fail "no language file read from $data"; }
+kill -0 "$pid" 2>/dev/null || fail "the program ended after start-up"
+echo "package check passed: $deb"

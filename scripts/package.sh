@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Debian package of Contalandia: dist/contalandia_<version>_<arch>.deb
+#
+#   scripts/package.sh [BUILD_DIR]
+#
+# BUILD_DIR (default build-package) is configured for the program alone
+# unless it is already configured; the package check reuses the test build.
+# Install the package with: sudo apt-get install ./dist/contalandia_*.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+# dpkg-shlibdeps (dpkg-dev) and file compute the package's dependencies.
+scripts/deps.sh dpkg-dev file
+build="${1:-build-package}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
+        -DCONTALANDIA_TESTS=OFF -DCONTALANDIA_BENCH=OFF >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)"
+mkdir -p dist
+rm -f dist/contalandia_*.deb
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$PWD/dist/cpack" >/dev/null
+mv dist/cpack/contalandia_*.deb dist/
+rm -rf dist/cpack
+ls dist/contalandia_*.deb

@@ -1,0 +1,40 @@
+#pragma once
+#include "exercises/blocks/BlocksDrawing.h"
+#include "exercises/frame/ExerciseScreen.h"
+
+class BlocksView;
+class QLabel;
+class QPushButton;
+
+// "dal numero al disegno" (Form999x): a number in words or in digits, and
+// the child builds it with flats, longs and units, then confirms.
+class BlocksBuildScreen : public ExerciseScreen
+{
+    Q_OBJECT
+public:
+    explicit BlocksBuildScreen(AppContext& app);
+
+    int posedNumber() const { return posed_; }
+    const BlocksDrawing& drawing() const;
+    bool showsWords() const { return words_; }
+
+protected:
+    void newProblem() override;
+    void afterRescale() override;
+    void hideDrawingForChoice() override;
+
+private:
+    void addBlock(BlockKind kind);
+    void restart();
+    void confirm();
+    void showIn(bool words);
+    void fitNumber();
+
+    BlocksView* view_ = nullptr;
+    QLabel* number_ = nullptr;
+    QPushButton* confirm_ = nullptr;
+    QAction* wordsItem_ = nullptr;
+    QAction* digitsItem_ = nullptr;
+    int posed_ = 1;
+    bool words_ = true;
+};

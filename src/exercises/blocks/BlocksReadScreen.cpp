@@ -1,0 +1,96 @@
+#include "exercises/blocks/BlocksReadScreen.h"
+
+#include "exercises/blocks/BlocksView.h"
+#include "exercises/written/WordAnswer.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "services/NumberWords.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+BlocksReadScreen::BlocksReadScreen(AppContext& app, const BlocksReadVariant& variant)
+    : ExerciseScreen(app, variant.designName, 9360, 6000, variant.frame), variant_(variant)
+{
+    setWindowTitle(variant.title);
+    const bool words = variant.answer == BlocksReadVariant::Answer::Words;
+
+    view_ = new BlocksView(variant.layout());
+    const QRectF b = view_->designBounds();
+    place(view_, QStringLiteral("BlocksDrawing"), at(b.x(), b.y(), b.width(), b.height()));
+    view_->setWords(blockWordsFrom(app.strings));
+
+    instruction_ = place(new QLabel(variant.instruction), QStringLiteral("Label3"),
+                              at(variant.instructionAt.x(), variant.instructionAt.y(),
+                                 variant.instructionSize.width(), variant.instructionSize.height()));
+    instruction_->setFont(designFont(QStringLiteral("Arial"), 12));
+
+    const QRectF a = variant.answerAt;
+    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(a.x(), a.y(), a.width(), a.height()));
+    answer_->setFont(designFont(QStringLiteral("Arial"), variant.answerPoints));
+    answer_->setAlignment(Qt::AlignCenter);
+    // The words box takes the longest words of every language (Albanian
+    // 666 has 37 letters), more than the design's 30.
+    answer_->setMaxLength(words ? wordAnswer::answerCapacity() : 4);
+    if (words) {
+        // Blanks before the words count as little as blanks after them.
+        watchAnswerBox(answer_, std::nullopt, true, [this] {
+            QString typed = answer_->text();
+            while (typed.startsWith(u' '))
+                typed.remove(0, 1);
+            const ProgramState& state = this->app().state;
+            const ExpectedAnswer expected{0, numberInWords(state.currentNumber, state.numberWordsLanguage)};
+            judged(isExpectedAnswer(typed, AnswerReading::Words, expected));
+        });
+    } else {
+        watchAnswer(answer_, DigitFilter::DigitsComma, false, AnswerReading::Lenient,
+                    [this] { return ExpectedAnswer{double(this->app().state.currentNumber), {}}; },
+                    [this](bool right) { judged(right); });
+    }
+    setAnswerInputs({answer_});
+    // The box is named by the instruction above it.
+    spokenNames().answerBox(answer_, instruction_);
+}
+
+const BlocksDrawing& BlocksReadScreen::drawing() const
+{
+    return view_->drawing();
+}
+
+void BlocksReadScreen::shown()
+{
+    // The first problem was posed when the frame chose 999.
+    answer_->setFocus();
+}
+
+void BlocksReadScreen::newProblem()
+{
+    randomBackground();
+    answer_->setEnabled(true);
+    if (nextButton())
+        nextButton()->setEnabled(false);
+    answer_->clear();
+    const int n = drawBlocksNumber(app().random, this->app().state.maxNumber);
+    this->app().state.currentNumber = static_cast<qint16>(n);
+    view_->setDrawing(BlocksDrawing::of(n));
+    view_->show();
+    answer_->setFocus();
+}
+
+void BlocksReadScreen::judged(bool right)
+{
+    if (right) {
+        countRight();
+        awaitNext();
+    } else {
+        // The text stays for the child to mend.
+        countWrong();
+        answer_->setFocus();
+    }
+}
+
+void BlocksReadScreen::hideDrawingForChoice()
+{
+    view_->hide();
+}

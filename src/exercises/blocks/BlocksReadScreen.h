@@ -1,0 +1,30 @@
+#pragma once
+#include "exercises/blocks/BlocksScreens.h"
+
+class BlocksView;
+class QLabel;
+class QLineEdit;
+
+// "scrivi il numero in cifre" (Form999y) and "scrivi il numero in parola"
+// (Form999z): a block drawing, and the child writes the number it shows.
+class BlocksReadScreen : public ExerciseScreen
+{
+    Q_OBJECT
+public:
+    BlocksReadScreen(AppContext& app, const BlocksReadVariant& variant);
+
+    const BlocksDrawing& drawing() const;
+
+protected:
+    void newProblem() override;
+    void shown() override;
+    void hideDrawingForChoice() override;
+
+private:
+    void judged(bool right);
+
+    const BlocksReadVariant& variant_;
+    BlocksView* view_ = nullptr;
+    QLabel* instruction_ = nullptr;
+    QLineEdit* answer_ = nullptr;
+};

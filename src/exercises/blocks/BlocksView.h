@@ -1,0 +1,41 @@
+#pragma once
+#include "exercises/blocks/BlocksDrawing.h"
+
+#include <QColor>
+#include <QWidget>
+
+// The block drawing on screen: one painted control that stands over the
+// rectangle holding all 27 blocks of a layout and paints the blocks the
+// drawing shows, each at its design place scaled to the control's size, on
+// whole pixels. It says what it shows as its accessible name.
+class BlocksView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BlocksView(const BlocksLayout& layout, QWidget* parent = nullptr);
+
+    static QColor colour(BlockKind kind);
+
+    const BlocksLayout& layout() const { return layout_; }
+    // The design rectangle the control covers, in twips.
+    QRectF designBounds() const { return bounds_; }
+
+    const BlocksDrawing& drawing() const { return drawing_; }
+    void setDrawing(const BlocksDrawing& drawing);
+    // The patterns the accessible name is written with.
+    void setWords(const BlockWords& words);
+
+    // Where a block is painted, in the control's pixels.
+    QRect blockPixels(BlockKind kind, int index) const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    void updateName();
+
+    const BlocksLayout& layout_;
+    QRectF bounds_;
+    BlocksDrawing drawing_;
+    BlockWords words_;
+};

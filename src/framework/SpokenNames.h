@@ -1,0 +1,84 @@
+#pragma once
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// What a screen reader says for each control of a screen.
+//
+// Qt names most controls by itself: a button, check box, option button,
+// label or menu by its caption, which translation keeps in the current
+// language. A screen adds here, in one place, what Qt cannot know:
+// - fixed(w, key): a name from a message string, for a control that shows a
+//   picture or a sign instead of words (the faces, ">", a placed number
+//   button left empty);
+// - showing(w, key): a message string whose "%1" is filled with what the
+//   control shows, its caption or, on a painted control, its property
+//   "text" ("Right: %1" on a count, "%1 is green" on a cell); the screen
+//   calls update(w) after it changes what the control shows;
+// - answerBox(box, question, instruction): the box is named by the label
+//   that states its problem (kept as the label's buddy, so the name follows
+//   every new problem) and described by its instruction.
+// refresh() reads every name again, all message strings in one reading of
+// the file; the screen runs it after each translation, at load and after a
+// language switch.
+class SpokenNames
+{
+public:
+    // Looks up message strings of the current language, in the order of
+    // the keys asked for.
+    explicit SpokenNames(std::function<QStringList(const QStringList& keys)> messages);
+
+    void fixed(QWidget* w, const QString& key);
+    void showing(QWidget* w, const QString& key);
+    // Back to Qt's own name: the control's caption.
+    void forget(QWidget* w);
+    void update(QWidget* w);
+    void answerBox(QLineEdit* box, QLabel* question, QLabel* instruction = nullptr);
+
+    void refresh();
+
+private:
+    struct Entry
+    {
+        QPointer<QWidget> widget;
+        QString key;
+        bool showing = false;
+    };
+    struct Box
+    {
+        QPointer<QLineEdit> box;
+        QPointer<QLabel> instruction;
+    };
+    QString message(const QString& key);
+    void apply(const Entry& e);
+
+    std::function<QStringList(const QStringList&)> lookup_;
+    QHash<QString, QString> texts_;       // message strings read since the last refresh
+    QHash<const QWidget*, Entry> entries_;
+    QList<Box> boxes_;
+    bool refreshed_ = false;
+};
+
+namespace spoken {
+// The name a message string gives a control that shows `shown`: "%1"
+// replaced by it; a text without "%1" followed by it; without a text, what
+// the control shows.
+QString fill(const QString& pattern, const QString& shown);
+
+// Tells assistive technology that w has something to say now (the face that
+// shows the outcome of an answer): an alert and a change of its name.
+void announce(QWidget* w);
+// Sees every announcement as well, whether or not assistive technology
+// listens (Qt drops accessibility events while none does): for tests.
+// An empty function removes the observer.
+void observeAnnouncements(std::function<void(QWidget*)> observer);
+
+// Roles of the program's painted controls (pictures are graphics, a box of
+// controls a grouping). Installed once, by the first screen.
+void installRoles();
+} // namespace spoken
