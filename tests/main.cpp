@@ -1,3 +1,5 @@
+#include "framework/ChildStyle.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,5 +10,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // The program's own look, as main() sets it.
+    QApplication::setStyle(new ChildStyle);
     return RUN_ALL_TESTS();
 }

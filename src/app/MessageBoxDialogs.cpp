@@ -1,5 +1,8 @@
 #include "app/MessageBoxDialogs.h"
 
+#include "lang/LanguageFiles.h"
+
+#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -11,10 +14,25 @@ QString shown(QString text)
 }
 } // namespace
 
+void MessageBoxDialogs::nameButtons(QMessageBox& box) const
+{
+    if (!words_)
+        return;
+    const std::pair<QMessageBox::StandardButton, QString> names[] = {
+        {QMessageBox::Yes, msg::YesButton}, {QMessageBox::No, msg::NoButton}, {QMessageBox::Ok, msg::OkButton}};
+    for (const auto& name : names)
+        if (QAbstractButton* button = box.button(name.first)) {
+            const QString word = words_(name.second);
+            if (!word.isEmpty())
+                button->setText(word);
+        }
+}
+
 void MessageBoxDialogs::information(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Information, title, shown(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    nameButtons(box);
     box.exec();
 }
 
@@ -23,6 +41,7 @@ bool MessageBoxDialogs::askYesNo(QWidget* parent, const QString& title, const QS
     QMessageBox box(QMessageBox::Question, title, shown(text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
+    nameButtons(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -31,5 +50,6 @@ void MessageBoxDialogs::notice(QWidget* parent, const QString& text)
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), shown(text),
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    nameButtons(box);
     box.exec();
 }

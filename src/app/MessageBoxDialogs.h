@@ -1,11 +1,29 @@
 #pragma once
 #include "services/Platform.h"
 
+#include <QString>
+#include <functional>
+
+class QMessageBox;
+
 // The program's message boxes as modal QMessageBoxes over the screen on show.
+// Their buttons (Yes, No, OK) speak the language in use when the box opens:
+// the words are message strings of the current language file, looked up
+// anew for every box, so they follow a change made in the language menu.
+// Where the file has no word for a button, Qt's own stays.
 class MessageBoxDialogs final : public Dialogs
 {
 public:
+    // Looks up a message string of the current language.
+    using Words = std::function<QString(const QString& key)>;
+    void setWords(Words words) { words_ = std::move(words); }
+
     void information(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void notice(QWidget* parent, const QString& text) override;
+
+private:
+    void nameButtons(QMessageBox& box) const;
+
+    Words words_;
 };

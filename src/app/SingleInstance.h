@@ -1,22 +1,34 @@
 #pragma once
-#include <QLockFile>
 #include <QString>
+#include <QStringList>
 
-// Keeps a second copy of the program from starting. The lock lives as long
-// as this object. A lock left behind by a copy that crashed counts as free
-// as soon as its process is gone; a live owner is never overruled, however
-// long it has been running.
+// Keeps a second copy of the program from starting. The lock is a lock of
+// the operating system on a file in a folder of this user's own; it lives as
+// long as this object and ends with the process, however that ends. So only
+// a live copy of this user's program holds it: whatever a file left at the
+// lock's place holds (nothing, garbage, another host's or a dead process's
+// lock, or no permission to read it), it is taken over.
 class SingleInstance
 {
 public:
     explicit SingleInstance(const QString& lockPath = defaultLockPath());
-    // True when this copy is the only one; false when another holds the lock.
-    bool acquire();
-    bool held() const { return lock_.isLocked(); }
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // In the user's runtime folder, or the temporary folder without one.
+    // False only when another live copy holds the lock. Where no lock can
+    // be made at all (no folder of the user's own), the program starts.
+    bool acquire();
+    bool held() const { return fd_ >= 0; }
+
+    // "contalandia.lock" in the user's runtime folder, else in the program's
+    // cache folder; empty when neither belongs to this user alone.
     static QString defaultLockPath();
+    // The first folder that belongs to this user alone: owned by the user
+    // and writable by nobody else. Empty when none does.
+    static QString privateFolder(const QStringList& candidates);
 
 private:
-    QLockFile lock_;
+    QString path_;
+    int fd_ = -1;
 };

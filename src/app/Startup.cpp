@@ -7,6 +7,7 @@
 
 void startProgram(AppContext& app)
 {
+    app.strings.removeSettingsLeftovers();
     FrameTexts& f = app.state.frameTexts;
     f.exitQuestion = app.strings.getString(msg::ExitQuestion);
     f.rightLabel = app.strings.getString(msg::RightLabel);

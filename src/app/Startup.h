@@ -3,7 +3,8 @@
 
 struct AppContext;
 
-// Start-up: frame texts, random seed, number-words language, sounds on,
-// largest number 999, then the start screen.
+// Start-up: leftovers of interrupted settings writes removed, frame texts,
+// random seed, number-words language, sounds on, largest number 999, then
+// the start screen.
 void startProgram(AppContext& app);
 

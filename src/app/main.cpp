@@ -12,11 +12,8 @@
 #include "app/Startup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QIcon>
-#include <QLocale>
 #include <QLoggingCategory>
-#include <QTranslator>
 
 #ifndef CONTALANDIA_INSTALLED_DATA
 #define CONTALANDIA_INSTALLED_DATA "../share/contalandia"
@@ -25,17 +22,6 @@
 // Where the data was found and which language was read: shown with
 // QT_LOGGING_RULES="contalandia.startup.info=true" (the package check uses it).
 Q_LOGGING_CATEGORY(lcStartup, "contalandia.startup", QtWarningMsg)
-
-namespace {
-
-QString qtLanguageName(const QString& numberWordsLanguage)
-{
-    static const char* const names[] = {"it", "en", "fr", "de", "es", "sq"};
-    const int code = numberWordsLanguage.trimmed().toInt();
-    return code >= 1 && code <= 6 ? QString::fromLatin1(names[code - 1]) : QLocale::system().name();
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -65,18 +51,17 @@ int main(int argc, char** argv)
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };
     registerScreens(app.navigator);
+    dialogs.setWords([&app](const QString& key) { return app.strings.getString(key); });
 
     startProgram(app);
     qCInfo(lcStartup).noquote() << "data folder:" << data.path;
     qCInfo(lcStartup).noquote() << "language file:" << app.strings.languagePath()
                                 << "number words:" << app.state.numberWordsLanguage;
 
-    // The buttons of the message boxes (Yes, No, OK) speak the language that
-    // the language file names at start-up, else the system's, when Qt's own
-    // translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(qtLanguageName(app.state.numberWordsLanguage)), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The screens close and go first, while every service they use is
+    // still there; the services then go in the reverse order of their making.
+    app.navigator.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

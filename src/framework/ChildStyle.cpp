@@ -1,6 +1,7 @@
 #include "framework/ChildStyle.h"
 
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
 ChildStyle::ChildStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -17,4 +18,11 @@ int ChildStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, cons
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+}
+
+QRect ChildStyle::subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const
+{
+    if ((element == SE_CheckBoxClickRect || element == SE_RadioButtonClickRect) && option)
+        return option->rect;
+    return QProxyStyle::subElementRect(element, option, widget);
 }

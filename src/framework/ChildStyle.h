@@ -2,7 +2,8 @@
 #include <QProxyStyle>
 
 // The look of the whole program: tick boxes and option dots as large as the
-// letters beside them, so a child sees them and hits them.
+// letters beside them, and their whole box clickable, so a child sees them
+// and hits them.
 class ChildStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -10,4 +11,8 @@ public:
     ChildStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
+    // A check box or option button takes a click anywhere in its box, as
+    // large as the scaler makes it, not only on its dot and letters.
+    QRect subElementRect(SubElement element, const QStyleOption* option,
+                         const QWidget* widget = nullptr) const override;
 };

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTextDocument>
 
 namespace control {
 
@@ -60,8 +61,10 @@ std::optional<QString> caption(const QObject* c)
 
 bool setCaption(QObject* c, const QString& text)
 {
-    if (auto* l = qobject_cast<QLabel*>(c))
+    if (auto* l = qobject_cast<QLabel*>(c)) {
+        l->setTextFormat(Qt::PlainText);
         l->setText(text);
+    }
     else if (auto* b = qobject_cast<QAbstractButton*>(c))
         b->setText(text);
     else if (auto* g = qobject_cast<QGroupBox*>(c))
@@ -85,23 +88,36 @@ void setTag(QObject* c, const QString& t)
 
 QString toolTip(const QObject* c)
 {
+    if (!c)
+        return {};
+    const QVariant design = c->property("designToolTip");
+    if (design.isValid())
+        return design.toString();
+    // An action without a tooltip of its own would give its text.
     if (auto* w = qobject_cast<const QWidget*>(c))
         return w->toolTip();
-    if (auto* a = qobject_cast<const QAction*>(c))
-        return a->property("designToolTip").toString();
     return {};
 }
 
 void setToolTip(QObject* c, const QString& text)
 {
-    if (auto* w = qobject_cast<QWidget*>(c))
-        w->setToolTip(text);
-    else if (auto* a = qobject_cast<QAction*>(c)) {
-        // QAction falls back to its text when the tooltip is empty; keep the
-        // design value apart so an empty tooltip stays empty.
+    // A tooltip that looks like markup would be read as markup: it is shown
+    // escaped instead. QAction falls back to its text when the tooltip is
+    // empty; the text as set is kept apart so an empty tooltip stays empty.
+    const QString shown = Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+    if (auto* w = qobject_cast<QWidget*>(c)) {
+        c->setProperty("designToolTip", text);
+        w->setToolTip(shown);
+    } else if (auto* a = qobject_cast<QAction*>(c)) {
         a->setProperty("designToolTip", text);
-        a->setToolTip(text);
+        a->setToolTip(shown);
     }
+}
+
+void showPlainText(QObject* c)
+{
+    if (auto* l = qobject_cast<QLabel*>(c))
+        l->setTextFormat(Qt::PlainText);
 }
 
 void fillBackground(QWidget* w, const QColor& colour)

@@ -26,8 +26,14 @@ std::optional<QString> caption(const QObject* c);
 bool setCaption(QObject* c, const QString& text);
 QString tag(const QObject* c);
 void setTag(QObject* c, const QString& tag);
+// Tooltips are plain text too: one that looks like markup is shown as it
+// is written, brackets and all. toolTip() gives the text as set.
 QString toolTip(const QObject* c);
 void setToolTip(QObject* c, const QString& text);
+// Texts from language files are shown as plain text, never as markup: a
+// label would otherwise load pictures named in a caption, or lay out
+// nested tables without end. Every control a screen registers is set so.
+void showPlainText(QObject* c);
 
 // A control whose place the screen computes itself (from the problem on
 // show) rather than from its design place: the layout scaler leaves it

@@ -5,7 +5,20 @@
 
 Navigator::~Navigator()
 {
+    // The screens go now, while the program context they use still exists;
+    // a deferred delete would run them against a context already gone.
     closeAll();
+    for (const QPointer<Screen>& s : std::as_const(discarded_))
+        delete s.data();
+    discarded_.clear();
+}
+
+void Navigator::discard(Screen* screen)
+{
+    screen->hide();
+    screen->deleteLater();
+    discarded_.removeAll(nullptr);
+    discarded_.push_back(screen);
 }
 
 Screen* Navigator::current() const
@@ -37,12 +50,10 @@ Screen* Navigator::open(const QString& screenName)
 
     QPointer<Screen> previous = current_;
     current_ = next;
-    if (previous) {
-        previous->hide();
-        // The previous screen may be running the very handler that opened
-        // this one: discard it once that handler has returned.
-        previous->deleteLater();
-    }
+    // The previous screen may be running the very handler that opened this
+    // one: discard it once that handler has returned.
+    if (previous)
+        discard(previous);
     emit opened(next);
     return next;
 }
@@ -52,7 +63,6 @@ void Navigator::closeAll()
     if (current_) {
         Screen* s = current_;
         current_ = nullptr;
-        s->hide();
-        s->deleteLater();
+        discard(s);
     }
 }

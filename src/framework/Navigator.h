@@ -18,6 +18,7 @@ public:
     using Factory = std::function<Screen*(AppContext&)>;
 
     explicit Navigator(AppContext& app) : app_(app) {}
+    // Deletes at once every screen it opened that still exists.
     ~Navigator() override;
 
     void add(const QString& screenName, Factory factory);
@@ -39,7 +40,12 @@ signals:
     void opened(Screen* screen);
 
 private:
+    // Hides a screen and deletes it once the events under way are handled,
+    // or when the navigator goes, whichever comes first.
+    void discard(Screen* screen);
+
     AppContext& app_;
     QHash<QString, Factory> factories_;
     QPointer<Screen> current_;
+    QList<QPointer<Screen>> discarded_;
 };

@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 
 Screen::Screen(AppContext& app, const QString& designName, double designWidthTwips, double designHeightTwips)
@@ -66,6 +68,7 @@ QObject* Screen::findControl(const QString& name, int index) const
 void Screen::registerControl(QObject* c, const QString& name, int index)
 {
     control::setIdentity(c, name, index);
+    control::showPlainText(c);
     controls_.push_back(c);
 }
 
@@ -182,6 +185,18 @@ void Screen::closeEvent(QCloseEvent* event)
     // a child's stray click must not end the program without a question.
     event->ignore();
     closeRequested();
+}
+
+void Screen::keyPressEvent(QKeyEvent* event)
+{
+    // A button that does not take Enter itself passes the key up to here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && !event->isAutoRepeat() && button && button->isEnabled() && button->isVisible()) {
+        button->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Screen::closeRequested()

@@ -108,6 +108,9 @@ protected:
     virtual void closeRequested();
 
     void closeEvent(QCloseEvent* event) override;
+    // Enter and Return press the push button that has the focus, on every
+    // screen, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,8 +1,11 @@
 #include "lang/IniFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -510,8 +513,10 @@ bool writeValue(const QString& file, const QString& section, const QString& key,
         out.append(l.content).append(l.ending);
 
     // Written beside the file and renamed into place: a failure at any point
-    // leaves the old file whole.
+    // leaves the old file whole. Where the folder takes no new file but the
+    // file itself may be written (a shared install), it is written in place.
     QSaveFile save(file);
+    save.setDirectWriteFallback(true);
     if (!save.open(QIODevice::WriteOnly))
         return false;
     if (save.write(out) != out.size()) {
@@ -519,6 +524,23 @@ bool writeValue(const QString& file, const QString& section, const QString& key,
         return false;
     }
     return save.commit();
+}
+
+int removeWriteLeftovers(const QString& file, int olderThanSeconds)
+{
+    // The names QSaveFile gives its copies: the file's name, a point and six
+    // letters or digits.
+    const QFileInfo target(file);
+    const QRegularExpression leftover(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
+                                          .arg(QRegularExpression::escape(target.fileName())));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThanSeconds);
+    int removed = 0;
+    const QFileInfoList entries = target.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries)
+        if (leftover.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < before
+            && QFile::remove(entry.filePath()))
+            ++removed;
+    return removed;
 }
 
 } // namespace ini

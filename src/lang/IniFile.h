@@ -26,8 +26,15 @@ std::vector<std::optional<QString>> readValues(const QString& file, const QStrin
 
 // Creates the file, section and key as needed, or replaces the value; every
 // other line stays as it was. The file is replaced atomically; false when it
-// cannot be written.
+// cannot be written. In a folder that takes no new file, a writable file is
+// written in place.
 bool writeValue(const QString& file, const QString& section, const QString& key, const QString& value);
+
+// Removes the copies of file that an interrupted writeValue left beside it
+// (killed between writing the copy and putting it in place), once they are
+// older than the given age, so a write still running elsewhere is spared.
+// Returns how many were removed.
+int removeWriteLeftovers(const QString& file, int olderThanSeconds = 60);
 
 // Language files are 8-bit text: UTF-8 when the bytes are valid UTF-8 (with
 // or without a byte-order mark), Windows-1252 otherwise.

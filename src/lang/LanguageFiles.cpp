@@ -118,6 +118,13 @@ bool LanguageFiles::writeSettingsLanguage(const QString& language) const
     return ini::writeValue(userSettings_, SettingsSection, SettingsKey, language);
 }
 
+void LanguageFiles::removeSettingsLeftovers() const
+{
+    ini::removeWriteLeftovers(settingsPath());
+    if (!userSettings_.isEmpty())
+        ini::removeWriteLeftovers(userSettings_);
+}
+
 QStringList LanguageFiles::languageNames() const
 {
     // Case-sensitive, so that every name listed opens as name + ".lng".

@@ -48,6 +48,11 @@ public:
     // nothing is written).
     bool writeSettingsLanguage(const QString& language) const;
 
+    // Removes the copies of the settings files (the program's and the
+    // user's) that a write cut short by the end of the program left beside
+    // them.
+    void removeSettingsLeftovers() const;
+
     // Base names of the *.lng files of the program folder.
     QStringList languageNames() const;
 

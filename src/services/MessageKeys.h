@@ -35,6 +35,11 @@ inline const QString PlacedNumberName = QStringLiteral("0208");
 inline const QString SpokenNameKeys[] = {YesFaceName,    NoFaceName,   RightCountName,
                                          WrongCountName, ScoreBoxName, GreaterThanName,
                                          LessThanName,   EqualToName,  PlacedNumberName};
+// The words of the message-box buttons.
+inline const QString YesButton = QStringLiteral("0240");
+inline const QString NoButton = QStringLiteral("0241");
+inline const QString OkButton = QStringLiteral("0242");
+inline const QString DialogButtons[] = {YesButton, NoButton, OkButton};
 // Hints of the column screens: HintFirst .. HintLast.
 inline constexpr int HintFirst = 64;
 inline constexpr int HintLast = 127;

@@ -1,10 +1,16 @@
 #include "services/QtSoundPlayer.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
+
+namespace {
+// Set once a player has left behind a sound still being read: the reading
+// thread is shared by the whole process, so from then on deleting any
+// sound would wait for it.
+bool readingLeftBehind = false;
+} // namespace
 
 QtSoundPlayer::QtSoundPlayer() = default;
 
@@ -12,26 +18,48 @@ QtSoundPlayer::~QtSoundPlayer()
 {
     if (playing_)
         playing_->stop();
-    // Qt Multimedia reads sounds on a thread of its own and can hang at exit
-    // if the program ends while a file is still being read: let the reads
-    // finish first (they take milliseconds; the bound only guards a stuck one).
-    QDeadlineTimer deadline(2000);
-    while (loading() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // Qt Multimedia reads sounds on a thread of its own, and deleting a sound
+    // waits for that thread to finish every read under way: for ever, when a
+    // broken file never finishes. While anything is still being read, the
+    // sounds are left to the end of the process instead, so quitting never
+    // waits (and no events are processed here).
+    for (const auto& entry : sounds_)
+        if (entry.second.effect && entry.second.effect->status() == QSoundEffect::Loading)
+            readingLeftBehind = true;
+    if (readingLeftBehind)
+        for (auto& entry : sounds_)
+            (void)entry.second.effect.release();
+}
+
+bool QtSoundPlayer::judge(Sound& sound)
+{
+    if (sound.skipped || !sound.effect) {
+        sound.skipped = true;
+        return true;
+    }
+    const QSoundEffect::Status status = sound.effect->status();
+    if (status == QSoundEffect::Error
+        || (status == QSoundEffect::Loading && sound.asked.elapsed() >= LoadMilliseconds))
+        sound.skipped = true;
+    return sound.skipped;
 }
 
 bool QtSoundPlayer::loading() const
 {
-    for (const auto& effect : effects_)
-        if (effect->status() == QSoundEffect::Loading)
+    for (const auto& entry : sounds_) {
+        const Sound& s = entry.second;
+        if (!s.skipped && s.effect && s.effect->status() == QSoundEffect::Loading
+            && s.asked.elapsed() < LoadMilliseconds)
             return true;
+    }
     return false;
 }
 
 bool QtSoundPlayer::playable(const QString& wavPath) const
 {
-    const auto it = effects_.constFind(QFileInfo(wavPath).absoluteFilePath());
-    return it != effects_.cend() && it.value()->status() == QSoundEffect::Ready;
+    const auto it = sounds_.find(QFileInfo(wavPath).absoluteFilePath());
+    return it != sounds_.end() && !it->second.skipped && it->second.effect
+           && it->second.effect->status() == QSoundEffect::Ready;
 }
 
 void QtSoundPlayer::play(const QString& wavPath)
@@ -43,18 +71,25 @@ void QtSoundPlayer::play(const QString& wavPath)
         return;
 
     const QString key = file.absoluteFilePath();
-    auto it = effects_.find(key);
-    if (it == effects_.end()) {
-        auto effect = std::make_shared<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(key));
-        it = effects_.insert(key, std::move(effect));
+    auto it = sounds_.find(key);
+    if (it == sounds_.end()) {
+        Sound sound;
+        sound.asked.start();
+        // An empty file is no sound, and a huge one would be read whole
+        // into memory: neither is loaded.
+        if (file.size() > 0 && file.size() <= MaxBytes) {
+            sound.effect = std::make_unique<QSoundEffect>();
+            sound.effect->setSource(QUrl::fromLocalFile(key));
+        }
+        it = sounds_.emplace(key, std::move(sound)).first;
     }
-    QSoundEffect* effect = it.value().get();
-    // A file that turned out not to be a WAV stays silent; asking it to play
-    // would only make Qt forget that it failed.
-    if (effect->status() == QSoundEffect::Error)
+    // A file that turned out not to be a WAV, or that never finished
+    // loading, stays silent; asking it to play would only make Qt forget
+    // that it failed.
+    if (judge(it->second))
         return;
 
+    QSoundEffect* effect = it->second.effect.get();
     if (playing_ && playing_ != effect)
         playing_->stop();
     // Stopping first restarts a sound that is still playing from its start.

@@ -1,18 +1,27 @@
 #pragma once
 #include "services/Platform.h"
 
-#include <QHash>
+#include <QElapsedTimer>
 #include <QString>
 #include <memory>
+#include <map>
 
 class QSoundEffect;
 
 // Plays WAV files through Qt Multimedia without waiting for them. Each file
 // is loaded once and kept, so the praise sounds of quick right answers cost
 // no reloading; starting a sound stops the one still playing.
+//
+// A broken sound costs nothing: a file larger than MaxBytes or empty is
+// never loaded, and one that fails or has not loaded within LoadSeconds of
+// being first asked for is skipped from then on. Nothing ever waits for a
+// sound, quitting included.
 class QtSoundPlayer final : public SoundPlayer
 {
 public:
+    static constexpr qint64 MaxBytes = 4 * 1024 * 1024;
+    static constexpr qint64 LoadMilliseconds = 1000;
+
     QtSoundPlayer();
     ~QtSoundPlayer() override;
     QtSoundPlayer(const QtSoundPlayer&) = delete;
@@ -21,14 +30,23 @@ public:
     void play(const QString& wavPath) override;
     void beep() override;
 
-    // How many files are kept for replay.
-    qsizetype cachedSounds() const { return effects_.size(); }
-    // Whether a file is still being read in the background.
+    // How many files have been asked for (and are kept, or known as broken).
+    qsizetype cachedSounds() const { return qsizetype(sounds_.size()); }
+    // Whether a file is still being read in the background, within its time.
     bool loading() const;
     // Whether the file was read as a sound that can be played.
     bool playable(const QString& wavPath) const;
 
 private:
-    QHash<QString, std::shared_ptr<QSoundEffect>> effects_;
+    struct Sound
+    {
+        std::unique_ptr<QSoundEffect> effect;  // none for a file never loaded
+        QElapsedTimer asked;                   // since it was first asked for
+        bool skipped = false;
+    };
+    // Marks a sound that failed or took too long; true when it is skipped.
+    static bool judge(Sound& sound);
+
+    std::map<QString, Sound> sounds_;
     QSoundEffect* playing_ = nullptr;
 };

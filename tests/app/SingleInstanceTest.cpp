@@ -1,10 +1,12 @@
 #include "app/SingleInstance.h"
+#include "support/ActAsUser.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -92,11 +94,63 @@ TEST(SingleInstance, ALiveOwnerInThisProcessCountsAsRunning)
     EXPECT_FALSE(second.acquire());
 }
 
-TEST(SingleInstance, LockLivesInTheRuntimeOrTemporaryFolder)
+// Whatever a file left at the lock's place holds, no live copy holds the
+// lock: the program starts, and a second copy is then turned away.
+TEST(SingleInstance, ALeftoverLockFileIsTakenOver)
+{
+    struct Case { const char* name; QByteArray bytes; bool unreadable; };
+    const Case cases[] = {
+        {"empty", "", false},
+        {"garbage", QByteArray("\x00\xff\x13 not a lock\n\n\n", 19), false},
+        {"another host", "4242\ncontalandia\nfaraway-host\n", false},
+        {"a dead process", "2147483646\ncontalandia\n" + QSysInfo::machineHostName().toUtf8() + "\n", false},
+        {"unreadable", "4242\ncontalandia\nfaraway-host\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("contalandia.lock");
+        {
+            QFile f(lock);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.bytes);
+        }
+        if (c.unreadable)
+            ASSERT_TRUE(QFile::setPermissions(lock, QFileDevice::Permissions()));
+        ActAsUser user({dir.path(), lock});
+        ASSERT_TRUE(user.ready());
+        SingleInstance instance(lock);
+        EXPECT_TRUE(instance.acquire());
+        EXPECT_TRUE(instance.held());
+        SingleInstance second(lock);
+        EXPECT_FALSE(second.acquire());
+    }
+}
+
+TEST(SingleInstance, TheLockGoesIntoAFolderOfTheUsersOwnOnly)
+{
+    QTemporaryDir own;
+    QTemporaryDir shared;
+    ASSERT_TRUE(QFile::setPermissions(shared.path(), QFileDevice::Permissions(0x7777)));
+    EXPECT_EQ(SingleInstance::privateFolder({shared.path(), "", own.path()}), own.path());
+    EXPECT_EQ(SingleInstance::privateFolder({shared.path()}), QString());
+    if (::geteuid() == 0) {
+        // Another user's folder, however closed to the rest, is not ours.
+        QTemporaryDir theirs;
+        ASSERT_EQ(::chown(QFile::encodeName(theirs.path()).constData(), ActAsUser::Nobody, ActAsUser::Nobody), 0);
+        EXPECT_EQ(SingleInstance::privateFolder({theirs.path(), own.path()}), own.path());
+    }
+    // Where no folder qualifies, the program starts without a lock.
+    SingleInstance unguarded{QString()};
+    EXPECT_TRUE(unguarded.acquire());
+}
+
+TEST(SingleInstance, DefaultLockLivesInAFolderOfTheUsersOwn)
 {
     const QString path = SingleInstance::defaultLockPath();
     EXPECT_TRUE(path.endsWith("/contalandia.lock"));
     EXPECT_TRUE(QFileInfo(path).dir().exists());
+    EXPECT_EQ(SingleInstance::privateFolder({QFileInfo(path).path()}), QFileInfo(path).absolutePath());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "framework/ProgramDialogs.h"
 #include "support/TestApp.h"
 
+#include <QDateTime>
+
 namespace {
 
 TEST(StartProgram, FillsTheStateAndOpensTheStartScreen)
@@ -16,8 +18,16 @@ TEST(StartProgram, FillsTheStateAndOpensTheStartScreen)
     // Whatever a previous run did, a start begins afresh.
     t.app.state.soundsOn = false;
     t.app.state.maxNumber = 299;
+    // A copy of the settings that a run killed while writing left behind.
+    t.writeFile("LangSetting.ini.Xy12Zw", "[Language]\r\nCurrentLanguage=\"English\"\r\n");
+    {
+        QFile leftover(t.path("LangSetting.ini.Xy12Zw"));
+        ASSERT_TRUE(leftover.open(QIODevice::ReadWrite));
+        leftover.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime);
+    }
 
     startProgram(t.app);
+    EXPECT_FALSE(QFile::exists(t.path("LangSetting.ini.Xy12Zw")));
 
     const FrameTexts& f = t.app.state.frameTexts;
     EXPECT_EQ(f.exitQuestion, "Leave?");

@@ -1,8 +1,15 @@
 #include "support/TestApp.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -26,6 +33,62 @@ TEST_F(Translation, SingleControlsArrayElementsAndMenusByTheirKeys)
     EXPECT_EQ(t.find<QPushButton>("BottoneAvvio")->toolTip(), "Press me");
     t.click("BottoneAvvio");
     EXPECT_EQ(t.find<QAction>("mnuLanguages")->text(), "Language");
+}
+
+// Captions and tooltips from a language file are shown as written, never
+// read as markup.
+TEST_F(Translation, MarkupInALanguageFileIsShownAsPlainText)
+{
+    language("[FormAvvio]\nLabel2(1).Caption=\"<b>x</b>\"\nBottoneAvvio.ToolTipText=\"<b>y</b>\"\n");
+    t.open("FormAvvio");
+    auto* label = t.find<QLabel>("Label2", 1);
+    EXPECT_EQ(label->text(), "<b>x</b>");
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    // The brackets take room on the screen: the label is as wide as the
+    // whole text, not as one bold letter.
+    EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance("<b>x</b>"));
+    auto* start = t.find<QPushButton>("BottoneAvvio");
+    EXPECT_EQ(control::toolTip(start), "<b>y</b>");
+    EXPECT_TRUE(start->toolTip().contains("&lt;b&gt;y&lt;/b&gt;")) << start->toolTip().toStdString();
+}
+
+// A caption naming a device as a picture, and one of 20 000 nested tables
+// in a file large enough for the line scan, cost nothing: the start screen
+// opens at once and shows them as text. The watchdog ends the run should
+// opening hang on the device.
+TEST_F(Translation, HostileCaptionsOpenAtOnce)
+{
+    const QByteArray tables = QByteArray("<table><tr><td>").repeated(20000);
+    struct Case { const char* name; QByteArray caption; };
+    for (const Case& c : {Case{"device", "<img src='/dev/zero'>"}, Case{"tables", tables}}) {
+        SCOPED_TRACE(c.name);
+        TestApp h;
+        h.random.setFallback(0.0);
+        QByteArray file = "[FormAvvio]\nLabel2(0).Caption=\"" + c.caption + "\"\n";
+        if (c.caption.size() < 64000)
+            file += QByteArray(70000, ';');  // the large-file reader for both
+        h.writeFile("L.lng", file);
+        h.writeSettings("L");
+        h.app.strings.getString("0000");
+
+        std::atomic<bool> done = false;
+        std::thread watchdog([&done] {
+            for (int i = 0; i < 600 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (!done) {
+                std::fprintf(stderr, "opening a screen with a hostile caption hangs\n");
+                std::_Exit(3);
+            }
+        });
+        QElapsedTimer clock;
+        clock.start();
+        h.open("FormAvvio");
+        h.current()->grab();  // laid out and painted
+        done = true;
+        watchdog.join();
+        EXPECT_LT(clock.elapsed(), 5000);
+        EXPECT_EQ(h.find<QLabel>("Label2", 0)->text(), QString::fromLatin1(c.caption));
+    }
 }
 
 TEST_F(Translation, EmptyValueKeepsTheDesignTextButEmptiesTheTitle)

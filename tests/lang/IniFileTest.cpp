@@ -1,6 +1,8 @@
 #include "lang/IniFile.h"
 #include "LangTestFiles.h"
+#include "support/ActAsUser.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -256,16 +258,50 @@ TEST_F(IniFileTest, WriteThatCannotSucceedReturnsFalseAndLeavesNothing)
               QStringList({"folder.ini", "plain", "s.ini"}));
 }
 
-TEST_F(IniFileTest, WriteIntoReadOnlyFolderReturnsFalse)
+// A shared install: the folder takes no new file, but the settings file
+// itself may be written. The choice is then written in place; a file that
+// may not be written either stays as it was, and nothing is left beside it.
+TEST_F(IniFileTest, InAReadOnlyFolderAWritableFileIsWrittenInPlace)
 {
-    if (runningAsRoot())
-        GTEST_SKIP() << "folder permissions do not bind root";
     const QString folder = path("ro");
     ASSERT_TRUE(QDir(dir.path()).mkdir("ro"));
-    writeBytes(folder + "/LangSetting.ini", "[Language]\nCurrentLanguage=\"A\"\n");
+    const QString file = folder + "/LangSetting.ini";
+    writeBytes(file, "[Language]\r\nCurrentLanguage=\"A\"\r\n");
+    ActAsUser user({dir.path(), folder, file});
+    ASSERT_TRUE(user.ready());
     ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    EXPECT_FALSE(ini::writeValue(folder + "/LangSetting.ini", "Language", "CurrentLanguage", "B"));
-    EXPECT_EQ(readBytes(folder + "/LangSetting.ini"), QByteArray("[Language]\nCurrentLanguage=\"A\"\n"));
+
+    EXPECT_TRUE(ini::writeValue(file, "Language", "CurrentLanguage", "B"));
+    EXPECT_EQ(readBytes(file), QByteArray("[Language]\r\nCurrentLanguage=\"B\"\r\n"));
+
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner));
+    EXPECT_FALSE(ini::writeValue(file, "Language", "CurrentLanguage", "C"));
+    EXPECT_EQ(readBytes(file), QByteArray("[Language]\r\nCurrentLanguage=\"B\"\r\n"));
+    EXPECT_FALSE(ini::writeValue(folder + "/New.ini", "Language", "CurrentLanguage", "C"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"LangSetting.ini"}));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// Copies left by writes cut short go; the file itself, other files, and a
+// copy young enough to belong to a write still running stay.
+TEST_F(IniFileTest, LeftoversOfInterruptedWritesAreRemoved)
+{
+    const QString file = path("LangSetting.ini");
+    const QStringList leftovers = {"LangSetting.ini.aB3dE9", "LangSetting.ini.ZZZZZZ"};
+    const QStringList kept = {"LangSetting.ini", "LangSetting.ini.bak", "LangSetting.ini.abcdefg",
+                              "Italiano.lng", "LangSetting.ini.young1"};
+    const QDateTime old = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    for (const QString& name : leftovers + kept) {
+        writeBytes(path(name), "[Language]\r\nCurrentLanguage=\"A\"\r\n");
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        if (name != "LangSetting.ini.young1")
+            ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    EXPECT_EQ(ini::removeWriteLeftovers(file), 2);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QStringList expected = kept;
+    left.sort();
+    expected.sort();
+    EXPECT_EQ(left, expected);
 }

@@ -299,6 +299,8 @@ QStringList messageKeys()
         keys << k;
     for (const QString& k : msg::NumberLineTexts)
         keys << k;
+    for (const QString& k : msg::DialogButtons)
+        keys << k;
     return keys;
 }
 
@@ -338,7 +340,10 @@ QStringList unknownKeys(const QString& path, const std::vector<ScreenTexts>& scr
 {
     QStringList problems;
     const QStringList strings = readMessageKeys();
-    for (const auto& [section, entries] : parseFile(path).sections) {
+    for (const auto& sectionEntries : parseFile(path).sections) {
+        // Named, not a structured binding: clang 14 cannot capture those.
+        const QString& section = sectionEntries.first;
+        const auto& entries = sectionEntries.second;
         if (section == StringsSection) {
             for (const Entry& e : entries)
                 if (!strings.contains(e.key))

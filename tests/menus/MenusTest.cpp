@@ -6,6 +6,9 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <memory>
 
 namespace {
 
@@ -67,6 +70,61 @@ TEST(MainMenu, EsciHasTheFocusAndTheTabOrderFollowsTheDesign)
         if (w->focusPolicy() & Qt::TabFocus)
             order << w->objectName();
     EXPECT_EQ(order, (QStringList{"Command2", "Command3", "Check1"}));
+}
+
+// Enter presses the focused push button on a menu as on an exercise, and a
+// button without the focus stays unpressed.
+TEST(MainMenu, EnterPressesTheFocusedButton)
+{
+    TestApp t;
+    t.random.setFallback(0.0);
+    t.open("FormMenu");
+    t.dialogs.shown.clear();  // the notice that no language file exists
+    t.dialogs.answers.push_back(false);
+    t.key("Command1", Qt::Key_Enter);  // "Esci" asks first
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].kind, "question");
+    EXPECT_EQ(t.currentName(), "FormMenu");
+
+    t.key("Command3", Qt::Key_Return);
+    EXPECT_EQ(t.currentName(), "FormMenuNumeri");
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
+}
+
+// Check boxes and option buttons take a click anywhere in their scaled box,
+// far right of their letters too.
+TEST(ChildStyle, TheWholeBoxOfATickBoxOrOptionTakesTheClick)
+{
+    // A choice's option closes its frame when clicked; the sounds switch ticks.
+    struct Case { const char* screen; const char* open; const char* frame; const char* control; int index; };
+    for (const Case c : {Case{"FormMenu", nullptr, nullptr, "Check1", -1},
+                         Case{"FormOrd", "MenuQuantiNumeri", "EtNumeri", "Option3D1", 2},
+                         Case{"FormScri2", "mnuNumeroMassimo", "CorniceNumeroMassimo", "OpzioneNumeroMassimo", 4}}) {
+        SCOPED_TRACE(c.control);
+        TestApp t;
+        t.random.setFallback(0.0);
+        t.open(c.screen);
+        if (c.open)
+            t.trigger(c.open);
+        auto* box = t.find<QAbstractButton>(c.control, c.index);
+        ASSERT_TRUE(box && box->isVisible());
+        const bool before = box->isChecked();
+        const QPoint farRight(box->width() - 2, box->height() - 2);
+        // Outside the dot and letters, where a plain style would take clicks.
+        QStyleOptionButton opt;
+        opt.initFrom(box);
+        opt.text = box->text();
+        const bool radio = qobject_cast<QRadioButton*>(box);
+        std::unique_ptr<QStyle> plain(QStyleFactory::create("Fusion"));
+        ASSERT_FALSE(plain->subElementRect(radio ? QStyle::SE_RadioButtonClickRect : QStyle::SE_CheckBoxClickRect,
+                                           &opt, box).contains(farRight));
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, farRight);
+        TestApp::flush();
+        if (c.frame)
+            EXPECT_FALSE(t.find(c.frame)->isVisible());
+        else
+            EXPECT_NE(box->isChecked(), before);
+    }
 }
 
 TEST(MainMenu, SoundsSwitchFollowsTheStateAcrossOpenings)

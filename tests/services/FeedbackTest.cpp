@@ -2,9 +2,11 @@
 #include "services/QtSoundPlayer.h"
 #include "framework/ProgramState.h"
 #include "support/Fakes.h"
+#include "support/Files.h"
 #include "support/ScriptedRandom.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -125,6 +127,64 @@ TEST(QtSoundPlayer, MissingOrGarbageFilesPlayNothingAndReturn)
     EXPECT_FALSE(player.playable(garbage));
     EXPECT_NO_THROW(player.play(garbage));
     EXPECT_EQ(player.cachedSounds(), 1);
+}
+
+// A WAV header for 8 kHz mono 16-bit sound that promises `declared` bytes
+// of samples, followed by `held` bytes of silence.
+QByteArray wav(quint32 declared, int held)
+{
+    QByteArray h;
+    auto le32 = [&h](quint32 v) { for (int i = 0; i < 4; ++i) h.append(char((v >> (8 * i)) & 0xFF)); };
+    auto le16 = [&h](quint16 v) { h.append(char(v & 0xFF)).append(char(v >> 8)); };
+    h += "RIFF";
+    le32(36 + declared);
+    h += "WAVEfmt ";
+    le32(16);
+    le16(1);
+    le16(1);
+    le32(8000);
+    le32(16000);
+    le16(2);
+    le16(16);
+    h += "data";
+    le32(declared);
+    return h + QByteArray(held, '\0');
+}
+
+// Broken sounds cost nothing: an empty file and a huge one are never read,
+// one whose header promises more than it holds is skipped once it has not
+// loaded within a second, the good sounds still play, and quitting never
+// waits for any of them.
+TEST(QtSoundPlayer, BrokenSoundsAreSkippedAndQuittingNeverWaits)
+{
+    QTemporaryDir dir;
+    const QString empty = dir.filePath("empty.wav");
+    const QString truncated = dir.filePath("truncated.wav");
+    const QString huge = dir.filePath("huge.wav");
+    testfiles::writeBytes(empty, {});
+    testfiles::writeBytes(truncated, wav(100000, 10));
+    testfiles::writeBytes(huge, wav(300'000'000, 1000));
+    ASSERT_TRUE(QFile::resize(huge, 300'000'044));  // sparse: costs no disk
+    const QString good = QStringLiteral(CONTALANDIA_DATA_DIR "/suoni/si1.wav");
+
+    auto player = std::make_unique<QtSoundPlayer>();
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString& f : {empty, huge, truncated, good})
+        player->play(f);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !player->loading(); }, 3000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_TRUE(player->playable(good));
+    for (const QString& f : {empty, huge, truncated}) {
+        player->play(f);
+        EXPECT_FALSE(player->playable(f)) << f.toStdString();
+    }
+    EXPECT_FALSE(player->loading());
+    EXPECT_EQ(player->cachedSounds(), 4);
+
+    clock.restart();
+    player.reset();
+    EXPECT_LT(clock.elapsed(), 300);
 }
 
 // The sounds delivered beside the program are read as playable WAVs, each

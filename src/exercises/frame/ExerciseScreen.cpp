@@ -33,6 +33,31 @@ QLabel* countLabel(const QString& text, double points, Qt::Alignment align)
     return l;
 }
 
+// Keys that move the cursor, delete or leave the box rather than type: the
+// filters are for typed characters, so these pass whatever the box takes.
+// (Delete, Tab and Escape come with a control character as their text.)
+bool isEditingKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Counts stop at the largest 16-bit value: a child never sees a count wrap.
 void addOne(qint16& count)
 {
@@ -297,9 +322,10 @@ void ExerciseScreen::chooseMaxNumber(int option)
     if (option < 0 || option > 8)
         return;
     app().state.maxNumber = static_cast<qint16>(199 + 100 * option);
-    // The new problem is open even when the old one was solved and waited
-    // for "avanti": its answer inputs must take answers again.
-    nextProblem();
+    // A new problem at once. After a right answer the inputs stay locked and
+    // "avanti" stays on: the child goes on with "avanti", as after any
+    // right answer.
+    newProblem();
     if (maxFrame_)
         maxFrame_->hide();
 }
@@ -327,6 +353,11 @@ void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> f
                                     std::function<void()> onEnter)
 {
     box->installEventFilter(this);
+    // A box locked after a right answer still shows the child's answer in
+    // strong letters, not faded to grey at the moment of success.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    box->setPalette(palette);
     watched_.push_back({box, filter, upperCase, std::move(onEnter)});
 }
 
@@ -356,9 +387,7 @@ bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event)
                     w.onEnter();
                 return false;
             }
-            // Keys that edit or leave the box rather than type into it pass
-            // every filter (some of them carry a control character).
-            if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            if (isEditingKey(key->key()))
                 return false;
             int code = 0;
             if (key->key() == Qt::Key_Backspace)

@@ -174,7 +174,7 @@ void FormOrd::chooseHowMany(int option)
 {
     howMany_ = Ordering::countFromCaption(howManyOptions_[option]->text());
     howManyFrame_->hide();
-    nextProblem();  // a new problem is open, even right after a solved one
+    newProblem();  // "avanti" stays as it was
 }
 
 void FormOrd::setAscending(bool ascending)

@@ -121,10 +121,12 @@ TEST(FormOrdScreen, ThreeNumbersWithEqualNeighboursAreJudgedAfterTheThirdClick)
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(s.button(i)->isEnabled());
 
-    // A new count poses a new problem: open, so avanti waits again.
+    // A new count poses a new problem at once and leaves "avanti" as it
+    // was: still on after the right order.
     s.chooseHowMany(1, {4, 3, 2, 1});
-    EXPECT_FALSE(s.next()->isEnabled());
+    EXPECT_TRUE(s.next()->isEnabled());
     EXPECT_EQ(s.captions(), (QStringList{"4", "3", "2", "1"}));
+    EXPECT_TRUE(s.button(0)->isEnabled());
 }
 
 TEST(FormOrdScreen, AWrongOrderCountsOnceAndOffersTheSameNumbersAgain)

@@ -154,7 +154,10 @@ TEST(FormScri2Screen, TheMaximumNumberChoicePosesANumberWithinIt)
     EXPECT_EQ(s.shown(), QStringLiteral(" 199"));
 }
 
-TEST(FormScri2Screen, ANumberPosedByTheMaximumChoiceAfterARightAnswerCanBeAnswered)
+// After a right answer the choice shows a new number at once, with the box
+// still locked and "avanti" on; "avanti" then poses another number and
+// opens the box.
+TEST(FormScri2Screen, TheMaximumChoiceAfterARightAnswerLeavesTheWayOnToAvanti)
 {
     WordsScreen s(5);
     s.answer(QStringLiteral("cinque"));
@@ -163,9 +166,15 @@ TEST(FormScri2Screen, ANumberPosedByTheMaximumChoiceAfterARightAnswerCanBeAnswer
     s.t.random.push({0.1, fractionFor(21, 299)});
     s.t.click(QStringLiteral("OpzioneNumeroMassimo"), 1);
     EXPECT_EQ(s.shown(), QStringLiteral(" 21"));
+    EXPECT_FALSE(s.box()->isEnabled());
+    EXPECT_TRUE(s.next()->isEnabled());
+
+    s.t.random.push({0.2, fractionFor(34, 299)});
+    s.t.click(QStringLiteral("BottoneAvanti"));
+    EXPECT_EQ(s.shown(), QStringLiteral(" 34"));
     EXPECT_TRUE(s.box()->isEnabled());
     EXPECT_FALSE(s.next()->isEnabled());
-    s.answer(QStringLiteral("ventuno"));
+    s.answer(QStringLiteral("trentaquattro"));
     EXPECT_EQ(s.right(), QStringLiteral(" 2"));
 }
 

@@ -5,6 +5,7 @@
 #include "support/TestApp.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,16 +95,25 @@ TEST_F(WrittenScreen, RoadOfOneAnswerInPlusTen)
     EXPECT_FALSE(box()->isEnabled());
     EXPECT_TRUE(next()->isEnabled());
     EXPECT_NE(t.current()->focusWidget(), box());
+    // The locked box still shows the answer in strong letters.
+    const QImage locked = box()->grab().toImage();
+    int strong = 0;
+    for (int y = 0; y < locked.height(); ++y)
+        for (int x = 0; x < locked.width(); ++x)
+            strong += locked.pixelColor(x, y).lightness() < 60;
+    EXPECT_GT(strong, 40);
     // What the child types now reaches the button, never the locked box.
     QTest::keyClicks(t.current()->focusWidget(), "9");
-    QTest::keyClick(t.current()->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(box()->text(), "57");
     EXPECT_EQ(rightShown(), " 1");
     EXPECT_EQ(caption(), " 47 + 10 =  57");
 
-    // "avanti": a new colour and problem, the box open and empty again.
+    // Enter on the focused "avanti" presses it: a new colour and problem,
+    // the box open and empty again.
+    EXPECT_EQ(t.current()->focusWidget(), next());
     t.random.push({0.2, pick(100, 978)});
-    t.click("BottoneAvanti");
+    QTest::keyClick(t.current()->focusWidget(), Qt::Key_Return);
+    TestApp::flush();
     EXPECT_EQ(t.current()->background(), TestApp::colourFor(0.2));
     EXPECT_EQ(caption(), " 100 + 10 = ");
     EXPECT_EQ(t.app.state.currentNumber, 110);
@@ -144,6 +154,45 @@ TEST_F(WrittenScreen, TheBoxTakesDigitsAndCommasOnlyAndFourAtMost)
     answer(",0,");
     EXPECT_EQ(rightShown(), " 1");
     EXPECT_EQ(caption(), "-1   0");
+}
+
+// The filter judges typed characters only: keys that edit, move or leave
+// the box do what they always do.
+TEST_F(WrittenScreen, EditingKeysPassTheDigitFilter)
+{
+    openFromMenu("Command12", {0.0, pick(1, 2), 0.0});
+    t.type("Text1", "12");
+    t.key("Text1", Qt::Key_Home);
+    t.key("Text1", Qt::Key_Delete);
+    EXPECT_EQ(box()->text(), "2");
+    t.type("Text1", "3");
+    t.key("Text1", Qt::Key_Left);
+    t.key("Text1", Qt::Key_Left);
+    t.key("Text1", Qt::Key_Delete);
+    EXPECT_EQ(box()->text(), "2");  // Left, Left, Delete took the 3 typed before the 2
+    t.key("Text1", Qt::Key_End);
+    t.type("Text1", "4");
+    EXPECT_EQ(box()->text(), "24");
+
+    // Escape goes on to the screen, as a key the box does not use.
+    struct Seen : QObject
+    {
+        int escapes = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+                ++escapes;
+            return false;
+        }
+    } seen;
+    t.current()->canvas()->installEventFilter(&seen);
+    t.key("Text1", Qt::Key_Escape);
+    EXPECT_EQ(seen.escapes, 1);
+    EXPECT_EQ(box()->text(), "24");
+
+    // Tab leaves the box.
+    t.key("Text1", Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), box());
 }
 
 TEST_F(WrittenScreen, PlaceLabelsComeFromTheMessageStrings)
