@@ -15,11 +15,7 @@ namespace {
 
 FrameSetup frame()
 {
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {9420, 300};
-    s.nextAt = {9420, 2700, 2295, 1200};
+    FrameSetup s = AbacusScreen::abacusFrame();
     s.nextShown = FrameSetup::When::AtLoad;
     s.resetMaxNumber = FrameSetup::When::AtLoad;
     return s;
@@ -36,8 +32,7 @@ AbacusAddScreen::AbacusAddScreen(AppContext& app, const AddRow& row)
 {
     setWindowTitle(QString::fromUtf8(row.title));
 
-    const ProblemLine line = makeProblemLine(std::nullopt, [this] { return static_cast<double>(expectedSum_); },
-                                             [this](bool right) { judged(right); });
+    const ProblemLine line = makeProblemLine(std::nullopt, [this] { return static_cast<double>(expectedSum_); });
     problem_ = line.problem;
     answer_ = line.answer;
 
@@ -92,8 +87,7 @@ void AbacusAddScreen::newProblem()
     expectedSum_ = p.a + p.b;
     exchangeUnits_->setEnabled(true);
     exchangeTens_->setEnabled(true);
-    problem_->setText(additionText(p));
-    placeProblemLine({problem_, answer_});
+    showProblem(additionText(p));
 }
 
 void AbacusAddScreen::restart()
@@ -103,20 +97,4 @@ void AbacusAddScreen::restart()
     clearAbacus();
     exchangeUnits_->setEnabled(true);
     exchangeTens_->setEnabled(true);
-}
-
-void AbacusAddScreen::judged(bool right)
-{
-    if (right) {
-        countRight();
-        awaitNext();
-    } else {
-        countWrong();
-    }
-}
-
-void AbacusAddScreen::afterRescale()
-{
-    AbacusScreen::afterRescale();
-    placeProblemLine({problem_, answer_});
 }

@@ -22,11 +22,9 @@ public:
 protected:
     void newProblem() override;
     void opened() override;
-    void afterRescale() override;
 
 private:
     void restart();
-    void judged(bool right);
 
     const abacus::AddRow& row_;
     int expectedSum_ = 0;

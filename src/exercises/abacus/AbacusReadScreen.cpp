@@ -13,11 +13,7 @@ namespace {
 
 FrameSetup frame()
 {
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {9420, 300};
-    s.nextAt = {9420, 2700, 2295, 1200};
+    FrameSetup s = AbacusScreen::abacusFrame();
     s.nextShown = FrameSetup::When::AtActivation;
     s.maxChoice = FrameSetup::MaxChoice::Full;
     s.maxCommandName = QStringLiteral("mnuMassimo");

@@ -205,9 +205,18 @@ const QRectF ProblemPlace(600, 600, 5400, 1000);
 constexpr double AnswerWidth = 2400;
 } // namespace
 
+FrameSetup AbacusScreen::abacusFrame()
+{
+    FrameSetup s;
+    s.menu = QStringLiteral("FormMenuGrafici");
+    s.box = FrameSetup::Box::Tall;
+    s.boxAt = {9420, 300};
+    s.nextAt = {9420, 2700, 2295, 1200};
+    return s;
+}
+
 AbacusScreen::ProblemLine AbacusScreen::makeProblemLine(std::optional<DigitFilter> filter,
-                                                        std::function<double()> expected,
-                                                        std::function<void(bool)> judged)
+                                                        std::function<double()> expected)
 {
     const QRectF p = ProblemPlace;
     ProblemLine line;
@@ -220,12 +229,23 @@ AbacusScreen::ProblemLine AbacusScreen::makeProblemLine(std::optional<DigitFilte
     line.answer->setMaxLength(12);
     control::setComputedLayout(line.answer);
     watchAnswer(line.answer, filter, false, AnswerReading::Lenient,
-                [expected] { return ExpectedAnswer{expected(), {}}; }, std::move(judged));
+                [expected] { return ExpectedAnswer{expected(), {}}; },
+                [this](bool right) { settleAnswer(right, nullptr); });
+    line_ = line;
     return line;
 }
 
-void AbacusScreen::placeProblemLine(const ProblemLine& line)
+void AbacusScreen::showProblem(const QString& text)
 {
+    line_.problem->setText(text);
+    placeProblemLine();
+}
+
+void AbacusScreen::placeProblemLine()
+{
+    if (!line_.problem)
+        return;
+    const ProblemLine& line = line_;
     const QRect design = toPixels(ProblemPlace);
     const int width = line.problem->fontMetrics().horizontalAdvance(line.problem->text()) + 4;
     line.problem->setGeometry(design.left(), design.top(), width, design.height());
@@ -260,4 +280,5 @@ void AbacusScreen::afterRescale()
         }
     const double foot = g.wires[0].y2();
     base_->setGeometry(QRectF(left, foot, right - left, std::max(4.0, g.step / 2)).toRect());
+    placeProblemLine();
 }

@@ -33,6 +33,10 @@ public:
     static constexpr double DesignWidth = 12000;
     static constexpr double DesignHeight = 9000;
 
+    // The frame every abacus screen starts from: back to the menu with
+    // pictures, the tall counts box and "avanti" at the right.
+    static FrameSetup abacusFrame();
+
 protected:
     using ExerciseScreen::at;
     static QRect at(const QRectF& designTwips)
@@ -63,19 +67,18 @@ protected:
     void setExchangeLocks(QList<QWidget*> inputs);
 
     // The problem line of the addition and subtraction screens: the label
-    // "EtichettaNumero" and the answer box "Text1" right after it, judged
-    // leniently against expected(); the pair is laid out by
-    // placeProblemLine().
+    // "EtichettaNumero" and the answer box "Text1" right after it, read
+    // leniently and compared with expected(); a right answer waits for
+    // "avanti", a wrong one is counted.
     struct ProblemLine
     {
-        QLabel* problem;
-        QLineEdit* answer;
+        QLabel* problem = nullptr;
+        QLineEdit* answer = nullptr;
     };
-    ProblemLine makeProblemLine(std::optional<DigitFilter> filter, std::function<double()> expected,
-                                std::function<void(bool right)> judged);
-    // The label as wide as its text at its design place, the answer box
-    // right after it and as high as it.
-    void placeProblemLine(const ProblemLine& line);
+    ProblemLine makeProblemLine(std::optional<DigitFilter> filter, std::function<double()> expected);
+    // Writes the problem and lays the line out again: the label as wide as
+    // its text, the box right after it (also after every rescale).
+    void showProblem(const QString& text);
 
     // Names a control for screen readers by what it does (a message key).
     void nameButton(QWidget* w, const QString& key);
@@ -87,6 +90,7 @@ private:
     void nameWires();
     void playExchange(const abacus::Exchange& e, QPushButton* button);
     void finishExchange();
+    void placeProblemLine();
 
     abacus::AbacusModel model_;
     abacus::AbacusDesign design_;
@@ -99,4 +103,5 @@ private:
     QList<QPointer<QWidget>> locks_;
     QList<bool> lockedStates_;
     QPointer<QWidget> focusBeforeExchange_;
+    ProblemLine line_;
 };

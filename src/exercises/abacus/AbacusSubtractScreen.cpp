@@ -14,11 +14,7 @@ namespace {
 
 FrameSetup frame()
 {
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {9420, 300};
-    s.nextAt = {9420, 2700, 2295, 1200};
+    FrameSetup s = AbacusScreen::abacusFrame();
     s.nextShown = FrameSetup::When::AtLoad;
     s.resetMaxNumber = FrameSetup::When::AtLoad;
     return s;
@@ -34,8 +30,7 @@ AbacusSubtractScreen::AbacusSubtractScreen(AppContext& app, const SubtractRow& r
 {
     setWindowTitle(QString::fromUtf8(row.title));
 
-    const ProblemLine line = makeProblemLine(DigitFilter::DigitsCommaPoint, [this] { return static_cast<double>(expectedDifference_); },
-                                             [this](bool right) { judged(right); });
+    const ProblemLine line = makeProblemLine(DigitFilter::DigitsCommaPoint, [this] { return static_cast<double>(expectedDifference_); });
     problem_ = line.problem;
     answer_ = line.answer;
 
@@ -96,8 +91,7 @@ void AbacusSubtractScreen::newProblem()
     expectedDifference_ = p.a - p.b;
     exchangeTens_->setEnabled(true);
     exchangeHundreds_->setEnabled(true);
-    problem_->setText(subtractionText(p));
-    placeProblemLine({problem_, answer_});
+    showProblem(subtractionText(p));
     // Without exchanges there is nothing to do on the abacus first: the box
     // is ready for the answer.
     if (!row_.exchanges) {
@@ -111,20 +105,4 @@ void AbacusSubtractScreen::restart()
     exchangeTens_->setEnabled(true);
     exchangeHundreds_->setEnabled(true);
     clearAbacus();
-}
-
-void AbacusSubtractScreen::judged(bool right)
-{
-    if (right) {
-        countRight();
-        awaitNext();
-    } else {
-        countWrong();
-    }
-}
-
-void AbacusSubtractScreen::afterRescale()
-{
-    AbacusScreen::afterRescale();
-    placeProblemLine({problem_, answer_});
 }

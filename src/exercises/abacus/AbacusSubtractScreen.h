@@ -21,11 +21,9 @@ public:
 protected:
     void newProblem() override;
     void shown() override;
-    void afterRescale() override;
 
 private:
     void restart();
-    void judged(bool right);
 
     const abacus::SubtractRow& row_;
     int expectedDifference_ = 0;
