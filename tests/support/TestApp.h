@@ -179,6 +179,28 @@ public:
         QTest::keyClicks(w, text);
         flush();
     }
+    // Types text into the named widget key by key as a keyboard sends it,
+    // each key with its text: QTest's own typing knows only ASCII, and
+    // umlauts, ß and accented letters must reach the key filters too.
+    void typeKeys(const QString& name, const QString& text, int index = -1)
+    {
+        QWidget* w = find<QWidget>(name, index);
+        if (!w) {
+            ADD_FAILURE() << "no control " << name.toStdString();
+            return;
+        }
+        w->setFocus();
+        for (QChar ch : text) {
+            if (ch.unicode() < 128) {
+                QTest::keyClick(w, ch.toLatin1());
+            } else {
+                const auto key = static_cast<Qt::Key>(ch.toUpper().unicode());
+                QTest::sendKeyEvent(QTest::Press, w, key, QString(ch), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, w, key, QString(ch), Qt::NoModifier);
+            }
+        }
+        flush();
+    }
     // Presses and releases one key over the named widget.
     void key(const QString& name, Qt::Key k, int index = -1)
     {

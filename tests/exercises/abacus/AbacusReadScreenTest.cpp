@@ -14,16 +14,10 @@ void openOn(TestApp& t, const char* screen, int n, const char* language = "1")
     t.open(QString::fromLatin1(screen));
 }
 
-// Types each character as the keyboard sends it (QTest knows only ASCII).
+// Types the answer as the keyboard sends it, then Enter.
 void typeKeys(TestApp& t, const char* box, const QString& keys)
 {
-    QWidget* w = t.find<QWidget>(QString::fromLatin1(box));
-    w->setFocus();
-    for (QChar ch : keys) {
-        const auto key = static_cast<Qt::Key>(ch.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Press, w, key, QString(ch), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, w, key, QString(ch), Qt::NoModifier);
-    }
+    t.typeKeys(QString::fromLatin1(box), keys);
     t.key(QString::fromLatin1(box), Qt::Key_Return);
 }
 
