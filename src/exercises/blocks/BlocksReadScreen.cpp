@@ -34,15 +34,12 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const BlocksReadVariant& var
     // 666 has 37 letters), more than the design's 30.
     answer_->setMaxLength(words ? wordAnswer::answerCapacity() : 4);
     if (words) {
-        // Blanks before the words count as little as blanks after them.
-        watchAnswerBox(answer_, std::nullopt, true, [this] {
-            QString typed = answer_->text();
-            while (typed.startsWith(u' '))
-                typed.remove(0, 1);
-            const ProgramState& state = this->app().state;
-            const ExpectedAnswer expected{0, numberInWords(state.currentNumber, state.numberWordsLanguage)};
-            judged(isExpectedAnswer(typed, AnswerReading::Words, expected));
-        });
+        watchAnswer(answer_, std::nullopt, true, AnswerReading::Words,
+                    [this] {
+                        const ProgramState& state = this->app().state;
+                        return ExpectedAnswer{0, numberInWords(state.currentNumber, state.numberWordsLanguage)};
+                    },
+                    [this](bool right) { judged(right); });
     } else {
         watchAnswer(answer_, DigitFilter::DigitsComma, false, AnswerReading::Lenient,
                     [this] { return ExpectedAnswer{double(this->app().state.currentNumber), {}}; },

@@ -2,15 +2,6 @@
 
 #include "services/TextForms.h"
 
-namespace {
-QString withoutTrailingBlanks(QString s)
-{
-    while (!s.isEmpty() && s.back().isSpace())
-        s.chop(1);
-    return s;
-}
-} // namespace
-
 bool isExpectedAnswer(const QString& typed, AnswerReading reading, const ExpectedAnswer& expected)
 {
     switch (reading) {
@@ -19,7 +10,7 @@ bool isExpectedAnswer(const QString& typed, AnswerReading reading, const Expecte
     case AnswerReading::DigitsOnly:
         return digitsOnlyValue(typed) == expected.number;
     case AnswerReading::Words:
-        return withoutTrailingBlanks(typed) == withoutTrailingBlanks(expected.words);
+        return withoutOuterBlanks(typed) == withoutOuterBlanks(expected.words);
     }
     return false;
 }

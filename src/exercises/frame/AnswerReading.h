@@ -15,6 +15,7 @@ struct ExpectedAnswer
 };
 
 // Whether the typed text is the expected answer. Words are compared letter
-// for letter once blanks at the end of both are dropped (the Spanish whole
-// hundreds end with a blank that a child does not type).
+// for letter once the blanks before and after both are dropped (the Spanish
+// whole hundreds end with a blank that a child does not type), as on every
+// screen where a number is written in words.
 bool isExpectedAnswer(const QString& typed, AnswerReading reading, const ExpectedAnswer& expected);

@@ -2,24 +2,9 @@
 
 #include "services/NumberWords.h"
 #include "services/RandomSource.h"
+#include "services/TextForms.h"
 
 #include <algorithm>
-
-namespace {
-
-// Only blanks are stripped: the words themselves never hold other spacing.
-QString withoutOuterBlanks(const QString& s)
-{
-    qsizetype first = 0;
-    qsizetype last = s.size();
-    while (first < last && s.at(first) == u' ')
-        ++first;
-    while (last > first && s.at(last - 1) == u' ')
-        --last;
-    return s.mid(first, last - first);
-}
-
-} // namespace
 
 namespace wordAnswer {
 

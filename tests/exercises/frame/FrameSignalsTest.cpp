@@ -21,7 +21,9 @@ TEST(AnswerReadingTest, EachReadingComparesItsOwnWay)
         {"670", AnswerReading::DigitsOnly, 607, "", false},
         {"DOSCIENTOS", AnswerReading::Words, 200, "DOSCIENTOS ", true},
         {"DOSCIENTOS  ", AnswerReading::Words, 200, "DOSCIENTOS", true},
-        {" DOSCIENTOS", AnswerReading::Words, 200, "DOSCIENTOS", false},
+        {"  DOSCIENTOS", AnswerReading::Words, 200, "DOSCIENTOS", true},  // blanks before count as little
+        {"DOS CIENTOS", AnswerReading::Words, 200, "DOSCIENTOS", false},  // blanks inside do count
+        {"DOSCIENTO", AnswerReading::Words, 200, "DOSCIENTOS ", false},
         {"DREIHUNDERTFÜNFUNDDREIßIG", AnswerReading::Words, 335, "DREIHUNDERTFÜNFUNDDREIßIG", true},
         {"DREIHUNDERTFÜNFUNDDREISSIG", AnswerReading::Words, 335, "DREIHUNDERTFÜNFUNDDREIßIG", false},
     };
