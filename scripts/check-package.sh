@@ -36,6 +36,9 @@ for f in usr/bin/contalandia \
   [ -f "$root/$f" ] || fail "missing /$f"
 done
 [ -x "$root/usr/bin/contalandia" ] || fail "/usr/bin/contalandia is not executable"
+# The sound library, which the program loads after its first frame.
+sound_lib=$(cd "$root" && find usr/lib -path '*/contalandia/libcontalandia_sound.so' | head -1)
+[ -n "$sound_lib" ] || fail "no sound library in /usr/lib/.../contalandia"
 for size in 48 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" \
     || fail "the ${size} px icon is not a ${size} x ${size} PNG"
@@ -55,7 +58,8 @@ apt-get install --simulate --no-install-recommends "./$deb" >/dev/null \
   || fail "apt-get cannot install $deb"
 
 # Start the unpacked program offscreen, with its own configuration and
-# runtime folders, and wait until it reports the language it read.
+# runtime folders, and wait until it reports the language it read and,
+# once its first frame is painted, the sound library it loaded.
 log="$work/start.log"
 mkdir -m 700 "$work/config" "$work/run"
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" \
@@ -63,7 +67,7 @@ QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/
   "$root/usr/bin/contalandia" >"$log" 2>&1 &
 pid=$!
 for _ in $(seq 1 300); do
-  grep -q "^language file:" "$log" && break
+  grep -q "^sound library:" "$log" && break
   kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended at start-up"; }
   sleep 0.1
 done
@@ -72,5 +76,7 @@ grep -qxF "data folder: $data" "$log" || { cat "$log" >&2; fail "data not read f
 read_line=$(grep -m1 "^language file:" "$log" || true)
 [[ "$read_line" == "language file: $data/"*".lng number words: "[1-6] ]] \
   || { cat "$log" >&2; fail "no language file read from $data"; }
+grep -qxF "sound library: $root/$sound_lib" "$log" \
+  || { cat "$log" >&2; fail "the sound library was not loaded from /$sound_lib"; }
 kill -0 "$pid" 2>/dev/null || fail "the program ended after start-up"
 echo "package check passed: $deb"

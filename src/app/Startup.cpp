@@ -8,14 +8,18 @@
 void startProgram(AppContext& app)
 {
     app.strings.removeSettingsLeftovers();
+    // The seven frame texts, from one reading of the language file.
+    const QStringList texts = app.strings.getStrings({msg::ExitQuestion, msg::RightLabel, msg::WrongLabel,
+                                                      msg::InformationMenu, msg::ResetMenu, msg::NextButton,
+                                                      msg::ExitMenu});
     FrameTexts& f = app.state.frameTexts;
-    f.exitQuestion = app.strings.getString(msg::ExitQuestion);
-    f.rightLabel = app.strings.getString(msg::RightLabel);
-    f.wrongLabel = app.strings.getString(msg::WrongLabel);
-    f.informationMenu = app.strings.getString(msg::InformationMenu);
-    f.resetMenu = app.strings.getString(msg::ResetMenu);
-    f.nextButton = app.strings.getString(msg::NextButton);
-    f.exitMenu = app.strings.getString(msg::ExitMenu);
+    f.exitQuestion = texts.value(0);
+    f.rightLabel = texts.value(1);
+    f.wrongLabel = texts.value(2);
+    f.informationMenu = texts.value(3);
+    f.resetMenu = texts.value(4);
+    f.nextButton = texts.value(5);
+    f.exitMenu = texts.value(6);
     app.random.reseedFromClock();
     if (const auto words = app.strings.numberWordsLanguage())
         app.state.numberWordsLanguage = *words;

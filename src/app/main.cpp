@@ -1,25 +1,34 @@
 #include "app/DataFolder.h"
+#include "app/FirstFrame.h"
 #include "app/Fonts.h"
 #include "app/MessageBoxDialogs.h"
 #include "app/ScreenCatalog.h"
 #include "app/SingleInstance.h"
+#include "app/SoundService.h"
 #include "app/SteadyClock.h"
 #include "services/Feedback.h"
-#include "services/QtSoundPlayer.h"
 #include "services/RandomSource.h"
 #include "framework/AppContext.h"
 #include "framework/ChildStyle.h"
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLoggingCategory>
 
 #ifndef CONTALANDIA_INSTALLED_DATA
 #define CONTALANDIA_INSTALLED_DATA "../share/contalandia"
 #endif
+#ifndef CONTALANDIA_SOUND_LIBRARY
+#define CONTALANDIA_SOUND_LIBRARY "libcontalandia_sound.so"
+#endif
+#ifndef CONTALANDIA_INSTALLED_SOUND_LIBRARY
+#define CONTALANDIA_INSTALLED_SOUND_LIBRARY "../lib/contalandia/libcontalandia_sound.so"
+#endif
 
-// Where the data was found and which language was read: shown with
+// Where the data was found, which language was read and where the sounds
+// came from: shown with
 // QT_LOGGING_RULES="contalandia.startup.info=true" (the package check uses it).
 Q_LOGGING_CATEGORY(lcStartup, "contalandia.startup", QtWarningMsg)
 
@@ -29,7 +38,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("contalandia"));
     QApplication::setApplicationDisplayName(QStringLiteral("Contalandia"));
     QApplication::setDesktopFileName(QStringLiteral("org.contalandia.contalandia"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/contalandia.svg")));
 
     // A second copy leaves at once, without a word: the first one stays
     // as it was.
@@ -41,10 +49,14 @@ int main(int argc, char** argv)
     QApplication::setStyle(new ChildStyle);
 
     ClockRandomSource random;
-    QtSoundPlayer player;
+    // The sound library lies beside the program in a build, in the
+    // program's own library folder once installed.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    SoundService player({programFolder + QStringLiteral("/" CONTALANDIA_SOUND_LIBRARY),
+                         QDir::cleanPath(programFolder + QStringLiteral("/" CONTALANDIA_INSTALLED_SOUND_LIBRARY))});
     MessageBoxDialogs dialogs;
     SteadyClock clock;
-    const DataFolder data = findDataFolder(QCoreApplication::applicationDirPath(),
+    const DataFolder data = findDataFolder(programFolder,
                                            QStringLiteral(CONTALANDIA_INSTALLED_DATA));
     AppContext app(random, player, dialogs, clock, data.path);
     app.strings.useUserSettings(userSettingsFile(), data.installed);
@@ -53,6 +65,14 @@ int main(int argc, char** argv)
     registerScreens(app.navigator);
     dialogs.setWords([&app](const QString& key) { return app.strings.getString(key); });
 
+    // What the start screen's first frame does not show comes right after
+    // it: the window icon (drawn from its SVG by a plugin) and the sounds.
+    const auto icon = afterFirstFrame(
+        [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/contalandia.svg"))); });
+    player.loadAfterFirstFrame([&player] {
+        qCInfo(lcStartup).noquote() << "sound library:"
+                                    << (player.player() ? player.libraryFile() : QStringLiteral("none"));
+    });
     startProgram(app);
     qCInfo(lcStartup).noquote() << "data folder:" << data.path;
     qCInfo(lcStartup).noquote() << "language file:" << app.strings.languagePath()

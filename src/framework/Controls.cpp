@@ -1,6 +1,11 @@
 #include "framework/Controls.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QIconEngine>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
@@ -9,6 +14,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTextDocument>
+
+#include <memory>
 
 namespace control {
 
@@ -204,6 +211,76 @@ void PictureBox::paintEvent(QPaintEvent*)
 }
 
 namespace {
+// A picture button's SVG drawn as Qt's own SVG icon engine draws it (the
+// picture fitted into the size asked for, the style's look for a disabled
+// or selected button, the renderings kept in the pixmap cache), without
+// that engine's plugin, which is found and loaded at the first SVG icon:
+// the start screen's button would wait for it.
+class SvgIconEngine final : public QIconEngine
+{
+public:
+    explicit SvgIconEngine(const QString& svgResource) : file_(svgResource) {}
+
+    QIconEngine* clone() const override { return new SvgIconEngine(file_); }
+    QString key() const override { return QStringLiteral("svg"); }
+    bool isNull() override { return !renderer().isValid(); }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QString cacheKey = QStringLiteral("contalandia_svg_icon_%1_%2x%3_%4_%5")
+                                     .arg(file_).arg(size.width()).arg(size.height()).arg(int(mode)).arg(int(state));
+        QPixmap pm;
+        if (QPixmapCache::find(cacheKey, &pm))
+            return pm;
+        QSvgRenderer& svg = renderer();
+        if (!svg.isValid())
+            return pm;
+        QSize actual = svg.defaultSize();
+        if (!actual.isNull())
+            actual.scale(size, Qt::KeepAspectRatio);
+        if (actual.isEmpty())
+            return pm;
+        QImage image(actual, QImage::Format_ARGB32_Premultiplied);
+        image.fill(0x00000000);
+        QPainter p(&image);
+        svg.render(&p);
+        p.end();
+        pm = QPixmap::fromImage(image);
+        QStyleOption option(0);
+        option.palette = QGuiApplication::palette();
+        const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, pm, &option);
+        if (!generated.isNull())
+            pm = generated;
+        QPixmapCache::insert(cacheKey, pm);
+        return pm;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QPixmap pm = pixmap(size, mode, state);
+        return pm.isNull() ? QSize() : pm.size();
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        QSize size = rect.size();
+        if (painter->device())
+            size *= painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(size, mode, state));
+    }
+
+private:
+    QSvgRenderer& renderer()
+    {
+        if (!renderer_)
+            renderer_ = std::make_unique<QSvgRenderer>(file_);
+        return *renderer_;
+    }
+
+    QString file_;
+    std::unique_ptr<QSvgRenderer> renderer_;
+};
+
 // One icon per picture for the whole run. The icon engine caches its
 // renderings under a key of its own; a fresh icon on every opening of a
 // screen would leave another set of cache keys behind each time.
@@ -221,7 +298,7 @@ QIcon sharedIcon(const QString& svgResource)
         qAddPostRoutine([] { iconCache().clear(); });
     auto it = icons.find(svgResource);
     if (it == icons.end())
-        it = icons.insert(svgResource, QIcon(svgResource));
+        it = icons.insert(svgResource, QIcon(new SvgIconEngine(svgResource)));
     return *it;
 }
 } // namespace

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QHash>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -529,15 +528,25 @@ bool writeValue(const QString& file, const QString& section, const QString& key,
 int removeWriteLeftovers(const QString& file, int olderThanSeconds)
 {
     // The names QSaveFile gives its copies: the file's name, a point and six
-    // letters or digits.
+    // letters or digits. (Matched by hand: this runs at every start, and a
+    // regular expression would load its engine for nothing else.)
     const QFileInfo target(file);
-    const QRegularExpression leftover(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-                                          .arg(QRegularExpression::escape(target.fileName())));
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    const auto isLeftover = [&prefix](const QString& name) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            return false;
+        for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+            const char16_t c = name.at(i).unicode();
+            if (!((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')))
+                return false;
+        }
+        return true;
+    };
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThanSeconds);
     int removed = 0;
     const QFileInfoList entries = target.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries)
-        if (leftover.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < before
+        if (isLeftover(entry.fileName()) && entry.lastModified().toUTC() < before
             && QFile::remove(entry.filePath()))
             ++removed;
     return removed;

@@ -50,3 +50,8 @@ private:
     std::map<QString, Sound> sounds_;
     QSoundEffect* playing_ = nullptr;
 };
+
+// The entry of the sound library (libcontalandia_sound.so), which the
+// program loads once its first screen is shown: a new player, owned by the
+// caller.
+extern "C" SoundPlayer* contalandia_make_sound_player();

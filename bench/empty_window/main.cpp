@@ -1,0 +1,19 @@
+// The yardstick for the program's start: an empty Qt Widgets window of the
+// same kind as the program's first screen (a main window over the whole
+// display, maximised, titled "Contalandia"), and nothing else.
+// bench/first_window.sh starts it and the program in turns.
+#include <QApplication>
+#include <QMainWindow>
+#include <QScreen>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Contalandia"));
+    window.setCentralWidget(new QWidget);
+    window.show();
+    window.setGeometry(QRect(QPoint(0, 0), window.screen()->geometry().size()));
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    return QApplication::exec();
+}
