@@ -137,7 +137,7 @@ void AbacusBuildScreen::showTheNumber()
     }
     unitsFirst_ = c.unitsFirst;
     const QString whole = c.parts[0] + (c.unitsFirst ? c.parts[2] + c.parts[1] : c.parts[1] + c.parts[2]);
-    partsBox_->setAccessibleName(whole);
+    spokenNames().said(partsBox_, whole);
     placeParts();
 }
 

@@ -3,7 +3,6 @@
 #include "exercises/blocks/BlocksBuildScreen.h"
 #include "exercises/blocks/BlocksReadScreen.h"
 #include "framework/Navigator.h"
-#include "lang/LanguageFiles.h"
 
 namespace {
 
@@ -56,21 +55,6 @@ const BlocksReadVariant& readWordsVariant()
         readFrame({6840, 240}, {6960, 2760, 2040, 1020}, FrameSetup::When::AtActivation),
     };
     return v;
-}
-
-BlockWords blockWordsFrom(LanguageFiles& strings)
-{
-    QStringList keys;
-    for (int kind = 0; kind < 3; ++kind)
-        keys << msg::blockWordsKey(kind, false) << msg::blockWordsKey(kind, true);
-    // One reading of the file for the six texts.
-    const QStringList texts = strings.getStrings(keys);
-    BlockWords w;
-    for (int kind = 0; kind < 3 && 2 * kind + 1 < texts.size(); ++kind) {
-        w.one[kind] = texts.at(2 * kind);
-        w.many[kind] = texts.at(2 * kind + 1);
-    }
-    return w;
 }
 
 void registerBlocksScreens(Navigator& navigator)

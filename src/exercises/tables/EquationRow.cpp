@@ -40,7 +40,7 @@ void EquationRow::setTexts(const QString& left, const QString& right)
 {
     left_->setText(left);
     right_->setText(right);
-    box_->setAccessibleName(left.trimmed() + QStringLiteral(" ? ") + right.trimmed());
+    screen_.spokenNames().said(box_, left.trimmed() + QStringLiteral(" ? ") + right.trimmed());
     layOut();
 }
 
