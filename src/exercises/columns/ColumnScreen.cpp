@@ -387,7 +387,11 @@ void ColumnScreen::afterRescale()
 
 // The text line reads without gaps: each label is as wide as its text and
 // starts where the one before it ends, from the upper hundreds label, which
-// keeps its design place.
+// keeps its design place. Placed by hand rather than by a container that the
+// scaler places and a layout fills: the line starts between two design
+// pixels (1100 twips down, 73.3 pixels) and the scaler, which scales whole
+// design pixels, would put it a pixel higher on some displays (1280 by 800
+// among them).
 void ColumnScreen::layOutTextLine()
 {
     QPoint at = toPixels(variant_.geometry->textLine);

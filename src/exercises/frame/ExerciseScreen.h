@@ -1,17 +1,15 @@
 #pragma once
 #include "exercises/frame/AnswerReading.h"
 #include "exercises/frame/KeyFilters.h"
+#include "exercises/frame/MaxNumberChoice.h"
 #include "framework/Screen.h"
 
-#include <QPointer>
 #include <functional>
 #include <optional>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class PictureBox;
 
 // How an exercise screen uses the frame: plain data that each screen
@@ -19,7 +17,7 @@ class PictureBox;
 struct FrameSetup
 {
     enum class Box { Tall, Wide };              // 2295x2175 or 4095x1335 twips
-    enum class MaxChoice { None, Plain, Full, Blocks };
+    using MaxChoice = MaxNumberChoice::Kind;
     enum class When { Never, AtLoad, AtActivation, AtLoadAndActivation };
     enum class Counts { Shared, Own };
 
@@ -47,7 +45,8 @@ enum class WrongSignal { ErrorSound, Beep, Both };
 
 // The frame every exercise screen shares: the right and wrong counts with
 // their captions, the yes and no pictures, the next button, the reset,
-// information and exit menus and the choice of the largest number.
+// information and exit menus and the choice of the largest number
+// (MaxNumberChoice); its answer boxes are AnswerBoxes.
 //
 // A screen derives from this class, declares its FrameSetup, places its own
 // controls in its constructor (own menus through addOwnMenu...()), and
@@ -94,13 +93,14 @@ protected:
     virtual void hideDrawingForChoice() {}
 
     void setAnswerInputs(QList<QWidget*> inputs) { inputs_ = std::move(inputs); }
-    // Filters the keys typed into an answer box and runs onEnter when Enter
-    // is released over a box that is not empty.
+    // Makes box an AnswerBox: it takes what the filter or the capitals allow,
+    // and onEnter runs when Enter is released over it with something typed.
     void watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                         std::function<void()> onEnter);
-    // An answer box judged as a whole: the keys filtered as above, and when
-    // Enter is released over the box with something typed, the text is read
-    // as `reading` says and compared with expected(); judged(right) follows.
+    // An answer box judged as a whole: it takes what it is allowed as above,
+    // and when Enter is released over it with something typed, the text is
+    // read as `reading` says and compared with expected(); judged(right)
+    // follows.
     void watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase, AnswerReading reading,
                      std::function<ExpectedAnswer()> expected, std::function<void(bool right)> judged);
     // Selects OpzioneNumeroMassimo(i) as if the child clicked it.
@@ -110,9 +110,7 @@ protected:
     QMenu* addOwnMenu(const QString& name, const QString& text);
 
     QPushButton* nextButton() const { return next_; }
-    QGroupBox* maxFrame() const { return maxFrame_; }
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing an exercise window asks the exit question and leads back to
     // the exercise menu, like the exit menu.
     void closeRequested() override { exitToMenu(); }
@@ -124,7 +122,6 @@ private:
     void applyFrameTexts();
     void showCounts(const QString& right, const QString& wrong);
     void buildCountsBox();
-    void buildMaxChoice();
 
     FrameSetup setup_;
     qint16 ownRight_ = 0;
@@ -142,19 +139,9 @@ private:
     QLabel* wrongCaption_ = nullptr;
     QLabel* wrongValue_ = nullptr;
     QPushButton* next_ = nullptr;
-    QGroupBox* maxFrame_ = nullptr;
-    QList<QRadioButton*> maxOptions_;
+    MaxNumberChoice* maxChoice_ = nullptr;
     QAction* reset_ = nullptr;
     QAction* maxCommand_ = nullptr;
     QAction* information_ = nullptr;
     QAction* exit_ = nullptr;
-
-    struct WatchedBox
-    {
-        QPointer<QLineEdit> box;
-        std::optional<DigitFilter> filter;
-        bool upperCase = false;
-        std::function<void()> onEnter;
-    };
-    QList<WatchedBox> watched_;
 };

@@ -135,6 +135,9 @@ void NumberLineScreen::nameControls()
     }
 }
 
+// Line, ticks and labels are placed by hand: each label is centred under
+// its own tick and shrinks to stay clear of its neighbours, so the labels
+// are no line of text that a layout could fill.
 void NumberLineScreen::afterRescale()
 {
     const QPointF f = scale();

@@ -44,6 +44,9 @@ void EquationRow::setTexts(const QString& left, const QString& right)
     layOut();
 }
 
+// Placed by hand: the box is as wide as its design width at the present
+// scale and as high as the label after it, two sizes a layout would still
+// need set by hand at every rescale; the labels are as wide as their texts.
 void EquationRow::layOut()
 {
     const QPoint at = screen_.toPixels(origin_);
