@@ -5,8 +5,10 @@
 // by picture.
 //
 //   contalandia_screenshots OUT_DIR [--size 1280x800] [--language Italiano] [--only Form999a,FormScri_9]
-//       writes OUT_DIR/<screen>.png for every registered screen, and
-//       OUT_DIR/FormScri_<mode>.png for each mode of the written-number screen;
+//       writes OUT_DIR/<screen>.png for every registered screen,
+//       OUT_DIR/FormScri_<mode>.png for each mode of the written-number screen,
+//       and OUT_DIR/<screen>+<command>.png with the choice that a menu
+//       command opens (the maximum number, how many numbers to order);
 //   contalandia_screenshots --compare DIR_A DIR_B
 //       compares the pictures of two such folders pixel by pixel; exits 1
 //       when a picture differs or is missing on either side.
@@ -25,6 +27,7 @@
 #include "services/RandomSource.h"
 #include "support/Fakes.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -93,6 +96,11 @@ QList<Shot> shotsOf(const Navigator& navigator)
     }
     return shots;
 }
+
+// Menu commands that open a choice of options over the screen: the
+// maximum number under its three design names, and how many numbers to order.
+const QStringList ChoiceCommands = {QStringLiteral("MenuNumeroMassimo"), QStringLiteral("mnuMassimo"),
+                                    QStringLiteral("mnuNumeroMassimo"), QStringLiteral("MenuQuantiNumeri")};
 
 // A program folder with the shipped language files, one of them chosen.
 bool fillProgramFolder(const QString& folder, const QString& language)
@@ -167,6 +175,21 @@ int takePictures(const QString& outDir, const QString& language, const QStringLi
             return 2;
         }
         ++written;
+        // The choices a menu command opens over the screen, as the child
+        // sees them: one picture more per command on show.
+        for (const QString& command : ChoiceCommands) {
+            auto* action = screen->control<QAction>(command);
+            if (!action || !action->isVisible())
+                continue;
+            action->trigger();
+            settle();
+            const QString choice = QDir(outDir).filePath(shot.file + u'+' + command + QStringLiteral(".png"));
+            if (!screen->grab().save(choice)) {
+                std::fprintf(stderr, "%s: cannot write\n", qPrintable(choice));
+                return 2;
+            }
+            ++written;
+        }
         app.navigator.closeAll();
         settle();
     }
