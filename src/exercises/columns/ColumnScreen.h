@@ -31,7 +31,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void afterRescale() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,8 +49,6 @@ private:
     void showProblem();
     void focusOpenBox();
     void layOutTextLine();
-    QString name(int n) const;
-    QString name(int n, const QString& column, const QString& holds = {}) const;
 
     const columns::ColumnVariant& variant_;
     columns::ColumnProblem problem_;
@@ -66,7 +63,5 @@ private:
     std::array<QLineEdit*, 3> boxes_{};
     std::array<QLabel*, 2> departures_{};               // by Exchange; none without exchanges
     std::array<QLabel*, 2> arrivals_{};
-    // What the controls say they hold, in the language of the screen.
-    QStringList names_;
 };
 

@@ -70,5 +70,4 @@ private:
     QList<Cell*> big_;
     std::unique_ptr<EquationRow> equation_;
     QPushButton* restart_ = nullptr;
-    QString blankName_, tenName_, unitName_, blankHundredName_, greenHundredName_;
 };

@@ -20,7 +20,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void afterRescale() override;
 
@@ -31,5 +30,4 @@ private:
     TableSumProblem problem_;
     CellGrid* grid_ = nullptr;
     std::unique_ptr<EquationRow> equation_;
-    QString emptyName_;
 };
