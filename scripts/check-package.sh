@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package: builds it (reusing build/ when the tests built
 # it), unpacks it, looks for every installed file where a desktop and Debian
 # expect it, validates the menu entry, the AppStream metadata and the manual

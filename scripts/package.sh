@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Contalandia: dist/contalandia_<version>_<arch>.deb
 #
 #   scripts/package.sh [BUILD_DIR [CMAKE_OPTION...]]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file of Contalandia names its licence in one line at its top:
 #
 #   scripts/spdx.sh check   lists the source files that lack the line and
