@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of every screen as a child sees it on a display of a given size,
 // one PNG per screen, with the program's own language files and a fixed
 // sequence of random fractions: two builds that look the same give the same

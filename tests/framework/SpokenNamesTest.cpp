@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms of SpokenNames that put several pieces into one name, read
 // again with every translation.
 #include "framework/SpokenNames.h"

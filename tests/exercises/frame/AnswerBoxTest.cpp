@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an answer box takes, typed or pasted, and the frame's choices of
 // options.
 #include "exercises/frame/AnswerBox.h"
