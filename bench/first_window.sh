@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's first window against an empty Qt Widgets window
 # (contalandia_empty_window, built with the benchmarks), started in turns in
 # one run under a 1280x800 virtual X display:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the program's start: an empty Qt Widgets window of the
 // same kind as the program's first screen (a main window over the whole
 // display, maximised, titled "Contalandia"), and nothing else.

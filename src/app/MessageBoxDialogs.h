@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "framework/Dialogs.h"
 #include "services/Platform.h"
 
 #include <QString>

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "lang/LanguageFiles.h"
 #include "services/Feedback.h"
+#include "framework/Dialogs.h"
 #include "services/Platform.h"
 #include "services/RandomSource.h"
 #include "framework/Navigator.h"

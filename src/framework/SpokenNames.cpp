@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/SpokenNames.h"
 
-#include "framework/CellGrid.h"
 #include "framework/Controls.h"
 
 #include <QAccessible>
@@ -32,22 +32,60 @@ void SpokenNames::apply(const Entry& e)
     // Names are first read with the screen's translation.
     if (!e.widget || !refreshed_)
         return;
-    const QString pattern = message(e.key);
-    const QString name = e.showing ? spoken::fill(pattern, shownBy(e.widget)) : pattern;
+    QStringList messages;
+    messages.reserve(e.keys.size());
+    for (const QString& key : e.keys)
+        messages.push_back(message(key));
+    const QString name = e.name(messages, e.widget);
     if (e.widget->accessibleName() != name)
         e.widget->setAccessibleName(name);
 }
 
+void SpokenNames::add(QWidget* w, Entry e)
+{
+    apply(*entries_.insert(w, std::move(e)));
+}
+
 void SpokenNames::fixed(QWidget* w, const QString& key)
 {
-    entries_.insert(w, {w, key, false});
-    apply(entries_.value(w));
+    add(w, {w, {key}, [](const QStringList& m, const QWidget*) { return m.value(0); }});
 }
 
 void SpokenNames::showing(QWidget* w, const QString& key)
 {
-    entries_.insert(w, {w, key, true});
-    apply(entries_.value(w));
+    add(w, {w, {key}, [](const QStringList& m, const QWidget* shown) { return spoken::fill(m.value(0), shownBy(shown)); }});
+}
+
+void SpokenNames::filled(QWidget* w, const QString& key, const QList<Part>& parts)
+{
+    // The pattern first, then the key of each part that is a message string.
+    QStringList keys{key};
+    QList<int> messageOf;
+    for (const Part& p : parts) {
+        messageOf.push_back(p.key_.isEmpty() ? -1 : static_cast<int>(keys.size()));
+        if (!p.key_.isEmpty())
+            keys.push_back(p.key_);
+    }
+    QStringList texts;
+    for (const Part& p : parts)
+        texts.push_back(p.text_);
+    add(w, {w, keys, [texts, messageOf](const QStringList& m, const QWidget*) {
+                QStringList filledWith = texts;
+                for (qsizetype i = 0; i < filledWith.size(); ++i)
+                    if (messageOf[i] >= 0)
+                        filledWith[i] = m.value(messageOf[i]);
+                return spoken::filledIn(m.value(0), filledWith);
+            }});
+}
+
+void SpokenNames::said(QWidget* w, const QString& text)
+{
+    add(w, {w, {}, [text](const QStringList&, const QWidget*) { return text; }});
+}
+
+void SpokenNames::composed(QWidget* w, const QStringList& keys, std::function<QString(const QStringList&)> name)
+{
+    add(w, {w, keys, [name = std::move(name)](const QStringList& m, const QWidget*) { return name ? name(m) : QString(); }});
 }
 
 void SpokenNames::forget(QWidget* w)
@@ -72,14 +110,23 @@ void SpokenNames::answerBox(QLineEdit* box, QLabel* question, QLabel* instructio
         box->setAccessibleDescription(instruction->text());
 }
 
+void SpokenNames::readWith(const QStringList& keys)
+{
+    for (const QString& key : keys)
+        if (!readWith_.contains(key))
+            readWith_.push_back(key);
+}
+
 void SpokenNames::refresh()
 {
     refreshed_ = true;
     texts_.clear();
-    QStringList keys;
+    QStringList keys = readWith_;
     for (const Entry& e : std::as_const(entries_))
-        if (e.widget && !keys.contains(e.key))
-            keys.push_back(e.key);
+        if (e.widget)
+            for (const QString& key : e.keys)
+                if (!keys.contains(key))
+                    keys.push_back(key);
     if (!keys.isEmpty() && lookup_) {
         const QStringList texts = lookup_(keys);
         for (qsizetype i = 0; i < keys.size(); ++i)
@@ -111,6 +158,14 @@ QString fill(const QString& pattern, const QString& shown)
     return shown.isEmpty() ? pattern : pattern + u' ' + shown;
 }
 
+QString filledIn(const QString& pattern, const QStringList& texts)
+{
+    QString name = pattern;
+    for (qsizetype i = 0; i < texts.size() && !name.isEmpty(); ++i)
+        name.replace(QStringLiteral("%%1").arg(i + 1), texts[i]);
+    return name;
+}
+
 namespace {
 std::function<void(QWidget*)>& announcementObserver()
 {
@@ -137,40 +192,8 @@ void announce(QWidget* w)
 }
 
 namespace {
-// A cell is read by its text unless a screen names it; a clickable cell is
-// a button a screen reader can press.
-class CellInterface : public QAccessibleWidget
-{
-public:
-    explicit CellInterface(Cell* c) : QAccessibleWidget(c, QAccessible::StaticText) {}
-    QAccessible::Role role() const override
-    {
-        return cell()->isClickable() ? QAccessible::Button : QAccessible::StaticText;
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && cell()->accessibleName().isEmpty())
-            return cell()->text().trimmed();
-        return QAccessibleWidget::text(t);
-    }
-    QStringList actionNames() const override
-    {
-        return cell()->isClickable() && cell()->isEnabled() ? QStringList{pressAction()} : QStringList();
-    }
-    void doAction(const QString& action) override
-    {
-        if (action == pressAction() && cell()->isClickable() && cell()->isEnabled())
-            emit cell()->clicked();
-    }
-
-private:
-    Cell* cell() const { return static_cast<Cell*>(widget()); }
-};
-
 QAccessibleInterface* programRoles(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("Cell") && qobject_cast<Cell*>(object))
-        return new CellInterface(static_cast<Cell*>(object));
     if (className == QLatin1String("PictureBox") && object && object->isWidgetType()) {
         auto* box = static_cast<PictureBox*>(object);
         return new QAccessibleWidget(box, box->picture().isEmpty() ? QAccessible::Grouping : QAccessible::Graphic);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SoundService.h"
 #include "services/QtSoundPlayer.h"
 #include "support/TestApp.h"

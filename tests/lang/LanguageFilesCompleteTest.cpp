@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files that ship beside the program must cover every text a
 // child can read. What a screen shows is not listed by hand: every screen the
 // catalogue registers is built from its design and opened offscreen, and its
@@ -134,7 +135,6 @@ ScreenTexts collectScreen(const QString& name)
     // A language file must exist for the main menu to list one.
     t.writeLanguage(QStringLiteral("Zz"), QStringLiteral("[Strings]\n"));
     t.app.strings.setCurrentLanguage(QStringLiteral("NoSuchLanguage"));
-    t.app.state.exerciseType = 1;
     t.app.state.numberWordsLanguage = QStringLiteral("1");
 
     std::unique_ptr<Screen> built(t.app.navigator.createFromDesign(name));

@@ -1,4 +1,5 @@
-#include "menus/FormMenu.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "menus/MainMenu.h"
 #include "support/TestApp.h"
 
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusBuildScreen.h"
 
 #include "exercises/abacus/AbacusTexts.h"
@@ -18,18 +19,6 @@ using namespace abacus;
 
 namespace {
 
-FrameSetup frame()
-{
-    FrameSetup s = AbacusScreen::abacusFrame();
-    s.nextShown = FrameSetup::When::AtActivation;
-    s.maxChoice = FrameSetup::MaxChoice::Plain;
-    s.maxCommandName = QStringLiteral("mnuMassimo");
-    s.maxCommandText = QStringLiteral("Numero massimo");
-    s.resetMaxNumber = FrameSetup::When::AtActivation;
-    s.counts = FrameSetup::Counts::Own;
-    return s;
-}
-
 const char* const BeadTip = "Click sinistro per inserire le palline, click destro per toglierle.";
 
 // The colours of the hundreds, tens and units beads.
@@ -37,12 +26,10 @@ const QColor PartColours[3] = {QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0
 
 } // namespace
 
-AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const BuildRow& row)
-    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(), buildLimits(), shortWires()), row_(row)
+AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const ExerciseRow& row, BuildVariant variant)
+    : AbacusScreen(app, row, buildLimits(), shortWires()), variant_(variant)
 {
-    setWindowTitle(QString::fromUtf8(row.title));
-
-    if (row.colouredParts) {
+    if (variant.colouredParts) {
         partsBox_ = place(new PictureBox(), QStringLiteral("Picture1"), at(300, 300, 8820, 1700));
         partsBox_->setBackground(Qt::white);
         const char* const designTexts[3] = {"centinaia", "decine", "unità"};
@@ -137,10 +124,16 @@ void AbacusBuildScreen::showTheNumber()
     }
     unitsFirst_ = c.unitsFirst;
     const QString whole = c.parts[0] + (c.unitsFirst ? c.parts[2] + c.parts[1] : c.parts[1] + c.parts[2]);
-    partsBox_->setAccessibleName(whole);
+    spokenNames().said(partsBox_, whole);
     placeParts();
 }
 
+// The three parts side by side, centred together in the white box, each as
+// wide as its text. The box is the container the scaler places; the parts
+// stay placed by hand from partLefts(), the rule of their order (units
+// before tens in UNDICI..SEDICI) and of the rounding of the centred run,
+// which a box layout would reproduce only by the accident of how it shares
+// out spare pixels.
 void AbacusBuildScreen::placeParts()
 {
     if (!partsBox_)

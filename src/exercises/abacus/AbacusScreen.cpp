@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusScreen.h"
 
 #include "exercises/abacus/AbacusTexts.h"
@@ -28,9 +29,8 @@ QColor shade(Wire w, int place)
 
 } // namespace
 
-AbacusScreen::AbacusScreen(AppContext& app, const QString& designName, FrameSetup setup, Limits limits,
-                           AbacusDesign design)
-    : ExerciseScreen(app, designName, DesignWidth, DesignHeight, std::move(setup)), model_(limits),
+AbacusScreen::AbacusScreen(AppContext& app, const ExerciseRow& row, Limits limits, AbacusDesign design)
+    : ExerciseScreen(app, row), model_(limits),
       design_(design)
 {
     // Drawn first, so that the beads stand in front of them.
@@ -205,16 +205,6 @@ const QRectF ProblemPlace(600, 600, 5400, 1000);
 constexpr double AnswerWidth = 2400;
 } // namespace
 
-FrameSetup AbacusScreen::abacusFrame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {9420, 300};
-    s.nextAt = {9420, 2700, 2295, 1200};
-    return s;
-}
-
 AbacusScreen::ProblemLine AbacusScreen::makeProblemLine(std::optional<DigitFilter> filter,
                                                         std::function<double()> expected)
 {
@@ -241,6 +231,11 @@ void AbacusScreen::showProblem(const QString& text)
     placeProblemLine();
 }
 
+// The label as wide as its text, the box right after it at its design width
+// for the present scale, both as high as the design line. Placed by hand:
+// the line is 1000 twips high, not a whole number of design pixels, and a
+// container placed by the scaler would come out a pixel higher or lower than
+// the line drawn from twips; the box's width would still be set by hand.
 void AbacusScreen::placeProblemLine()
 {
     if (!line_.problem)

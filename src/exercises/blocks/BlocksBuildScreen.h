@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/blocks/BlocksDrawing.h"
 #include "exercises/frame/ExerciseScreen.h"
@@ -12,7 +13,7 @@ class BlocksBuildScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit BlocksBuildScreen(AppContext& app);
+    BlocksBuildScreen(AppContext& app, const ExerciseRow& row);
 
     int posedNumber() const { return posed_; }
     const BlocksDrawing& drawing() const;

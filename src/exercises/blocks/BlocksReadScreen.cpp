@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/blocks/BlocksReadScreen.h"
 
 #include "exercises/blocks/BlocksView.h"
-#include "exercises/written/WordAnswer.h"
+#include "services/WordAnswer.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "services/NumberWords.h"
@@ -10,16 +11,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-BlocksReadScreen::BlocksReadScreen(AppContext& app, const BlocksReadVariant& variant)
-    : ExerciseScreen(app, variant.designName, 9360, 6000, variant.frame), variant_(variant)
+BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, BlocksReadVariant variant)
+    : ExerciseScreen(app, row), variant_(variant)
 {
-    setWindowTitle(variant.title);
     const bool words = variant.answer == BlocksReadVariant::Answer::Words;
 
     view_ = new BlocksView(variant.layout());
     const QRectF b = view_->designBounds();
     place(view_, QStringLiteral("BlocksDrawing"), at(b.x(), b.y(), b.width(), b.height()));
-    view_->setWords(blockWordsFrom(app.strings));
+    view_->nameThrough(spokenNames());
 
     instruction_ = place(new QLabel(variant.instruction), QStringLiteral("Label3"),
                               at(variant.instructionAt.x(), variant.instructionAt.y(),

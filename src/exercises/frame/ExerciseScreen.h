@@ -1,45 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/AnswerReading.h"
+#include "exercises/frame/ExerciseRow.h"
 #include "exercises/frame/KeyFilters.h"
+#include "exercises/frame/MaxNumberChoice.h"
 #include "framework/Screen.h"
 
-#include <QPointer>
 #include <functional>
 #include <optional>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class PictureBox;
-
-// How an exercise screen uses the frame: plain data that each screen
-// declares, so that the frame itself is written once.
-struct FrameSetup
-{
-    enum class Box { Tall, Wide };              // 2295x2175 or 4095x1335 twips
-    enum class MaxChoice { None, Plain, Full, Blocks };
-    enum class When { Never, AtLoad, AtActivation, AtLoadAndActivation };
-    enum class Counts { Shared, Own };
-
-    QString menu;                   // the exercise menu the exit leads back to
-    Box box = Box::Tall;
-    QPointF boxAt;                  // design place of the counts box, twips
-    QRectF nextAt;                  // design place of BottoneAvanti, twips; empty: none
-    bool nextAlwaysVisible = false; // visible by design (column screens)
-    When nextShown = When::AtActivation;
-
-    MaxChoice maxChoice = MaxChoice::None;
-    QString maxCommandName;         // MenuNumeroMassimo, mnuMassimo or mnuNumeroMassimo
-    QString maxCommandText;
-    When selectMaxOption8 = When::Never;  // as if the child chose 999
-    When resetMaxNumber = When::Never;    // MaxNumber := 999
-    When seed = When::Never;              // random source seeded from the clock
-
-    Counts counts = Counts::Shared;
-    bool frameTextsAtLoad = false;        // else at activation
-};
 
 // How a wrong answer is signalled: the error sound (only while sounds are
 // on), the system's plain beep (always), or both.
@@ -47,7 +20,8 @@ enum class WrongSignal { ErrorSound, Beep, Both };
 
 // The frame every exercise screen shares: the right and wrong counts with
 // their captions, the yes and no pictures, the next button, the reset,
-// information and exit menus and the choice of the largest number.
+// information and exit menus and the choice of the largest number
+// (MaxNumberChoice); its answer boxes are AnswerBoxes.
 //
 // A screen derives from this class, declares its FrameSetup, places its own
 // controls in its constructor (own menus through addOwnMenu...()), and
@@ -65,8 +39,9 @@ class ExerciseScreen : public Screen
 {
     Q_OBJECT
 public:
-    ExerciseScreen(AppContext& app, const QString& designName, double designWidthTwips,
-                   double designHeightTwips, FrameSetup setup);
+    // The screen of one catalogue row: its design name, design area, window
+    // title and frame set-up.
+    ExerciseScreen(AppContext& app, const ExerciseRow& row);
 
     const FrameSetup& frameSetup() const { return setup_; }
     qint16 rightCount() const;
@@ -94,13 +69,14 @@ protected:
     virtual void hideDrawingForChoice() {}
 
     void setAnswerInputs(QList<QWidget*> inputs) { inputs_ = std::move(inputs); }
-    // Filters the keys typed into an answer box and runs onEnter when Enter
-    // is released over a box that is not empty.
+    // Makes box an AnswerBox: it takes what the filter or the capitals allow,
+    // and onEnter runs when Enter is released over it with something typed.
     void watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                         std::function<void()> onEnter);
-    // An answer box judged as a whole: the keys filtered as above, and when
-    // Enter is released over the box with something typed, the text is read
-    // as `reading` says and compared with expected(); judged(right) follows.
+    // An answer box judged as a whole: it takes what it is allowed as above,
+    // and when Enter is released over it with something typed, the text is
+    // read as `reading` says and compared with expected(); judged(right)
+    // follows.
     void watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase, AnswerReading reading,
                      std::function<ExpectedAnswer()> expected, std::function<void(bool right)> judged);
     // Selects OpzioneNumeroMassimo(i) as if the child clicked it.
@@ -110,9 +86,7 @@ protected:
     QMenu* addOwnMenu(const QString& name, const QString& text);
 
     QPushButton* nextButton() const { return next_; }
-    QGroupBox* maxFrame() const { return maxFrame_; }
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing an exercise window asks the exit question and leads back to
     // the exercise menu, like the exit menu.
     void closeRequested() override { exitToMenu(); }
@@ -124,7 +98,6 @@ private:
     void applyFrameTexts();
     void showCounts(const QString& right, const QString& wrong);
     void buildCountsBox();
-    void buildMaxChoice();
 
     FrameSetup setup_;
     qint16 ownRight_ = 0;
@@ -142,19 +115,9 @@ private:
     QLabel* wrongCaption_ = nullptr;
     QLabel* wrongValue_ = nullptr;
     QPushButton* next_ = nullptr;
-    QGroupBox* maxFrame_ = nullptr;
-    QList<QRadioButton*> maxOptions_;
+    MaxNumberChoice* maxChoice_ = nullptr;
     QAction* reset_ = nullptr;
     QAction* maxCommand_ = nullptr;
     QAction* information_ = nullptr;
     QAction* exit_ = nullptr;
-
-    struct WatchedBox
-    {
-        QPointer<QLineEdit> box;
-        std::optional<DigitFilter> filter;
-        bool upperCase = false;
-        std::function<void()> onEnter;
-    };
-    QList<WatchedBox> watched_;
 };

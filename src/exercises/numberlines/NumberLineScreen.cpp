@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/numberlines/NumberLineScreen.h"
 
 #include "exercises/numberlines/NumberLineLayout.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
-#include "framework/Navigator.h"
 #include "services/MessageKeys.h"
 #include "services/TextForms.h"
 
@@ -22,37 +22,11 @@ const QColor Black(0, 0, 0);
 // ticks stand out; these screens do not change colour with each problem.
 const QColor Background(235, 245, 255);
 
-// A message with its numbers put in; a text without the places stays as it is.
-QString filled(QString text, const QString& first, const QString& second = {})
-{
-    return text.replace(QLatin1String("%1"), first).replace(QLatin1String("%2"), second);
-}
-
-FrameSetup frame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Wide;
-    s.boxAt = L::CountsBoxAt;
-    s.nextShown = FrameSetup::When::Never;  // a right answer asks the next tick at once
-    s.seed = FrameSetup::When::AtActivation;
-    return s;
-}
-
 } // namespace
 
-void registerNumberLineScreens(Navigator& navigator)
+NumberLineScreen::NumberLineScreen(AppContext& app, const ExerciseRow& row, Graduation graduation)
+    : ExerciseScreen(app, row), line_(graduation)
 {
-    for (const NumberLineVariant& v : NumberLineVariants)
-        navigator.add(QString::fromLatin1(v.designName),
-                      [&v](AppContext& app) -> Screen* { return new NumberLineScreen(app, v); });
-}
-
-NumberLineScreen::NumberLineScreen(AppContext& app, const NumberLineVariant& variant)
-    : ExerciseScreen(app, QString::fromLatin1(variant.designName), L::DesignWidth, L::DesignHeight, frame()),
-      line_(variant.graduation)
-{
-    setWindowTitle(QString::fromUtf8(variant.title));
     setBackground(Background);
 
     line1_ = place(new LineControl(), QStringLiteral("Line1"), QRect());
@@ -123,9 +97,10 @@ void NumberLineScreen::showLine()
 // stands for, any other that it has no number yet.
 void NumberLineScreen::nameControls()
 {
-    line1_->setAccessibleName(filled(app().strings.getString(msg::NumberLineName), plainText(line_.tickValue(0)),
-                                     plainText(line_.tickValue(NumberLine::TickCount - 1))));
     SpokenNames& names = spokenNames();
+    names.filled(line1_, msg::NumberLineName,
+                 {SpokenNames::Part::text(plainText(line_.tickValue(0))),
+                  SpokenNames::Part::text(plainText(line_.tickValue(NumberLine::TickCount - 1)))});
     for (int i = 0; i < NumberLine::TickCount; ++i) {
         LineControl* tick = ticks_[i];
         switch (line_.tick(i)) {
@@ -140,6 +115,9 @@ void NumberLineScreen::nameControls()
     }
 }
 
+// Line, ticks and labels are placed by hand: each label is centred under
+// its own tick and shrinks to stay clear of its neighbours, so the labels
+// are no line of text that a layout could fill.
 void NumberLineScreen::afterRescale()
 {
     const QPointF f = scale();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/HundredTableScreens.h"
 
 #include "framework/AppContext.h"
@@ -14,24 +15,8 @@
 
 namespace {
 
-constexpr double DesignWidth = 9180;
-constexpr double DesignHeight = 6420;
-// The column beside the table: counts, texts, answer box or scroll bar,
-// "avanti".
-constexpr double Column = 6405;
-constexpr double ColumnWidth = 2535;
-
-FrameSetup tableFrame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {Column + (ColumnWidth - 2295) / 2, 120};
-    s.nextAt = {Column, 5160, ColumnWidth, 1095};
-    s.nextShown = FrameSetup::When::AtActivation;
-    s.counts = FrameSetup::Counts::Shared;
-    return s;
-}
+using HundredTableLayout::Column;
+using HundredTableLayout::ColumnWidth;
 
 CellGrid::Layout tableLayout()
 {
@@ -60,23 +45,23 @@ QLabel* instruction(const QString& text)
 const QColor HundredTableScreen::CellColour(192, 255, 192);
 const QColor HundredTableScreen::MarkColour(255, 0, 0);
 
-HundredTableScreen::HundredTableScreen(AppContext& app, const QString& designName, FrameSetup setup)
-    : ExerciseScreen(app, designName, DesignWidth, DesignHeight, std::move(setup))
+HundredTableScreen::HundredTableScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
     grid_ = new CellGrid(*this, tableLayout());
     for (Cell* c : grid_->cells()) {
         c->setText(QStringLiteral("0"));
         c->setFill(CellColour);
     }
-}
-
-void HundredTableScreen::opened()
-{
-    // Read once, in one reading of the file: the cells are named again
-    // whenever their texts change.
-    const QStringList names = app().strings.getStrings({msg::EmptyCell, msg::MarkedCell});
-    emptyName_ = names.value(0);
-    markedName_ = names.value(1);
+    // A cell says its number, or that it is empty, and whether it is the
+    // red one; it is named again whenever its text or the red cell changes.
+    for (int i = 0; i < grid_->count(); ++i)
+        spokenNames().composed(grid_->cell(i), {msg::EmptyCell, msg::MarkedCell}, [this, i](const QStringList& m) {
+            const QString shown = grid_->cell(i)->text().trimmed();
+            QString name = shown.isEmpty() ? m.value(0) : shown;
+            if (i == marked_)
+                name += QStringLiteral(", ") + m.value(1);
+            return name;
+        });
 }
 
 void HundredTableScreen::fillTable(HundredTable::Fill fill)
@@ -96,23 +81,14 @@ void HundredTableScreen::markCell(int cell)
 
 void HundredTableScreen::nameCells()
 {
-    for (int i = 0; i < grid_->count(); ++i) {
-        Cell* c = grid_->cell(i);
-        const QString shown = c->text().trimmed();
-        QString name = shown.isEmpty() ? emptyName_ : shown;
-        if (i == marked_)
-            name += QStringLiteral(", ") + markedName_;
-        c->setAccessibleName(name);
-    }
+    for (Cell* c : grid_->cells())
+        spokenNames().update(c);
 }
 
 // --- Form100Trova2 --------------------------------------------------------
 
-FindNumberScreen::FindNumberScreen(AppContext& app)
-    : HundredTableScreen(app, QStringLiteral("Form100Trova2"), tableFrame())
+FindNumberScreen::FindNumberScreen(AppContext& app, const ExerciseRow& row) : HundredTableScreen(app, row)
 {
-    setWindowTitle(QStringLiteral("Trova il numero"));
-
     place(instruction(QStringLiteral("clicca sul numero")), QStringLiteral("Label3"), at(Column, 2400, ColumnWidth, 735));
 
     number_ = place(new QLabel(QStringLiteral("Forma il numero")), QStringLiteral("EtichettaNumero"),
@@ -146,12 +122,7 @@ FindNumberScreen::FindNumberScreen(AppContext& app)
         c->setClickable(true);
     connect(grid(), &CellGrid::clicked, this, &FindNumberScreen::cellClicked);
     setAnswerInputs({grid()->cells().begin(), grid()->cells().end()});
-}
-
-void FindNumberScreen::opened()
-{
-    HundredTableScreen::opened();
-    scroll_->setAccessibleName(app().strings.getStrings({msg::HundredScrollBar}).value(0));
+    spokenNames().fixed(scroll_, msg::HundredScrollBar);
 }
 
 void FindNumberScreen::shown()
@@ -189,11 +160,8 @@ void FindNumberScreen::cellClicked(int cell)
 
 // --- Form100Ricon2 --------------------------------------------------------
 
-RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app)
-    : HundredTableScreen(app, QStringLiteral("Form100Ricon2"), tableFrame())
+RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app, const ExerciseRow& row) : HundredTableScreen(app, row)
 {
-    setWindowTitle(QStringLiteral("Riconosci il numero"));
-
     QLabel* question = place(instruction(QStringLiteral("quale numero è rosso?")), QStringLiteral("Label3"),
                              at(Column, 2400, ColumnWidth, 735));
 

@@ -1,8 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/tables/HundredTable.h"
 
 class CellGrid;
+
+// Where the hundred-table screens stand, in design twips: the table at the
+// left, and beside it a column of counts, texts, answer box or scroll bar
+// and "avanti".
+namespace HundredTableLayout {
+inline constexpr double DesignWidth = 9180;
+inline constexpr double DesignHeight = 6420;
+inline constexpr double Column = 6405;
+inline constexpr double ColumnWidth = 2535;
+} // namespace HundredTableLayout
+
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -19,9 +31,8 @@ public:
     CellGrid* grid() const { return grid_; }
 
 protected:
-    HundredTableScreen(AppContext& app, const QString& designName, FrameSetup setup);
+    HundredTableScreen(AppContext& app, const ExerciseRow& row);
 
-    void opened() override;
     // RiempiTabella: the texts only, never the colours or the enabled state.
     void fillTable(HundredTable::Fill fill);
     // Turns one cell red (-1: none) and every other light green.
@@ -34,8 +45,6 @@ private:
 
     CellGrid* grid_ = nullptr;
     int marked_ = -1;
-    QString emptyName_;
-    QString markedName_;
 };
 
 // Form100Trova2, "trova il numero": the child scrolls the table to the right
@@ -44,11 +53,10 @@ class FindNumberScreen : public HundredTableScreen
 {
     Q_OBJECT
 public:
-    explicit FindNumberScreen(AppContext& app);
+    FindNumberScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
 
 private:
@@ -69,7 +77,7 @@ class RecogniseNumberScreen : public HundredTableScreen
 {
     Q_OBJECT
 public:
-    explicit RecogniseNumberScreen(AppContext& app);
+    RecogniseNumberScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;

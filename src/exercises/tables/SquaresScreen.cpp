@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/SquaresScreen.h"
 
 #include "framework/AppContext.h"
@@ -67,42 +68,7 @@ const QColor SquaresScreen::TenColour(255, 0, 0);
 const QColor SquaresScreen::UnitColour(0, 0, 255);
 const QColor SquaresScreen::HundredColour(0, 192, 0);
 
-const QList<SquaresVariant>& SquaresScreen::variants()
-{
-    static const QList<SquaresVariant> table = {
-        {"Form100g", "Costruisci il 100 con il quadrato", {9600, 7320}, &SquareSumProblem::drawHundred,
-         {240, 1080}, 600, 600, {}, QColor(128, 255, 128),
-         {6840, 240}, {240, 240},
-         {"Command1", "Colora una decina", {6600, 2640, 2775, 735}, TenColour},
-         {"Command2", "Colora un'unità", {6600, 3480, 2775, 735}, UnitColour},
-         std::nullopt,
-         {6600, 4320, 2775, 735}, {6720, 5640, 2520, 1095}},
-        {"Form500g", "Costruisci il 500 con i quadrati", {8760, 6720}, &SquareSumProblem::drawFiveHundred,
-         {2205, 2370}, 180, 165,
-         {{360, 240, 1665, 1665}, {2205, 240, 1665, 1665}, {4080, 240, 1665, 1665}, {360, 2400, 1665, 1665}},
-         QColor(192, 255, 255),
-         {6240, 120}, {360, 4440},
-         {"Command1", "decina", {6120, 3240, 2295, 600}, TenColour},
-         {"Command2", "unità", {6120, 3960, 2295, 600}, QColor(0, 0, 128)},
-         SquaresVariant::ColourButton{"Command3", "centinaio", {6120, 2520, 2295, 600}, HundredColour},
-         {6120, 4680, 2295, 600}, {6240, 5400, 2295, 1095}},
-    };
-    return table;
-}
-
 namespace {
-
-FrameSetup frame(const SquaresVariant& v)
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = v.boxAt;
-    s.nextAt = v.nextAt;
-    s.nextShown = FrameSetup::When::AtLoad;
-    s.counts = FrameSetup::Counts::Shared;
-    return s;
-}
 
 CellGrid::Layout smallLayout(const SquaresVariant& v)
 {
@@ -119,18 +85,30 @@ CellGrid::Layout smallLayout(const SquaresVariant& v)
 
 } // namespace
 
-SquaresScreen::SquaresScreen(AppContext& app, const SquaresVariant& variant)
-    : ExerciseScreen(app, QString::fromLatin1(variant.designName), variant.designSize.width(),
-                     variant.designSize.height(), frame(variant)),
-      variant_(variant), colouring_(static_cast<int>(variant.bigSquares.size()))
+SquaresScreen::SquaresScreen(AppContext& app, const ExerciseRow& row, const SquaresVariant& variant)
+    : ExerciseScreen(app, row), variant_(variant), colouring_(static_cast<int>(variant.bigSquares.size()))
 {
-    setWindowTitle(QString::fromUtf8(variant.title));
-
     for (int i = 0; i < variant.bigSquares.size(); ++i) {
         const QRectF r = variant.bigSquares[i];
         big_.push_back(place(new HundredSquare, QStringLiteral("Picture2"), at(r.x(), r.y(), r.width(), r.height()), i));
     }
     small_ = new CellGrid(*this, smallLayout(variant));
+    // A square says its colour: blank, a ten or a unit; a big one whether
+    // its hundred is coloured. Named again at every painting.
+    for (int i = 0; i < small_->count(); ++i)
+        spokenNames().composed(small_->cell(i), {msg::BlankSquare, msg::TenSquare, msg::UnitSquare},
+                               [this, i](const QStringList& m) {
+                                   switch (colouring_.shade(i)) {
+                                   case SquareColouring::Shade::Blank: return m.value(0);
+                                   case SquareColouring::Shade::Ten: return m.value(1);
+                                   case SquareColouring::Shade::Unit: return m.value(2);
+                                   }
+                                   return QString();
+                               });
+    for (int i = 0; i < big_.size(); ++i)
+        spokenNames().composed(big_[i], {msg::BlankHundred, msg::GreenHundred}, [this, i](const QStringList& m) {
+            return m.value(colouring_.hundredColoured(i) ? 1 : 0);
+        });
 
     auto addButton = [this](const SquaresVariant::ColourButton& b) {
         return place(new ColourButton(QString::fromUtf8(b.caption), b.colour), QString::fromLatin1(b.name),
@@ -164,14 +142,6 @@ SquaresScreen::SquaresScreen(AppContext& app, const SquaresVariant& variant)
 
 void SquaresScreen::opened()
 {
-    // One reading of the file for every name the squares take.
-    const QStringList names = app().strings.getStrings(
-        {msg::BlankSquare, msg::TenSquare, msg::UnitSquare, msg::BlankHundred, msg::GreenHundred});
-    blankName_ = names.value(0);
-    tenName_ = names.value(1);
-    unitName_ = names.value(2);
-    blankHundredName_ = names.value(3);
-    greenHundredName_ = names.value(4);
     paintSquares();
 }
 
@@ -204,22 +174,19 @@ void SquaresScreen::paintSquares()
         switch (colouring_.shade(i)) {
         case SquareColouring::Shade::Blank:
             c->setFill(variant_.blank);
-            c->setAccessibleName(blankName_);
             break;
         case SquareColouring::Shade::Ten:
             c->setFill(TenColour);
-            c->setAccessibleName(tenName_);
             break;
         case SquareColouring::Shade::Unit:
             c->setFill(UnitColour);
-            c->setAccessibleName(unitName_);
             break;
         }
+        spokenNames().update(c);
     }
     for (int i = 0; i < big_.size(); ++i) {
-        const bool green = colouring_.hundredColoured(i);
-        big_[i]->setFill(green ? HundredColour : variant_.blank);
-        big_[i]->setAccessibleName(green ? greenHundredName_ : blankHundredName_);
+        big_[i]->setFill(colouring_.hundredColoured(i) ? HundredColour : variant_.blank);
+        spokenNames().update(big_[i]);
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/tables/EquationRow.h"
@@ -16,11 +17,10 @@ public:
     static const QColor FilledColour;
     static const QColor EmptyColour;
 
-    explicit TableSumScreen(AppContext& app);
+    TableSumScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void afterRescale() override;
 
@@ -31,5 +31,4 @@ private:
     TableSumProblem problem_;
     CellGrid* grid_ = nullptr;
     std::unique_ptr<EquationRow> equation_;
-    QString emptyName_;
 };

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusReadScreen.h"
 #include "exercises/abacus/AbacusScreenFixture.h"
-#include "exercises/written/WordAnswer.h"
+#include "services/WordAnswer.h"
 
 using namespace abacustest;
 
