@@ -41,8 +41,8 @@ for f in usr/bin/contalandia \
 done
 [ -x "$root/usr/bin/contalandia" ] || fail "/usr/bin/contalandia is not executable"
 # The sound library, which the program loads after its first frame.
-sound_lib=$(cd "$root" && find usr/lib -path '*/contalandia/libcontalandia_sound.so' | head -1)
-[ -n "$sound_lib" ] || fail "no sound library in /usr/lib/.../contalandia"
+sound_lib=$(cd "$root" && find usr/lib -path '*/contalandia/sound/libcontalandia_sound.so' | head -1)
+[ -n "$sound_lib" ] || fail "no sound library in /usr/lib/.../contalandia/sound"
 for size in 48 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" \
     || fail "the ${size} px icon is not a ${size} x ${size} PNG"

@@ -25,7 +25,7 @@
 #define CONTALANDIA_SOUND_LIBRARY "libcontalandia_sound.so"
 #endif
 #ifndef CONTALANDIA_INSTALLED_SOUND_LIBRARY
-#define CONTALANDIA_INSTALLED_SOUND_LIBRARY "../lib/contalandia/libcontalandia_sound.so"
+#define CONTALANDIA_INSTALLED_SOUND_LIBRARY "../lib/contalandia/sound/libcontalandia_sound.so"
 #endif
 
 // Where the data was found, which language was read and where the sounds
