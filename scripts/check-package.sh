@@ -50,6 +50,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6core6 libc6 libqt6svg6 libqt6multimedia6; do
   grep -qw "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
+# The results store's drivers are plugins, which dpkg-shlibdeps cannot see:
+# SQLite is needed, the PostgreSQL driver only for a classroom server.
+grep -qw libqt6sql6-sqlite <<<"$depends" || fail "Depends lacks libqt6sql6-sqlite: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw libqt6sql6-psql <<<"$recommends" || fail "Recommends lacks libqt6sql6-psql: $recommends"
 # Every dependency can be met here (the test build installed them all).
 apt-get install --simulate --no-install-recommends "./$deb" >/dev/null \
   || fail "apt-get cannot install $deb"
