@@ -5,14 +5,14 @@
 #include "exercises/columns/ColumnScreen.h"
 #include "exercises/tables/TablesCatalog.h"
 #include "exercises/blocks/BlocksScreens.h"
-#include "exercises/written/FormMM.h"
-#include "exercises/written/FormOrd.h"
-#include "exercises/written/FormScri.h"
-#include "exercises/written/FormScri2.h"
-#include "menus/FormAvvio.h"
-#include "menus/FormMenu.h"
-#include "menus/FormMenuGrafici.h"
-#include "menus/FormMenuNumeri.h"
+#include "exercises/written/ComparisonScreen.h"
+#include "exercises/written/OrderingScreen.h"
+#include "exercises/written/WrittenNumberScreen.h"
+#include "exercises/written/DigitsToWordsScreen.h"
+#include "menus/StartScreen.h"
+#include "menus/MainMenu.h"
+#include "menus/PicturesMenu.h"
+#include "menus/NumbersMenu.h"
 #include "framework/AppContext.h"
 #include "framework/Navigator.h"
 
@@ -26,16 +26,16 @@ void add(Navigator& navigator, const char* name)
 
 void registerScreens(Navigator& navigator)
 {
-    add<FormAvvio>(navigator, "FormAvvio");
-    add<FormMenu>(navigator, "FormMenu");
-    add<FormMenuNumeri>(navigator, "FormMenuNumeri");
-    add<FormMenuGrafici>(navigator, "FormMenuGrafici");
+    add<StartScreen>(navigator, "FormAvvio");
+    add<MainMenu>(navigator, "FormMenu");
+    add<NumbersMenu>(navigator, "FormMenuNumeri");
+    add<PicturesMenu>(navigator, "FormMenuGrafici");
     // The written-number screen takes the mode the menu chose, once, as it opens.
     navigator.add(QStringLiteral("FormScri"),
-                  [](AppContext& app) -> Screen* { return new FormScri(app, app.state.exerciseType); });
-    add<FormScri2>(navigator, "FormScri2");
-    add<FormMM>(navigator, "FormMM");
-    add<FormOrd>(navigator, "FormOrd");
+                  [](AppContext& app) -> Screen* { return new WrittenNumberScreen(app, app.state.exerciseType); });
+    add<DigitsToWordsScreen>(navigator, "FormScri2");
+    add<ComparisonScreen>(navigator, "FormMM");
+    add<OrderingScreen>(navigator, "FormOrd");
     registerNumberLineScreens(navigator);
     registerAbacusScreens(navigator);
     registerColumnScreens(navigator);

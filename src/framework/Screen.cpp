@@ -131,7 +131,7 @@ void Screen::load()
 {
     beforeTranslate();
     translate();
-    scaler_ = std::make_unique<ClsResize>();
+    scaler_ = std::make_unique<LayoutScaler>();
     app_.state.currentScaler = scaler_.get();
     scaler_->setSourceForm(this);
     scaler_->sizeFormToScreen(75);

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/ClsResize.h"
+#include "framework/LayoutScaler.h"
 #include "framework/SpokenNames.h"
 #include "framework/Twips.h"
 
@@ -43,7 +43,7 @@ public:
     QWidget* canvas() const { return canvas_; }
     QSize clientSize() const;
     QSize displaySize() const;
-    ClsResize* scaler() const { return scaler_.get(); }
+    LayoutScaler* scaler() const { return scaler_.get(); }
 
     // The design controls in design order, menus included.
     QList<QObject*> controls() const;
@@ -120,7 +120,7 @@ private:
     AppContext& app_;
     QWidget* canvas_;
     QList<QPointer<QObject>> controls_;
-    std::unique_ptr<ClsResize> scaler_;
+    std::unique_ptr<LayoutScaler> scaler_;
     QColor background_;
     SpokenNames spoken_;
 };

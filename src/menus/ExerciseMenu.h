@@ -15,7 +15,7 @@ class ExerciseMenu : public Screen
     Q_OBJECT
 public:
     // One button of the grid. An exerciseType above 0 is stored in the
-    // program state before the target opens (the modes of FormScri).
+    // program state before the target opens (the modes of WrittenNumberScreen).
     struct Entry
     {
         const char* name;

@@ -1,8 +1,8 @@
-#include "framework/ClsResize.h"
-#include "menus/FormAvvio.h"
-#include "menus/FormMenu.h"
-#include "menus/FormMenuGrafici.h"
-#include "menus/FormMenuNumeri.h"
+#include "framework/LayoutScaler.h"
+#include "menus/StartScreen.h"
+#include "menus/MainMenu.h"
+#include "menus/PicturesMenu.h"
+#include "menus/NumbersMenu.h"
 #include "support/TestApp.h"
 
 #include <QLabel>
@@ -71,7 +71,7 @@ protected:
     }
     TestApp t;
     OneLabel screen{t.app};
-    ClsResize scaler;
+    LayoutScaler scaler;
     const QRect design = twips::rect(600, 1200, 2535, 615);
 };
 
@@ -117,7 +117,7 @@ TEST_F(Scaler, ScreenWithoutControlsOrMinimisedIsLeftAlone)
     scaler.resizeControls();
     EXPECT_EQ(screen.label->geometry(), design);
     Screen empty(t.app, "FormVuota", 9000, 6000);
-    ClsResize other;
+    LayoutScaler other;
     other.setSourceForm(&empty);
     other.resizeControls();
     EXPECT_TRUE(other.needsCapture());
@@ -149,10 +149,10 @@ void expectScaledDesign(const char* name)
 
 TEST(ScalerOnScreens, EveryShellScreenFillsTheDisplayInProportion)
 {
-    expectScaledDesign<FormAvvio>("FormAvvio");
-    expectScaledDesign<FormMenu>("FormMenu");
-    expectScaledDesign<FormMenuNumeri>("FormMenuNumeri");
-    expectScaledDesign<FormMenuGrafici>("FormMenuGrafici");
+    expectScaledDesign<StartScreen>("FormAvvio");
+    expectScaledDesign<MainMenu>("FormMenu");
+    expectScaledDesign<NumbersMenu>("FormMenuNumeri");
+    expectScaledDesign<PicturesMenu>("FormMenuGrafici");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "menus/FormMenuGrafici.h"
+#include "menus/PicturesMenu.h"
 #include "app/Startup.h"
 #include "framework/ProgramDialogs.h"
 #include "support/TestApp.h"
@@ -155,7 +155,7 @@ TEST(ConfirmQuit, NoLeavesTheMainMenuAsItWas)
     Screen* menu = t.open("FormMenu");
     t.click("Check1");  // sounds off: the No must not undo it
     const QColor background = menu->background();
-    ClsResize* scaler = t.app.state.currentScaler;
+    LayoutScaler* scaler = t.app.state.currentScaler;
 
     t.dialogs.answers = {false};
     t.click("Command1");
@@ -277,7 +277,7 @@ TEST(ExerciseMenus, ButtonOfAScreenTheProgramLacksIsShownDisabled)
 {
     TestApp t(TestApp::Screens::None);
     t.random.setFallback(0.0);
-    t.app.navigator.add("FormMenuGrafici", [](AppContext& a) { return new FormMenuGrafici(a); });
+    t.app.navigator.add("FormMenuGrafici", [](AppContext& a) { return new PicturesMenu(a); });
     t.registerStub("Form999x");
     t.open("FormMenuGrafici");
     auto* blocks = t.find<QPushButton>("Command2");

@@ -1,4 +1,4 @@
-#include "exercises/written/FormScri.h"
+#include "exercises/written/WrittenNumberScreen.h"
 
 #include "exercises/written/WrittenProblems.h"
 #include "framework/AppContext.h"
@@ -53,7 +53,7 @@ private:
 };
 } // namespace
 
-FrameSetup FormScri::frameSetup()
+FrameSetup WrittenNumberScreen::frameSetup()
 {
     FrameSetup setup;
     setup.menu = QStringLiteral("FormMenuNumeri");
@@ -70,7 +70,7 @@ FrameSetup FormScri::frameSetup()
     return setup;
 }
 
-FormScri::FormScri(AppContext& app, int mode)
+WrittenNumberScreen::WrittenNumberScreen(AppContext& app, int mode)
     : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSetup()), mode_(mode)
 {
     setWindowTitle(QStringLiteral("Scrivi il numero"));
@@ -99,12 +99,12 @@ FormScri::FormScri(AppContext& app, int mode)
     watchAnswerBox(answer_, DigitFilter::DigitsComma, false, [this] { checkAnswer(); });
 }
 
-void FormScri::shown()
+void WrittenNumberScreen::shown()
 {
     newProblem();
 }
 
-void FormScri::newProblem()
+void WrittenNumberScreen::newProblem()
 {
     // The colour is drawn before the problem's own numbers.
     randomBackground();
@@ -137,12 +137,12 @@ void FormScri::newProblem()
         answer_->setFocus();
 }
 
-void FormScri::showLine(const QString& text)
+void WrittenNumberScreen::showLine(const QString& text)
 {
     static_cast<ProblemLabel*>(problem_)->showLine(text);
 }
 
-void FormScri::checkAnswer()
+void WrittenNumberScreen::checkAnswer()
 {
     const bool right = isRightWrittenAnswer(answer_->text(), app().state.currentNumber);
     settleAnswer(right, answer_);

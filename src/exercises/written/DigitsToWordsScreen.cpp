@@ -1,4 +1,4 @@
-#include "exercises/written/FormScri2.h"
+#include "exercises/written/DigitsToWordsScreen.h"
 
 #include "exercises/written/WordAnswer.h"
 #include "services/TextForms.h"
@@ -28,7 +28,7 @@ FrameSetup frame()
 
 } // namespace
 
-FormScri2::FormScri2(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormScri2"), 8400, 5400, frame())
+DigitsToWordsScreen::DigitsToWordsScreen(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormScri2"), 8400, 5400, frame())
 {
     setWindowTitle(QStringLiteral("Dalle cifre alla parola"));
 
@@ -51,12 +51,12 @@ FormScri2::FormScri2(AppContext& app) : ExerciseScreen(app, QStringLiteral("Form
     spokenNames().answerBox(answer_, number_, instruction);
 }
 
-void FormScri2::shown()
+void DigitsToWordsScreen::shown()
 {
     newProblem();
 }
 
-void FormScri2::newProblem()
+void DigitsToWordsScreen::newProblem()
 {
     randomBackground();
     const int n = wordAnswer::draw(app().random, app().state.maxNumber);
@@ -66,7 +66,7 @@ void FormScri2::newProblem()
     answer_->setFocus();
 }
 
-void FormScri2::checkWords()
+void DigitsToWordsScreen::checkWords()
 {
     settleAnswer(wordAnswer::isRight(answer_->text(), app().state.currentNumber, app().state.numberWordsLanguage),
                  answer_);

@@ -1,4 +1,4 @@
-#include "exercises/written/FormMM.h"
+#include "exercises/written/ComparisonScreen.h"
 
 #include "services/TextForms.h"
 #include "framework/AppContext.h"
@@ -23,7 +23,7 @@ FrameSetup frame()
 
 } // namespace
 
-FormMM::FormMM(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormMM"), 8400, 6120, frame())
+ComparisonScreen::ComparisonScreen(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormMM"), 8400, 6120, frame())
 {
     setWindowTitle(QStringLiteral("Maggiore, minore o uguale"));
 
@@ -55,12 +55,12 @@ FormMM::FormMM(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormMM"), 
     setAnswerInputs({signs_[0], signs_[1], signs_[2]});
 }
 
-void FormMM::shown()
+void ComparisonScreen::shown()
 {
     newProblem();
 }
 
-void FormMM::newProblem()
+void ComparisonScreen::newProblem()
 {
     sign_->hide();
     problem_ = Comparison::draw(app().random);
@@ -69,7 +69,7 @@ void FormMM::newProblem()
     numbers_[1]->setText(patternedText(problem_.right));
 }
 
-void FormMM::chooseRelation(int i)
+void ComparisonScreen::chooseRelation(int i)
 {
     if (problem_.isRight(i)) {
         countRight();

@@ -9,11 +9,11 @@ class QPushButton;
 
 // "< > =": two numbers side by side, and the child clicks the sign that
 // stands between them.
-class FormMM : public ExerciseScreen
+class ComparisonScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit FormMM(AppContext& app);
+    explicit ComparisonScreen(AppContext& app);
 
 protected:
     void newProblem() override;

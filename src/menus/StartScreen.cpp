@@ -1,4 +1,4 @@
-#include "menus/FormAvvio.h"
+#include "menus/StartScreen.h"
 
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
@@ -16,7 +16,7 @@ QLabel* titleLabel(const QString& text, double points, Qt::Alignment align)
 }
 } // namespace
 
-FormAvvio::FormAvvio(AppContext& app) : Screen(app, QStringLiteral("FormAvvio"), 10875, 7575)
+StartScreen::StartScreen(AppContext& app) : Screen(app, QStringLiteral("FormAvvio"), 10875, 7575)
 {
     setWindowTitle(QStringLiteral("Contalandia"));
     place(titleLabel(QStringLiteral("Mondocalcolo"), 26.25, Qt::AlignCenter),
@@ -30,15 +30,15 @@ FormAvvio::FormAvvio(AppContext& app) : Screen(app, QStringLiteral("FormAvvio"),
                         QStringLiteral("BottoneAvvio"), at(3360, 6000, 4425, 1185));
     start->setFont(designFont(QStringLiteral("Arial"), 24));
     start->setCursor(svgCursor(pictures::ArrowPointer));
-    connect(start, &QPushButton::clicked, this, &FormAvvio::BottoneAvvio_Click);
+    connect(start, &QPushButton::clicked, this, &StartScreen::startClicked);
 }
 
-void FormAvvio::onLoad()
+void StartScreen::onLoad()
 {
     randomBackground();
 }
 
-void FormAvvio::BottoneAvvio_Click()
+void StartScreen::startClicked()
 {
     app().navigator.open(QStringLiteral("FormMenu"));
 }

@@ -6,11 +6,11 @@ class QLineEdit;
 
 // "dalle cifre alla parola": a number in digits, and the child writes it in
 // words in the language of the number words.
-class FormScri2 : public ExerciseScreen
+class DigitsToWordsScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit FormScri2(AppContext& app);
+    explicit DigitsToWordsScreen(AppContext& app);
 
 protected:
     void newProblem() override;

@@ -12,13 +12,13 @@ class QRadioButton;
 
 // "ordina i numeri": from three to eight numbers on buttons, clicked one
 // after the other from the smallest to the largest or the other way round.
-class FormOrd : public ExerciseScreen
+class OrderingScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
     static constexpr int Buttons = Ordering::MaxCount;
 
-    explicit FormOrd(AppContext& app);
+    explicit OrderingScreen(AppContext& app);
 
 protected:
     void newProblem() override;

@@ -1,4 +1,4 @@
-#include "exercises/written/FormOrd.h"
+#include "exercises/written/OrderingScreen.h"
 
 #include "services/TextForms.h"
 #include "framework/AppContext.h"
@@ -32,7 +32,7 @@ constexpr int DefaultOption = 4;  // "7"
 
 } // namespace
 
-FormOrd::FormOrd(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"), 9360, 6000, frame())
+OrderingScreen::OrderingScreen(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"), 9360, 6000, frame())
 {
     setWindowTitle(QStringLiteral("Ordina i numeri"));
 
@@ -56,7 +56,7 @@ FormOrd::FormOrd(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"
     auto* again = place(new QPushButton(QStringLiteral("Ricomincia")), QStringLiteral("BottoneRicomincia"),
                         at(6945, 4200, 2295, 855));
     again->setFont(designFont(QStringLiteral("Arial"), 14.25));
-    connect(again, &QPushButton::clicked, this, &FormOrd::offerNumbersAgain);
+    connect(again, &QPushButton::clicked, this, &OrderingScreen::offerNumbersAgain);
 
     // The choice of how many numbers covers the columns while it is open.
     howManyFrame_ = place(new QGroupBox(QStringLiteral("Scegli quanti numeri vuoi ordinare")),
@@ -75,7 +75,7 @@ FormOrd::FormOrd(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"
     }
 
     auto* howMany = addOwnMenuCommand(QStringLiteral("MenuQuantiNumeri"), QStringLiteral("Quanti numeri da ordinare"));
-    connect(howMany, &QAction::triggered, this, &FormOrd::showHowManyChoice);
+    connect(howMany, &QAction::triggered, this, &OrderingScreen::showHowManyChoice);
     QMenu* order = addOwnMenu(QStringLiteral("MenuOrdinamento"), QStringLiteral("Tipo di ordinamento"));
     ascendingItem_ = addMenuItem(order, QStringLiteral("MenuSu"), QStringLiteral("Dal minore al maggiore"));
     descendingItem_ = addMenuItem(order, QStringLiteral("MenuGiu"), QStringLiteral("Dal maggiore al minore"));
@@ -92,7 +92,7 @@ FormOrd::FormOrd(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"
     });
 }
 
-void FormOrd::opened()
+void OrderingScreen::opened()
 {
     // The count comes from the (translated) caption of the default option;
     // the first problem is posed on activation.
@@ -105,12 +105,12 @@ void FormOrd::opened()
         b->hide();
 }
 
-void FormOrd::shown()
+void OrderingScreen::shown()
 {
     newProblem();
 }
 
-void FormOrd::newProblem()
+void OrderingScreen::newProblem()
 {
     randomBackground();
     for (QLabel* l : placed_)
@@ -121,7 +121,7 @@ void FormOrd::newProblem()
     offerNumbersAgain();
 }
 
-void FormOrd::offerNumbersAgain()
+void OrderingScreen::offerNumbersAgain()
 {
     ordering_.offerAgain();
     for (QLabel* l : placed_)
@@ -135,7 +135,7 @@ void FormOrd::offerNumbersAgain()
     }
 }
 
-void FormOrd::placeNumber(int i)
+void OrderingScreen::placeNumber(int i)
 {
     const int slot = ordering_.pickedCount();
     const Ordering::Outcome outcome = ordering_.place(i);
@@ -163,21 +163,21 @@ void FormOrd::placeNumber(int i)
     }
 }
 
-void FormOrd::showHowManyChoice()
+void OrderingScreen::showHowManyChoice()
 {
     howManyFrame_->move(0, 0);
     howManyFrame_->raise();
     howManyFrame_->show();
 }
 
-void FormOrd::chooseHowMany(int option)
+void OrderingScreen::chooseHowMany(int option)
 {
     howMany_ = Ordering::countFromCaption(howManyOptions_[option]->text());
     howManyFrame_->hide();
     newProblem();  // "avanti" stays as it was
 }
 
-void FormOrd::setAscending(bool ascending)
+void OrderingScreen::setAscending(bool ascending)
 {
     ascendingItem_->setChecked(ascending);
     descendingItem_->setChecked(!ascending);

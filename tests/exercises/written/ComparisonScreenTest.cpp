@@ -33,7 +33,7 @@ struct ComparisonScreen
     void choose(int i) { t.click(QStringLiteral("Comando"), i); }
 };
 
-TEST(FormMMScreen, OnlyTheTrueSignCountsRight)
+TEST(ComparisonScreen, OnlyTheTrueSignCountsRight)
 {
     struct Case { int left, right, sign; const char* caption; };
     for (const Case c : {Case{500, 50, Greater, ">"}, Case{50, 500, Less, "<"}, Case{7, 7, Equal, "="}}) {
@@ -59,7 +59,7 @@ TEST(FormMMScreen, OnlyTheTrueSignCountsRight)
     }
 }
 
-TEST(FormMMScreen, EveryWrongClickCountsAndNoSignReactsAfterTheRightOne)
+TEST(ComparisonScreen, EveryWrongClickCountsAndNoSignReactsAfterTheRightOne)
 {
     ComparisonScreen s(500, 50);
     for (int k = 0; k < 3; ++k)

@@ -1,4 +1,4 @@
-#include "menus/FormMenu.h"
+#include "menus/MainMenu.h"
 
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
@@ -13,7 +13,7 @@ namespace {
 const QString LanguageItem = QStringLiteral("mnuLanguage");
 }
 
-FormMenu::FormMenu(AppContext& app) : Screen(app, QStringLiteral("FormMenu"), 9180, 6510)
+MainMenu::MainMenu(AppContext& app) : Screen(app, QStringLiteral("FormMenu"), 9180, 6510)
 {
     setWindowTitle(QStringLiteral("Contalandia"));
     const QFont buttonFont = designFont(QStringLiteral("Arial"), 21.75);
@@ -49,28 +49,28 @@ FormMenu::FormMenu(AppContext& app) : Screen(app, QStringLiteral("FormMenu"), 91
     connect(numbers, &QPushButton::clicked, this,
             [this] { this->app().navigator.open(QStringLiteral("FormMenuNumeri")); });
     connect(quit, &QPushButton::clicked, this, [this] { confirmQuit(this->app(), this); });
-    connect(check1_, &QCheckBox::toggled, this, &FormMenu::Check1_Click);
+    connect(check1_, &QCheckBox::toggled, this, &MainMenu::soundsToggled);
 }
 
-QAction* FormMenu::addLanguageItem(int index)
+QAction* MainMenu::addLanguageItem(int index)
 {
     QAction* item = addMenuItem(languages_, LanguageItem, QString(), index);
     item->setCheckable(true);
-    connect(item, &QAction::triggered, this, [this, index] { mnuLanguage_Click(index); });
+    connect(item, &QAction::triggered, this, [this, index] { chooseLanguage(index); });
     return item;
 }
 
-QAction* FormMenu::languageItem(int index) const
+QAction* MainMenu::languageItem(int index) const
 {
     return control<QAction>(LanguageItem, index);
 }
 
-void FormMenu::beforeTranslate()
+void MainMenu::beforeTranslate()
 {
-    MLSFillMenuLanguages();
+    fillLanguageMenu();
 }
 
-void FormMenu::MLSFillMenuLanguages()
+void MainMenu::fillLanguageMenu()
 {
     const QStringList names = app().strings.languageNames();
     if (names.isEmpty()) {
@@ -98,7 +98,7 @@ void FormMenu::MLSFillMenuLanguages()
     }
 }
 
-void FormMenu::mnuLanguage_Click(int index)
+void MainMenu::chooseLanguage(int index)
 {
     QAction* chosen = languageItem(index);
     if (!chosen)
@@ -114,7 +114,7 @@ void FormMenu::mnuLanguage_Click(int index)
     app().strings.writeSettingsLanguage(language);
 }
 
-void FormMenu::onLoad()
+void MainMenu::onLoad()
 {
     check1_->setChecked(app().state.soundsOn);
     // Check1 paints no background of its own, so it shows the screen's
@@ -122,7 +122,7 @@ void FormMenu::onLoad()
     randomBackground();
 }
 
-void FormMenu::onActivate()
+void MainMenu::onActivate()
 {
     app().state.rightCount = 0;
     app().state.wrongCount = 0;
@@ -130,7 +130,7 @@ void FormMenu::onActivate()
         quit->setFocus();
 }
 
-void FormMenu::Check1_Click()
+void MainMenu::soundsToggled()
 {
     app().state.soundsOn = check1_->isChecked();
 }

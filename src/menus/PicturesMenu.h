@@ -3,11 +3,11 @@
 
 // The exercises with pictures: base-ten blocks, the abacus, hundred tables
 // and squares, number lines.
-class FormMenuGrafici : public ExerciseMenu
+class PicturesMenu : public ExerciseMenu
 {
     Q_OBJECT
 public:
-    explicit FormMenuGrafici(AppContext& app);
+    explicit PicturesMenu(AppContext& app);
 
 protected:
     void onLoad() override;

@@ -68,7 +68,7 @@ struct OrderScreen
     }
 };
 
-TEST(FormOrdScreen, OpensWithSevenNumbersAscendingAndTheTitleOf0015)
+TEST(OrderingScreen, OpensWithSevenNumbersAscendingAndTheTitleOf0015)
 {
     OrderScreen s;
     s.t.writeLanguage(QStringLiteral("Italiano"),
@@ -99,7 +99,7 @@ TEST(FormOrdScreen, OpensWithSevenNumbersAscendingAndTheTitleOf0015)
     EXPECT_FALSE(s.t.find<QAction>(QStringLiteral("MenuGiu"))->isChecked());
 }
 
-TEST(FormOrdScreen, ThreeNumbersWithEqualNeighboursAreJudgedAfterTheThirdClick)
+TEST(OrderingScreen, ThreeNumbersWithEqualNeighboursAreJudgedAfterTheThirdClick)
 {
     OrderScreen s;
     s.open({1, 2, 3, 4, 5, 6, 7});
@@ -129,7 +129,7 @@ TEST(FormOrdScreen, ThreeNumbersWithEqualNeighboursAreJudgedAfterTheThirdClick)
     EXPECT_TRUE(s.button(0)->isEnabled());
 }
 
-TEST(FormOrdScreen, AWrongOrderCountsOnceAndOffersTheSameNumbersAgain)
+TEST(OrderingScreen, AWrongOrderCountsOnceAndOffersTheSameNumbersAgain)
 {
     OrderScreen s;
     s.open({1, 2, 3, 4, 5, 6, 7});
@@ -148,7 +148,7 @@ TEST(FormOrdScreen, AWrongOrderCountsOnceAndOffersTheSameNumbersAgain)
     EXPECT_EQ(s.wrong(), QStringLiteral(" 1"));
 }
 
-TEST(FormOrdScreen, DescendingChosenMidProblemJudgesTheWholeOrderDescending)
+TEST(OrderingScreen, DescendingChosenMidProblemJudgesTheWholeOrderDescending)
 {
     OrderScreen s;
     s.open({1, 2, 3, 4, 5, 6, 7});
@@ -161,7 +161,7 @@ TEST(FormOrdScreen, DescendingChosenMidProblemJudgesTheWholeOrderDescending)
     EXPECT_EQ(s.wrong(), QStringLiteral("0"));
 }
 
-TEST(FormOrdScreen, RicominciaAfterARightOrderOffersTheSameNumbersForAnotherRight)
+TEST(OrderingScreen, RicominciaAfterARightOrderOffersTheSameNumbersForAnotherRight)
 {
     OrderScreen s;
     s.open({1, 2, 3, 4, 5, 6, 7});
@@ -187,7 +187,7 @@ TEST(FormOrdScreen, RicominciaAfterARightOrderOffersTheSameNumbersForAnotherRigh
     EXPECT_FALSE(s.next()->isEnabled());
 }
 
-TEST(FormOrdScreen, HowManyComesFromTheNumberAtTheStartOfATranslatedCaption)
+TEST(OrderingScreen, HowManyComesFromTheNumberAtTheStartOfATranslatedCaption)
 {
     OrderScreen s;
     s.t.writeLanguage(QStringLiteral("Italiano"),
@@ -205,7 +205,7 @@ TEST(FormOrdScreen, HowManyComesFromTheNumberAtTheStartOfATranslatedCaption)
     EXPECT_EQ(s.shownButtons(), 8);
 }
 
-TEST(FormOrdScreen, MaximumNumber199DrawsFrom0To199)
+TEST(OrderingScreen, MaximumNumber199DrawsFrom0To199)
 {
     OrderScreen s;
     s.open({1, 2, 3, 4, 5, 6, 7});

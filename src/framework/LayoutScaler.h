@@ -30,10 +30,10 @@ QRectF formPlacement(int percent, QSizeF display);
 // design geometry of every control once and always scales from those
 // records, so repeated resizes never accumulate rounding. Fonts keep their
 // size. Each screen owns one, made when it loads.
-class ClsResize
+class LayoutScaler
 {
 public:
-    ClsResize() = default;
+    LayoutScaler() = default;
 
     void setSourceForm(Screen* form) { form_ = form; }
     Screen* sourceForm() const { return form_; }

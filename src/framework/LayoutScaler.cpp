@@ -1,4 +1,4 @@
-#include "framework/ClsResize.h"
+#include "framework/LayoutScaler.h"
 
 #include "framework/Controls.h"
 #include "framework/Screen.h"
@@ -47,7 +47,7 @@ int px(double v)
 
 } // namespace
 
-void ClsResize::capture()
+void LayoutScaler::capture()
 {
     records_.clear();
     const QSize client = form_->clientSize();
@@ -66,13 +66,13 @@ void ClsResize::capture()
     needsCapture_ = false;
 }
 
-void ClsResize::reInitialise()
+void LayoutScaler::reInitialise()
 {
     if (form_)
         capture();
 }
 
-void ClsResize::sizeFormToScreen(int percent)
+void LayoutScaler::sizeFormToScreen(int percent)
 {
     if (!form_)
         return;
@@ -84,7 +84,7 @@ void ClsResize::sizeFormToScreen(int percent)
     resizeControls();
 }
 
-void ClsResize::resizeControls()
+void LayoutScaler::resizeControls()
 {
     if (!form_ || form_->controls().isEmpty() || form_->isMinimized())
         return;

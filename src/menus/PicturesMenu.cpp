@@ -1,4 +1,4 @@
-#include "menus/FormMenuGrafici.h"
+#include "menus/PicturesMenu.h"
 
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
@@ -12,7 +12,7 @@ constexpr double C1 = 120, C2 = 3240, C3 = 6360;
 constexpr double H = 495;
 } // namespace
 
-FormMenuGrafici::FormMenuGrafici(AppContext& app)
+PicturesMenu::PicturesMenu(AppContext& app)
     : ExerciseMenu(app, QStringLiteral("FormMenuGrafici"), 9540, 6510)
 {
     const QFont headingFont = designFont(QStringLiteral("Arial"), 12);
@@ -62,7 +62,7 @@ FormMenuGrafici::FormMenuGrafici(AppContext& app)
             b->setCursor(arrow);
 }
 
-void FormMenuGrafici::onLoad()
+void PicturesMenu::onLoad()
 {
     // The first abacus exercise splits Italian number words into coloured
     // parts; with any other number-words language its cell stays empty.

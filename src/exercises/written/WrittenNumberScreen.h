@@ -9,12 +9,12 @@ class QLineEdit;
 // child types a whole number and releases Enter; only the digits typed are
 // compared with the number expected. After a right answer the line shows
 // the completed problem and "avanti" leads on.
-class FormScri : public ExerciseScreen
+class WrittenNumberScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
     // mode: the exercise chosen in the menu, 1..21, fixed for the screen's life.
-    FormScri(AppContext& app, int mode);
+    WrittenNumberScreen(AppContext& app, int mode);
 
     static FrameSetup frameSetup();
 

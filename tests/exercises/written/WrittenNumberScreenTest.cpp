@@ -1,4 +1,4 @@
-#include "exercises/written/FormScri.h"
+#include "exercises/written/WrittenNumberScreen.h"
 #include "services/NumberWords.h"
 #include "app/Startup.h"
 #include "framework/ProgramDialogs.h"

@@ -1,4 +1,4 @@
-#include "menus/FormMenuNumeri.h"
+#include "menus/NumbersMenu.h"
 
 #include "framework/Controls.h"
 
@@ -8,7 +8,7 @@ constexpr double C1 = 120, C2 = 3240, C3 = 6360, Columns = 6390;
 constexpr double H = 500, ColumnsH = 495;
 } // namespace
 
-FormMenuNumeri::FormMenuNumeri(AppContext& app) : ExerciseMenu(app, QStringLiteral("FormMenuNumeri"), 9510, 6840)
+NumbersMenu::NumbersMenu(AppContext& app) : ExerciseMenu(app, QStringLiteral("FormMenuNumeri"), 9510, 6840)
 {
     const QFont font = designFont(QStringLiteral("Arial"), 9.75);
     // The "meno" modes are numbered out of the buttons' order.

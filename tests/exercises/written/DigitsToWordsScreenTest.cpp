@@ -15,7 +15,7 @@ double fractionFor(int n, int maxNumber = 999)
     return (n - 1 + 0.5) / maxNumber;
 }
 
-// FormScri2 open on the number n, with the number words of language code.
+// DigitsToWordsScreen open on the number n, with the number words of language code.
 struct WordsScreen
 {
     TestApp t;
@@ -40,7 +40,7 @@ struct WordsScreen
     }
 };
 
-TEST(FormScri2Screen, OpensOnANumberFrom1ToTheMaximumOf999)
+TEST(DigitsToWordsScreen, OpensOnANumberFrom1ToTheMaximumOf999)
 {
     TestApp t;
     t.app.state.maxNumber = 299;  // left over from another screen
@@ -58,7 +58,7 @@ TEST(FormScri2Screen, OpensOnANumberFrom1ToTheMaximumOf999)
     EXPECT_TRUE(t.random.empty());
 }
 
-TEST(FormScri2Screen, JudgesTheWordsTypedInTheBox)
+TEST(DigitsToWordsScreen, JudgesTheWordsTypedInTheBox)
 {
     struct Case
     {
@@ -99,7 +99,7 @@ TEST(FormScri2Screen, JudgesTheWordsTypedInTheBox)
     }
 }
 
-TEST(FormScri2Screen, EnterOnAnEmptyBoxDoesNothing)
+TEST(DigitsToWordsScreen, EnterOnAnEmptyBoxDoesNothing)
 {
     WordsScreen s(5);
     s.t.key(QStringLiteral("Text1"), Qt::Key_Return);
@@ -108,7 +108,7 @@ TEST(FormScri2Screen, EnterOnAnEmptyBoxDoesNothing)
     EXPECT_TRUE(s.t.player.played.isEmpty());
 }
 
-TEST(FormScri2Screen, AWrongAnswerCanBeMendedAndAvantiPosesTheNextNumber)
+TEST(DigitsToWordsScreen, AWrongAnswerCanBeMendedAndAvantiPosesTheNextNumber)
 {
     WordsScreen s(5);
     s.answer(QStringLiteral("sei"));
@@ -129,7 +129,7 @@ TEST(FormScri2Screen, AWrongAnswerCanBeMendedAndAvantiPosesTheNextNumber)
     EXPECT_EQ(s.t.current()->background(), TestApp::colourFor(0.6));
 }
 
-TEST(FormScri2Screen, TheMaximumNumberChoicePosesANumberWithinIt)
+TEST(DigitsToWordsScreen, TheMaximumNumberChoicePosesANumberWithinIt)
 {
     WordsScreen s(5);
     s.t.trigger(QStringLiteral("mnuNumeroMassimo"));
@@ -145,7 +145,7 @@ TEST(FormScri2Screen, TheMaximumNumberChoicePosesANumberWithinIt)
 // After a right answer the choice shows a new number at once, with the box
 // still locked and "avanti" on; "avanti" then poses another number and
 // opens the box.
-TEST(FormScri2Screen, TheMaximumChoiceAfterARightAnswerLeavesTheWayOnToAvanti)
+TEST(DigitsToWordsScreen, TheMaximumChoiceAfterARightAnswerLeavesTheWayOnToAvanti)
 {
     WordsScreen s(5);
     s.answer(QStringLiteral("cinque"));

@@ -5,18 +5,18 @@ class QCheckBox;
 
 // The main menu: the two exercise menus, the sounds switch, the language
 // menu and the way out of the program.
-class FormMenu : public Screen
+class MainMenu : public Screen
 {
     Q_OBJECT
 public:
-    explicit FormMenu(AppContext& app);
+    explicit MainMenu(AppContext& app);
 
     // Lists the language files of the program folder in the menu
     // mnuLanguages and marks the language in use.
-    void MLSFillMenuLanguages();
+    void fillLanguageMenu();
     // Makes item index the language in use, translates the screen again and
     // stores the choice for the next start.
-    void mnuLanguage_Click(int index);
+    void chooseLanguage(int index);
 
 protected:
     void beforeTranslate() override;
@@ -26,7 +26,7 @@ protected:
 private:
     QAction* languageItem(int index) const;
     QAction* addLanguageItem(int index);
-    void Check1_Click();
+    void soundsToggled();
 
     QCheckBox* check1_ = nullptr;
     QMenu* languages_ = nullptr;

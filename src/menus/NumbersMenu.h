@@ -3,9 +3,9 @@
 
 // The exercises with numbers only: written numbers, counting drills,
 // comparing, ordering and column arithmetic.
-class FormMenuNumeri : public ExerciseMenu
+class NumbersMenu : public ExerciseMenu
 {
     Q_OBJECT
 public:
-    explicit FormMenuNumeri(AppContext& app);
+    explicit NumbersMenu(AppContext& app);
 };

@@ -3,15 +3,15 @@
 
 // The start screen: the program's title and the button that leads to the
 // main menu.
-class FormAvvio : public Screen
+class StartScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit FormAvvio(AppContext& app);
+    explicit StartScreen(AppContext& app);
 
 protected:
     void onLoad() override;
 
 private:
-    void BottoneAvvio_Click();
+    void startClicked();
 };
