@@ -82,9 +82,9 @@ struct Program
         app->navigator.closeAll();
         settle();
     }
-    void open(const QString& name)
+    void open(const QString& name, int variant = 0)
     {
-        app->navigator.open(name);
+        app->navigator.open(name, variant);
         settle();
     }
     static void settle()
@@ -108,14 +108,13 @@ double residentKiB()
 void BM_OpenScreen(benchmark::State& state, const char* from, const char* name, int exerciseType)
 {
     Program p;
-    p.app->state.exerciseType = static_cast<qint16>(exerciseType);
     const QString previous = QString::fromLatin1(from);
     const QString screen = QString::fromLatin1(name);
     for (auto _ : state) {
         state.PauseTiming();
         p.open(previous);
         state.ResumeTiming();
-        p.open(screen);
+        p.open(screen, exerciseType);
     }
 }
 BENCHMARK_CAPTURE(BM_OpenScreen, StartScreen, "FormMenu", "FormAvvio", 0)->Unit(benchmark::kMillisecond);
@@ -168,7 +167,6 @@ BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi3, "FormMenuGrafici", "FormGradi3", 0)
 void BM_OpenedRepeatedly(benchmark::State& state, const char* from, const char* name)
 {
     Program p;
-    p.app->state.exerciseType = 1;
     const QString previous = QString::fromLatin1(from);
     const QString screen = QString::fromLatin1(name);
     const int openings = static_cast<int>(state.range(0));

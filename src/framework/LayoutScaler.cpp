@@ -1,9 +1,9 @@
 #include "framework/LayoutScaler.h"
 
 #include "framework/Controls.h"
-#include "framework/Screen.h"
 
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 DesignGeometry scaleGeometry(const DesignGeometry& recorded, const DesignGeometry& current,
@@ -47,12 +47,17 @@ int px(double v)
 
 } // namespace
 
+QSize LayoutScaler::clientSize() const
+{
+    return canvas_->size();
+}
+
 void LayoutScaler::capture()
 {
     records_.clear();
-    const QSize client = form_->clientSize();
+    const QSize client = clientSize();
     original_ = QSizeF(client.width(), client.height());
-    for (QObject* c : form_->controls()) {
+    for (QObject* c : controls_()) {
         Record rec;
         rec.control = c;
         // Menus and other controls without a place are recorded as zeros and
@@ -68,25 +73,27 @@ void LayoutScaler::capture()
 
 void LayoutScaler::reInitialise()
 {
-    if (form_)
+    if (canvas_)
         capture();
 }
 
 void LayoutScaler::sizeFormToScreen(int percent)
 {
-    if (!form_)
+    if (!canvas_)
         return;
     if (needsCapture_)
         capture();
-    const QSize display = form_->displaySize();
+    QWidget* window = canvas_->window();
+    const QScreen* screen = window->screen();
+    const QSize display = screen ? screen->geometry().size() : QSize(800, 600);
     const QRectF place = formPlacement(percent, QSizeF(display));
-    form_->setGeometry(place.toRect());
+    window->setGeometry(place.toRect());
     resizeControls();
 }
 
 void LayoutScaler::resizeControls()
 {
-    if (!form_ || form_->controls().isEmpty() || form_->isMinimized())
+    if (!canvas_ || controls_().isEmpty() || canvas_->window()->isMinimized())
         return;
     if (needsCapture_) {
         capture();
@@ -94,13 +101,12 @@ void LayoutScaler::resizeControls()
     }
     if (original_.width() <= 0 || original_.height() <= 0)
         return;
-    const QSize client = form_->clientSize();
+    const QSize client = clientSize();
     const double fx = client.width() / original_.width();
     const double fy = client.height() / original_.height();
 
-    QWidget* canvas = form_->canvas();
-    const bool wasEnabled = canvas->updatesEnabled();
-    canvas->setUpdatesEnabled(false);
+    const bool wasEnabled = canvas_->updatesEnabled();
+    canvas_->setUpdatesEnabled(false);
     for (const Record& rec : records_) {
         auto* w = qobject_cast<QWidget*>(rec.control.data());
         if (!w || control::hasComputedLayout(w))
@@ -112,6 +118,6 @@ void LayoutScaler::resizeControls()
         else
             w->setGeometry(px(g.a), px(g.b), qMax(0, px(g.c)), qMax(0, px(g.d)));
     }
-    canvas->setUpdatesEnabled(wasEnabled);
-    canvas->update();
+    canvas_->setUpdatesEnabled(wasEnabled);
+    canvas_->update();
 }

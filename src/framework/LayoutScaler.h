@@ -4,9 +4,10 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class QObject;
-class Screen;
+class QWidget;
 
 // The four numbers recorded for a control: Left, Top, Width, Height, or for a
 // line its end points X1, Y1, X2, Y2. Both scale the same way: the first and
@@ -35,8 +36,14 @@ class LayoutScaler
 public:
     LayoutScaler() = default;
 
-    void setSourceForm(Screen* form) { form_ = form; }
-    Screen* sourceForm() const { return form_; }
+    // The canvas whose controls it keeps in proportion, and those controls
+    // (asked anew at each capture). The canvas's window is what it places on
+    // the display.
+    void setSource(QWidget* canvas, std::function<QList<QObject*>()> controls)
+    {
+        canvas_ = canvas;
+        controls_ = std::move(controls);
+    }
     bool needsCapture() const { return needsCapture_; }
     QSizeF originalSize() const { return original_; }
 
@@ -58,8 +65,10 @@ private:
         DesignGeometry geometry;
     };
     void capture();
+    QSize clientSize() const;
 
-    Screen* form_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    std::function<QList<QObject*>()> controls_;
     QSizeF original_;
     QList<Record> records_;
     bool needsCapture_ = true;

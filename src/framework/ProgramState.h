@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 
-class LayoutScaler;
 
 // The texts every exercise screen's frame shows, read once at start-up in
 // the language current then (message strings "0007" to "0013"). A later
@@ -28,6 +27,5 @@ struct ProgramState
     qint16 maxNumber = 999;    // 199, 299, ..., 999
     bool soundsOn = true;
     QString numberWordsLanguage;   // "1".."6", empty until chosen
-    LayoutScaler* currentScaler = nullptr;  // owned by the screen opened last
     FrameTexts frameTexts;
 };

@@ -103,9 +103,10 @@ protected:
     virtual void onLoad() {}
     virtual void onActivate() {}
     virtual void afterRescale() {}
-    // The window system's close command (the title bar's cross, Alt+F4):
-    // the program asks before it ends, as the main menu's exit does.
-    virtual void closeRequested();
+    // The window system's close command (the title bar's cross, Alt+F4).
+    // A screen never closes by it; the menus ask the quit question, the
+    // exercise screens the exit question.
+    virtual void closeRequested() {}
 
     void closeEvent(QCloseEvent* event) override;
     // Enter and Return press the push button that has the focus, on every

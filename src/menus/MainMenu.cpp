@@ -13,7 +13,7 @@ namespace {
 const QString LanguageItem = QStringLiteral("mnuLanguage");
 }
 
-MainMenu::MainMenu(AppContext& app) : Screen(app, QStringLiteral("FormMenu"), 9180, 6510)
+MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu"), 9180, 6510)
 {
     setWindowTitle(QStringLiteral("Contalandia"));
     const QFont buttonFont = designFont(QStringLiteral("Arial"), 21.75);

@@ -1,11 +1,11 @@
 #pragma once
-#include "framework/Screen.h"
+#include "menus/MenuScreen.h"
 
 class QCheckBox;
 
 // The main menu: the two exercise menus, the sounds switch, the language
 // menu and the way out of the program.
-class MainMenu : public Screen
+class MainMenu : public MenuScreen
 {
     Q_OBJECT
 public:

@@ -16,7 +16,7 @@ QLabel* titleLabel(const QString& text, double points, Qt::Alignment align)
 }
 } // namespace
 
-StartScreen::StartScreen(AppContext& app) : Screen(app, QStringLiteral("FormAvvio"), 10875, 7575)
+StartScreen::StartScreen(AppContext& app) : MenuScreen(app, QStringLiteral("FormAvvio"), 10875, 7575)
 {
     setWindowTitle(QStringLiteral("Contalandia"));
     place(titleLabel(QStringLiteral("Mondocalcolo"), 26.25, Qt::AlignCenter),

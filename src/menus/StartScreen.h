@@ -1,9 +1,9 @@
 #pragma once
-#include "framework/Screen.h"
+#include "menus/MenuScreen.h"
 
 // The start screen: the program's title and the button that leads to the
 // main menu.
-class StartScreen : public Screen
+class StartScreen : public MenuScreen
 {
     Q_OBJECT
 public:

@@ -61,7 +61,7 @@ protected:
         screen.resize(600, 400);
         QCoreApplication::processEvents();
         ASSERT_EQ(screen.clientSize(), QSize(600, 400));
-        scaler.setSourceForm(&screen);
+        scaler.setSource(screen.canvas(), [this] { return screen.controls(); });
     }
     void resizeTo(int w, int h)
     {
@@ -118,7 +118,7 @@ TEST_F(Scaler, ScreenWithoutControlsOrMinimisedIsLeftAlone)
     EXPECT_EQ(screen.label->geometry(), design);
     Screen empty(t.app, "FormVuota", 9000, 6000);
     LayoutScaler other;
-    other.setSourceForm(&empty);
+    other.setSource(empty.canvas(), [&empty] { return empty.controls(); });
     other.resizeControls();
     EXPECT_TRUE(other.needsCapture());
 }
@@ -131,7 +131,7 @@ void expectScaledDesign(const char* name)
     Screen* s = t.open(name);
     QCoreApplication::processEvents();
     ASSERT_EQ(s->geometry().size(), s->displaySize()) << name;
-    const QSizeF original = t.app.state.currentScaler->originalSize();
+    const QSizeF original = s->scaler()->originalSize();
     const double fx = s->clientSize().width() / original.width();
     const double fy = s->clientSize().height() / original.height();
     S design(t.app);  // the same screen, straight from its design

@@ -7,26 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-FrameSetup frame()
+ComparisonScreen::ComparisonScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuNumeri");
-    s.box = FrameSetup::Box::Wide;
-    s.boxAt = {4185, 120};
-    s.nextAt = {2940, 4920, 2520, 1080};
-    s.nextShown = FrameSetup::When::AtActivation;
-    s.seed = FrameSetup::When::AtLoad;
-    return s;
-}
-
-} // namespace
-
-ComparisonScreen::ComparisonScreen(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormMM"), 8400, 6120, frame())
-{
-    setWindowTitle(QStringLiteral("Maggiore, minore o uguale"));
-
     const QFont numberFont = designFont(QStringLiteral("Arial"), 36);
     numbers_[0] = place(new QLabel(), QStringLiteral("EtNumero"), at(960, 1920, 2055, 1095), 0);
     numbers_[1] = place(new QLabel(), QStringLiteral("EtNumero"), at(4800, 1920, 2175, 1095), 1);

@@ -13,7 +13,7 @@ class ComparisonScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit ComparisonScreen(AppContext& app);
+    ComparisonScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;

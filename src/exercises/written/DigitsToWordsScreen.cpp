@@ -1,6 +1,6 @@
 #include "exercises/written/DigitsToWordsScreen.h"
 
-#include "exercises/written/WordAnswer.h"
+#include "services/WordAnswer.h"
 #include "services/TextForms.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
@@ -8,30 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-FrameSetup frame()
+DigitsToWordsScreen::DigitsToWordsScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuNumeri");
-    s.box = FrameSetup::Box::Wide;
-    s.boxAt = {4185, 120};
-    s.nextAt = {4920, 3840, 2520, 1200};
-    s.nextShown = FrameSetup::When::AtActivation;
-    s.maxChoice = FrameSetup::MaxChoice::Plain;
-    s.maxCommandName = QStringLiteral("mnuNumeroMassimo");
-    s.maxCommandText = QStringLiteral("Numero Massimo     ");
-    s.seed = FrameSetup::When::AtLoad;
-    s.resetMaxNumber = FrameSetup::When::AtLoad;
-    return s;
-}
-
-} // namespace
-
-DigitsToWordsScreen::DigitsToWordsScreen(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormScri2"), 8400, 5400, frame())
-{
-    setWindowTitle(QStringLiteral("Dalle cifre alla parola"));
-
     number_ = place(new QLabel(QStringLiteral("Label3")), QStringLiteral("EtichettaNumero"), at(240, 1680, 7740, 795));
     number_->setFont(designFont(QStringLiteral("Arial"), 27.75));
     number_->setAlignment(Qt::AlignCenter);

@@ -10,7 +10,7 @@ class DigitsToWordsScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit DigitsToWordsScreen(AppContext& app);
+    DigitsToWordsScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;

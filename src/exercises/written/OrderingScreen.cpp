@@ -12,30 +12,12 @@
 #include <QRadioButton>
 
 namespace {
-
-FrameSetup frame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuNumeri");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {6945, 120};
-    s.nextAt = {6945, 2640, 2295, 1200};
-    s.nextShown = FrameSetup::When::AtLoad;
-    s.maxChoice = FrameSetup::MaxChoice::Plain;
-    s.maxCommandName = QStringLiteral("mnuMassimo");
-    s.maxCommandText = QStringLiteral("Numero massimo");
-    s.resetMaxNumber = FrameSetup::When::AtLoad;
-    return s;
-}
-
 constexpr int DefaultOption = 4;  // "7"
 
 } // namespace
 
-OrderingScreen::OrderingScreen(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormOrd"), 9360, 6000, frame())
+OrderingScreen::OrderingScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
-    setWindowTitle(QStringLiteral("Ordina i numeri"));
-
     const QFont font = designFont(QStringLiteral("Arial"), 18);
     for (int i = 0; i < Buttons; ++i) {
         auto* b = place(new QPushButton(QStringLiteral("1")), QStringLiteral("ComandoNumero"),

@@ -18,7 +18,7 @@ class OrderingScreen : public ExerciseScreen
 public:
     static constexpr int Buttons = Ordering::MaxCount;
 
-    explicit OrderingScreen(AppContext& app);
+    OrderingScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;

@@ -10,8 +10,6 @@
 #include <QLineEdit>
 
 namespace {
-constexpr double DesignWidth = 9000;
-constexpr double DesignHeight = 6000;
 constexpr double ProblemPoints = 36;
 constexpr double SmallestPoints = 12;
 
@@ -53,28 +51,9 @@ private:
 };
 } // namespace
 
-FrameSetup WrittenNumberScreen::frameSetup()
+WrittenNumberScreen::WrittenNumberScreen(AppContext& app, const ExerciseRow& row)
+    : ExerciseScreen(app, row), mode_(row.variant)
 {
-    FrameSetup setup;
-    setup.menu = QStringLiteral("FormMenuNumeri");
-    setup.box = FrameSetup::Box::Wide;
-    setup.boxAt = QPointF(4800, 120);
-    setup.nextAt = QRectF(5520, 3120, 2760, 1575);  // level with the answer box
-    setup.nextShown = FrameSetup::When::AtActivation;
-    setup.maxChoice = FrameSetup::MaxChoice::Plain;
-    setup.maxCommandName = QStringLiteral("mnuNumeroMassimo");
-    setup.maxCommandText = QStringLiteral("Numero Massimo     ");
-    setup.seed = FrameSetup::When::AtLoad;
-    setup.resetMaxNumber = FrameSetup::When::AtLoad;
-    setup.counts = FrameSetup::Counts::Shared;
-    return setup;
-}
-
-WrittenNumberScreen::WrittenNumberScreen(AppContext& app, int mode)
-    : ExerciseScreen(app, QStringLiteral("FormScri"), DesignWidth, DesignHeight, frameSetup()), mode_(mode)
-{
-    setWindowTitle(QStringLiteral("Scrivi il numero"));
-
     problem_ = place(new ProblemLabel(), QStringLiteral("EtichettaNumero"), at(360, 1920, 8340, 795));
 
     answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(1800, 3120, 3135, 1575));

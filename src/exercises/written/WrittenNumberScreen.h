@@ -13,10 +13,8 @@ class WrittenNumberScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    // mode: the exercise chosen in the menu, 1..21, fixed for the screen's life.
-    WrittenNumberScreen(AppContext& app, int mode);
-
-    static FrameSetup frameSetup();
+    // The row's variant is the mode, the exercise chosen in the menu, 1..21.
+    WrittenNumberScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;

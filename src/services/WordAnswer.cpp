@@ -1,4 +1,4 @@
-#include "exercises/written/WordAnswer.h"
+#include "services/WordAnswer.h"
 
 #include "services/NumberWords.h"
 #include "services/RandomSource.h"

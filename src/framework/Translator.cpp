@@ -1,4 +1,4 @@
-#include "lang/Translator.h"
+#include "framework/Translator.h"
 
 #include "lang/IniFile.h"
 #include "framework/Controls.h"
