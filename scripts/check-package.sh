@@ -59,11 +59,11 @@ grep -qw libqt6sql6-psql <<<"$recommends" || fail "Recommends lacks libqt6sql6-p
 apt-get install --simulate --no-install-recommends "./$deb" >/dev/null \
   || fail "apt-get cannot install $deb"
 
-# Start the unpacked program offscreen, with its own configuration and
+# Start the unpacked program offscreen, with its own configuration, data and
 # runtime folders, and wait until it reports the language it read.
 log="$work/start.log"
-mkdir -m 700 "$work/config" "$work/run"
-QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" \
+mkdir -m 700 "$work/config" "$work/run" "$work/data"
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" XDG_DATA_HOME="$work/data" \
   QT_LOGGING_RULES="contalandia.startup.info=true" QT_MESSAGE_PATTERN="%{message}" \
   "$root/usr/bin/contalandia" >"$log" 2>&1 &
 pid=$!
@@ -78,4 +78,6 @@ read_line=$(grep -m1 "^language file:" "$log" || true)
 [[ "$read_line" == "language file: $data/"*".lng number words: "[1-6] ]] \
   || { cat "$log" >&2; fail "no language file read from $data"; }
 kill -0 "$pid" 2>/dev/null || fail "the program ended after start-up"
+# The results store opened its database through Qt's SQLite driver.
+[ -e "$work/data/contalandia/results.sqlite" ] || { cat "$log" >&2; fail "no results database was made"; }
 echo "package check passed: $deb"

@@ -260,7 +260,7 @@ bool ResultsStore::setSetting(const QString& key, const QString& value)
     q.prepare(QStringLiteral("INSERT INTO settings (key, value) VALUES (?, ?) "
                              "ON CONFLICT (key) DO UPDATE SET value = excluded.value"));
     q.addBindValue(key);
-    q.addBindValue(value);
+    q.addBindValue(value.isNull() ? QStringLiteral("") : value);
     return q.exec();
 }
 
