@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results store with a year of a class's answers in it: what recording
 // one more answer costs the user-interface thread, and what reading the
 // results screen's summaries costs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what a fresh Debian 12 machine lacks to build and test Contalandia,
 # and the further Debian packages named as arguments.
 set -euo pipefail

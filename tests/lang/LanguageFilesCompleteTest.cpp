@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files that ship beside the program must cover every text a
 // child can read. What a screen shows is not listed by hand: every screen the
 // catalogue registers is built from its design and opened offscreen, and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusCatalog.h"
 #include "exercises/blocks/BlocksCatalog.h"
 #include "exercises/columns/ColumnsCatalog.h"

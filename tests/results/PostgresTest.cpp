@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/ResultsQueries.h"
 #include "results/ResultsFixture.h"
 #include "results/PrivatePostgres.h"
