@@ -79,16 +79,21 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6core6 libc6 libqt6svg6 libqt6multimedia6; do
   grep -qw "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
+# The results store's drivers are plugins, which dpkg-shlibdeps cannot see:
+# SQLite is needed, the PostgreSQL driver only for a classroom server.
+grep -qw libqt6sql6-sqlite <<<"$depends" || fail "Depends lacks libqt6sql6-sqlite: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw libqt6sql6-psql <<<"$recommends" || fail "Recommends lacks libqt6sql6-psql: $recommends"
 # Every dependency can be met here (the test build installed them all).
 apt-get install --simulate --no-install-recommends "./$deb" >/dev/null \
   || fail "apt-get cannot install $deb"
 
-# Start the unpacked program offscreen, with its own configuration and
+# Start the unpacked program offscreen, with its own configuration, data and
 # runtime folders, and wait until it reports the language it read and,
 # once its first frame is painted, the sound library it loaded.
 log="$work/start.log"
-mkdir -m 700 "$work/config" "$work/run"
-QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" \
+mkdir -m 700 "$work/config" "$work/run" "$work/data"
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" XDG_DATA_HOME="$work/data" \
   QT_LOGGING_RULES="contalandia.startup.info=true" QT_MESSAGE_PATTERN="%{message}" \
   "$root/usr/bin/contalandia" >"$log" 2>&1 &
 pid=$!
@@ -105,4 +110,6 @@ read_line=$(grep -m1 "^language file:" "$log" || true)
 grep -qxF "sound library: $root/$sound_lib" "$log" \
   || { cat "$log" >&2; fail "the sound library was not loaded from /$sound_lib"; }
 kill -0 "$pid" 2>/dev/null || fail "the program ended after start-up"
+# The results store opened its database through Qt's SQLite driver.
+[ -e "$work/data/contalandia/results.sqlite" ] || { cat "$log" >&2; fail "no results database was made"; }
 echo "package check passed: $deb"

@@ -10,11 +10,13 @@
 #include "services/Feedback.h"
 #include "services/RandomSource.h"
 #include "framework/AppContext.h"
+#include "results/ResultsStore.h"
 #include "framework/ChildStyle.h"
 #include "app/Startup.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QSysInfo>
 #include <QIcon>
 #include <QLoggingCategory>
 
@@ -59,7 +61,18 @@ int main(int argc, char** argv)
     SteadyClock clock;
     const DataFolder data = findDataFolder(programFolder,
                                            QStringLiteral(CONTALANDIA_INSTALLED_DATA));
+    // Every judged answer is kept here; made before the screens' context, so
+    // that it outlives every screen and writes what they recorded.
+    ResultsStore::Setup resultsSetup;
+    resultsSetup.config = readResultsConfig();
+    resultsSetup.computer = QSysInfo::machineHostName();
+    resultsSetup.computerUser = computerUserName();
+    resultsSetup.now = [&clock] { return clock.seconds(); };
+    if (!resultsSetup.config.problem.isEmpty())
+        qWarning("results: %s; results are kept on this computer", qPrintable(resultsSetup.config.problem));
+    ResultsStore results(resultsSetup);
     AppContext app(random, player, dialogs, clock, data.path);
+    app.results = &results;
     app.strings.useUserSettings(userSettingsFile(), data.installed);
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class ResultsStore;
+
 // What every screen is given: the program-wide state and the services that
 // reach the outside world. main() wires the real services; tests wire
 // scripted ones and a temporary program folder.
@@ -40,4 +42,7 @@ struct AppContext
     bool maximizedWindows = false;
     // Ends the program at once; tests replace it with a recorder.
     std::function<void()> quitProgram;
+    // Where every judged answer is kept (results/ResultsStore); none in a
+    // program or test that keeps no results.
+    ResultsStore* results = nullptr;
 };

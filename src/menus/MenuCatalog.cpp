@@ -5,6 +5,7 @@
 #include "menus/MainMenu.h"
 #include "menus/NumbersMenu.h"
 #include "menus/PicturesMenu.h"
+#include "menus/ResultsScreen.h"
 #include "menus/StartScreen.h"
 
 namespace {
@@ -21,4 +22,5 @@ void registerMenus(Navigator& navigator)
     add<MainMenu>(navigator, "FormMenu");
     add<NumbersMenu>(navigator, "FormMenuNumeri");
     add<PicturesMenu>(navigator, "FormMenuGrafici");
+    add<ResultsScreen>(navigator, "FormRisultati");
 }

@@ -24,6 +24,7 @@
 
 #include "exercises/abacus/AbacusTexts.h"
 #include "lang/IniFile.h"
+#include "menus/ResultsTexts.h"
 #include "lang/LanguageFiles.h"
 #include "support/TestApp.h"
 
@@ -301,6 +302,7 @@ QStringList messageKeys()
         keys << k;
     for (const QString& k : msg::DialogButtons)
         keys << k;
+    keys << resultsTexts::allKeys();
     return keys;
 }
 

@@ -2,13 +2,18 @@
 #include "exercises/frame/ExerciseScreen.h"
 
 #include "exercises/frame/AnswerBox.h"
+#include "exercises/frame/ExerciseFamilies.h"
+#include "results/ResultsStore.h"
 #include "services/TextForms.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/Pictures.h"
 #include "framework/ProgramDialogs.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -158,8 +163,66 @@ void ExerciseScreen::onLoad()
     opened();
 }
 
+ExerciseScreen::~ExerciseScreen()
+{
+    if (ResultsStore* results = app().results; results && openedAt_.isValid()) {
+        VisitRecord visit;
+        visit.screen = objectName();
+        // Taken at activation: the derived screen is gone by now.
+        visit.mode = property("resultsMode").toInt();
+        visit.title = windowTitle();
+        visit.family = exerciseFamily(objectName());
+        visit.opened = openedAt_;
+        visit.left = QDateTime::currentDateTimeUtc();
+        results->record(visit);
+    }
+}
+
+void ExerciseScreen::recordAnswer(bool right)
+{
+    ResultsStore* results = app().results;
+    if (!results || (maxChoice_ && maxChoice_->frame()->isVisible()) || QApplication::activeModalWidget())
+        return;
+    AnswerRecord a;
+    a.screen = objectName();
+    a.mode = resultsMode();
+    a.title = windowTitle();
+    a.family = exerciseFamily(objectName());
+    a.problem = problemShown();
+    a.answer = answerGiven();
+    a.right = right;
+    results->record(a);
+}
+
+QString ExerciseScreen::problemShown() const
+{
+    if (judgedBox_) {
+        for (QLabel* l : canvas()->findChildren<QLabel*>())
+            if (l->buddy() == judgedBox_)
+                return l->text();
+    }
+    return QString();
+}
+
+QString ExerciseScreen::answerGiven() const
+{
+    if (judgedBox_)
+        return judgedBox_->text();
+    QWidget* used = QApplication::focusWidget();
+    if (!used || used->window() != this)
+        return QString();
+    if (auto* b = qobject_cast<QAbstractButton*>(used))
+        return b->text().isEmpty() ? b->accessibleName() : b->text();
+    if (auto* box = qobject_cast<QLineEdit*>(used))
+        return box->text();
+    const QVariant shown = used->property("text");
+    return shown.isValid() ? shown.toString() : used->accessibleName();
+}
+
 void ExerciseScreen::onActivate()
 {
+    openedAt_ = QDateTime::currentDateTimeUtc();
+    setProperty("resultsMode", resultsMode());
     if (!setup_.frameTextsAtLoad)
         applyFrameTexts();
     openingWork(FrameSetup::When::AtActivation);
@@ -196,6 +259,7 @@ void ExerciseScreen::countRight()
     no_->hide();
     addOne(*right_);
     showCounts(signedText(*right_), wrongValue_->text());
+    recordAnswer(true);
     spoken::announce(yes_);
     app().feedback.playPraise();
 }
@@ -206,6 +270,7 @@ void ExerciseScreen::countWrong(WrongSignal signal)
     no_->show();
     addOne(*wrong_);
     showCounts(rightValue_->text(), signedText(*wrong_));
+    recordAnswer(false);
     spoken::announce(no_);
     if (signal != WrongSignal::Beep)
         app().feedback.playError();
@@ -290,7 +355,15 @@ void ExerciseScreen::showInformation()
 void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                                     std::function<void()> onEnter)
 {
-    new AnswerBox(box, filter, upperCase, std::move(onEnter));
+    // The box whose Enter is being judged, for the results: the box lives
+    // no longer than this screen.
+    QPointer<QLineEdit> guarded(box);
+    new AnswerBox(box, filter, upperCase, [this, guarded, onEnter = std::move(onEnter)] {
+        judgedBox_ = guarded;
+        if (onEnter)
+            onEnter();
+        judgedBox_ = nullptr;
+    });
 }
 
 void ExerciseScreen::watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,

@@ -6,6 +6,8 @@
 #include "exercises/frame/MaxNumberChoice.h"
 #include "framework/Screen.h"
 
+#include <QDateTime>
+#include <QPointer>
 #include <functional>
 #include <optional>
 
@@ -42,6 +44,8 @@ public:
     // The screen of one catalogue row: its design name, design area, window
     // title and frame set-up.
     ExerciseScreen(AppContext& app, const ExerciseRow& row);
+    // Keeps the visit in the results.
+    ~ExerciseScreen() override;
 
     const FrameSetup& frameSetup() const { return setup_; }
     qint16 rightCount() const;
@@ -63,6 +67,16 @@ public:
     void showInformation();
 
 protected:
+    // What the results keep of an answer the frame counts (see
+    // recordAnswer): the problem as shown and the answer as typed or
+    // chosen. By default the question label of the answer box judged last
+    // (its buddy) and that box's text, else the caption of the control the
+    // child used; a screen whose problem is shown otherwise says it here.
+    virtual QString problemShown() const;
+    virtual QString answerGiven() const;
+    // The written-number screen keeps its mode apart in the results.
+    virtual int resultsMode() const { return 0; }
+
     virtual void newProblem() = 0;
     virtual void opened() {}
     virtual void shown() {}
@@ -92,6 +106,9 @@ protected:
     void closeRequested() override { exitToMenu(); }
 
 private:
+    // Hands a counted answer to the results store, unless the maximum-number
+    // choice or a dialog is open.
+    void recordAnswer(bool right);
     void onLoad() final;
     void onActivate() final;
     void openingWork(FrameSetup::When moment);
@@ -120,4 +137,6 @@ private:
     QAction* maxCommand_ = nullptr;
     QAction* information_ = nullptr;
     QAction* exit_ = nullptr;
+    QPointer<QLineEdit> judgedBox_;     // the box whose Enter is being judged
+    QDateTime openedAt_;                // UTC, for the results' visit
 };

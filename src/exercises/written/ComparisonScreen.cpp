@@ -63,6 +63,7 @@ void ComparisonScreen::newProblem()
 
 void ComparisonScreen::chooseRelation(int i)
 {
+    chosen_ = i;
     if (problem_.isRight(i)) {
         countRight();
         awaitNext();
@@ -72,4 +73,14 @@ void ComparisonScreen::chooseRelation(int i)
     } else {
         countWrong();
     }
+}
+
+QString ComparisonScreen::answerGiven() const
+{
+    return chosen_ >= 0 ? signs_[size_t(chosen_)]->text() : QString();
+}
+
+QString ComparisonScreen::problemShown() const
+{
+    return QStringLiteral("%1 ? %2").arg(numbers_[0]->text().trimmed(), numbers_[1]->text().trimmed());
 }

@@ -19,6 +19,10 @@ public:
 protected:
     void newProblem() override;
     void shown() override;
+    // The two numbers, for the results: "352 ? 325".
+    QString problemShown() const override;
+    // The sign chosen.
+    QString answerGiven() const override;
 
 private:
     void chooseRelation(int i);
@@ -26,5 +30,6 @@ private:
     Comparison problem_;
     std::array<QLabel*, 2> numbers_{};
     QLabel* sign_ = nullptr;
+    int chosen_ = -1;
     std::array<QPushButton*, 3> signs_{};
 };

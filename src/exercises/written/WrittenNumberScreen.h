@@ -23,6 +23,7 @@ protected:
 
 private:
     int mode_;
+    int resultsMode() const override { return mode_; }
     void checkAnswer();
     void showLine(const QString& text);
 
