@@ -4,6 +4,7 @@
 #include "framework/Translator.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
+#include "framework/FocusFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,6 +29,7 @@ Screen::Screen(AppContext& app, const QString& designName, double designWidthTwi
     canvas_->resize(design);
     resize(design);
     canvas_->installEventFilter(this);
+    new FocusFrame(canvas_, [this] { return scale().y(); });
 }
 
 Screen::~Screen() = default;
