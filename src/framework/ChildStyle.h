@@ -4,11 +4,15 @@
 
 // The look of the whole program: tick boxes and option dots as large as the
 // letters beside them, and their whole box clickable, so a child sees them
-// and hits them.
+// and hits them; the arrows of a scroll bar on a screen as large as a
+// fingertip.
 class ChildStyle : public QProxyStyle
 {
     Q_OBJECT
 public:
+    // Pixels a child's fingertip covers: the smallest target a finger hits.
+    static constexpr int FingerTip = 44;
+
     ChildStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
