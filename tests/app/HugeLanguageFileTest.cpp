@@ -1,0 +1,174 @@
+// Huge language files never hold the program up: a file far above the
+// section reader's limit is scanned once per screen, and no text longer
+// than a few thousand characters reaches a control or a dialog.
+#include "app/MessageBoxDialogs.h"
+#include "app/Startup.h"
+#include "support/TestApp.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr qint64 Second = 1000;
+
+// The program wired as main() wires it, with real message boxes, on a
+// temporary program folder.
+struct RealDialogsApp
+{
+    ScriptedRandom random;
+    RecordingPlayer player;
+    MessageBoxDialogs dialogs;
+    FakeClock clock;
+    QTemporaryDir folder;
+    AppContext app{random, player, dialogs, clock, folder.path()};
+
+    RealDialogsApp()
+    {
+        random.setFallback(0.37);
+        app.quitProgram = [] {};
+        registerScreens(app.navigator);
+        dialogs.setWords([this](const QString& key) { return app.strings.getString(key); });
+    }
+    ~RealDialogsApp()
+    {
+        app.navigator.closeAll();
+        TestApp::flush();
+    }
+};
+
+// How long a menu command takes until its message box is on show, and the
+// length of the box's text; the box is then answered No (or OK).
+struct BoxTiming
+{
+    qint64 milliseconds = -1;
+    qsizetype textLength = -1;
+};
+
+BoxTiming timeBox(QAction* command)
+{
+    auto timing = std::make_shared<BoxTiming>();
+    QElapsedTimer clock;
+    clock.start();
+    QTimer::singleShot(0, [timing, clock] {
+        timing->milliseconds = clock.elapsed();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timing->textLength = box->text().size();
+        box->button(box->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok)->click();
+    });
+    command->trigger();
+    TestApp::flush();
+    return *timing;
+}
+
+// A language file of some 30 MB: the shipped Italian texts after 30 MB of
+// other lines, and before everything the exit question a megabyte long and
+// every menu command's caption 300 KB long.
+void writeHugeLanguage(const QString& path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    auto huge = [](const QByteArray& word, int bytes) {
+        QByteArray text = word;
+        while (text.size() < bytes)
+            text += ' ' + word;
+        return text;
+    };
+    f.write("0007=\"" + huge("Vuoi uscire?", 1 << 20) + "\"\r\n");
+    for (const char* key : {"0010", "0011", "0013", "mnuMassimo.Caption", "mnuNumeroMassimo.Caption",
+                            "MenuNumeroMassimo.Caption", "mnuTabella.Caption", "MenuNumero.Caption"})
+        f.write(QByteArray(key) + "=\"" + huge(key, 300 << 10) + "\"\r\n");
+    QByteArray filler;
+    for (int i = 0; filler.size() < (1 << 20); ++i)
+        filler += "Form" + QByteArray::number(i % 97) + ".Label" + QByteArray::number(i) + ".Caption=\"altro testo\"\r\n";
+    for (int i = 0; i < 30; ++i)
+        f.write(filler);
+    QFile shipped(QStringLiteral(CONTALANDIA_DATA_DIR "/Italiano.lng"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    f.write(shipped.readAll());
+}
+
+// The walk a child makes: start, both menus, an exercise of each family,
+// information, exit; every step within a second, every command of every
+// bar in sight, and no dialog text beyond the shown length.
+TEST(HugeLanguageFile, EveryScreenChangeAndDialogAnswersWithinASecond)
+{
+    RealDialogsApp t;
+    writeHugeLanguage(QDir(t.folder.path()).filePath("Italiano.lng"));
+    testfiles::writeBytes(QDir(t.folder.path()).filePath("LangSetting.ini"),
+                          "[Language]\r\nCurrentLanguage=\"Italiano\"\r\n");
+    t.app.state.exerciseType = 9;
+
+    QElapsedTimer clock;
+    clock.start();
+    startProgram(t.app);
+    TestApp::flush();
+    EXPECT_LT(clock.elapsed(), Second) << "start";
+    EXPECT_EQ(t.app.state.frameTexts.exitQuestion.size(), LanguageFiles::ShownTextLimit);
+    EXPECT_EQ(t.app.state.numberWordsLanguage, "1");
+
+    const QStringList walk = {"FormMenu", "FormMenuNumeri", "FormScri", "FormMenuNumeri", "FormCola",
+                              "FormMenuGrafici", "Form999a", "Form999x", "Form100Trova2", "FormGradi1", "FormMenu"};
+    for (const QString& name : walk) {
+        SCOPED_TRACE(name.toStdString());
+        clock.restart();
+        Screen* s = t.app.navigator.open(name);
+        TestApp::flush();
+        ASSERT_TRUE(s);
+        s->resize(1024, 768);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_LT(clock.elapsed(), Second) << "opening";
+
+        QMenuBar* bar = s->menuBar();
+        const auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        EXPECT_TRUE(!more || more->isHidden()) << "commands moved into the bar's overflow";
+        for (QAction* a : bar->actions())
+            if (a->isVisible())
+                EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(a))) << control::key(a).toStdString();
+        if (!s->control<QAction>("mnuEsci"))
+            continue;
+        for (const char* command : {"MenuInformazioni", "mnuEsci"}) {
+            const BoxTiming box = timeBox(s->control<QAction>(command));
+            EXPECT_GE(box.milliseconds, 0) << command;
+            EXPECT_LT(box.milliseconds, Second) << command;
+            EXPECT_LE(box.textLength, 4 * LanguageFiles::ShownTextLimit + 200) << command;
+        }
+    }
+}
+
+// The large file is read once for a screen: lookups made while the screen
+// is open, message strings included, cost no further scan, and a change of
+// the file is seen at once.
+TEST(HugeLanguageFile, IsScannedOncePerScreen)
+{
+    TestApp t;
+    t.random.setFallback(0.37);
+    writeHugeLanguage(t.path("Italiano.lng"));
+    t.writeSettings("Italiano");
+    t.app.strings.getString(msg::RightLabel);
+    t.open("FormCola");
+
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 200; ++i)
+        t.app.strings.getString(msg::hintKey(msg::HintFirst + i % 64));
+    EXPECT_EQ(t.app.strings.getString(msg::ExitMenu).size(), LanguageFiles::ShownTextLimit);
+    EXPECT_LT(clock.elapsed(), Second / 10);
+
+    QFile f(t.path("Italiano.lng"));
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("\r\n");
+    f.close();
+    testfiles::writeBytes(t.path("Small.lng"), "[Strings]\r\n0008=\"Giusto\"\r\n");
+    QFile::remove(t.path("Italiano.lng"));
+    QFile::rename(t.path("Small.lng"), t.path("Italiano.lng"));
+    EXPECT_EQ(t.app.strings.getString(msg::RightLabel), "Giusto");
+}
+
+} // namespace
