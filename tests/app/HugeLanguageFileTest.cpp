@@ -14,7 +14,20 @@
 
 namespace {
 
+// A second, as the child waits it. The sanitizer build runs every
+// instruction of the program several times slower; there a step may take
+// as many seconds, since it looks for faults, not for speed.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 Second = 4000;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr qint64 Second = 4000;
+#else
 constexpr qint64 Second = 1000;
+#endif
+#else
+constexpr qint64 Second = 1000;
+#endif
 
 // The program wired as main() wires it, with real message boxes, on a
 // temporary program folder.
