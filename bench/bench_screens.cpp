@@ -82,9 +82,9 @@ struct Program
         app->navigator.closeAll();
         settle();
     }
-    void open(const QString& name)
+    void open(const QString& name, int variant = 0)
     {
-        app->navigator.open(name);
+        app->navigator.open(name, variant);
         settle();
     }
     static void settle()
@@ -108,26 +108,25 @@ double residentKiB()
 void BM_OpenScreen(benchmark::State& state, const char* from, const char* name, int exerciseType)
 {
     Program p;
-    p.app->state.exerciseType = static_cast<qint16>(exerciseType);
     const QString previous = QString::fromLatin1(from);
     const QString screen = QString::fromLatin1(name);
     for (auto _ : state) {
         state.PauseTiming();
         p.open(previous);
         state.ResumeTiming();
-        p.open(screen);
+        p.open(screen, exerciseType);
     }
 }
-BENCHMARK_CAPTURE(BM_OpenScreen, FormAvvio, "FormMenu", "FormAvvio", 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenScreen, FormMenu, "FormAvvio", "FormMenu", 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenScreen, FormMenuNumeri, "FormMenu", "FormMenuNumeri", 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenScreen, FormMenuGrafici, "FormMenu", "FormMenuGrafici", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, StartScreen, "FormMenu", "FormAvvio", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, MainMenu, "FormAvvio", "FormMenu", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, NumbersMenu, "FormMenu", "FormMenuNumeri", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, PicturesMenu, "FormMenu", "FormMenuGrafici", 0)->Unit(benchmark::kMillisecond);
 // Mode 1 shows the words and the maximum-number menu; mode 9 is "più 10".
 BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_1, "FormMenuNumeri", "FormScri", 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, FormScri_9, "FormMenuNumeri", "FormScri", 9)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenScreen, FormScri2, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenScreen, FormMM, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenScreen, FormOrd, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, DigitsToWordsScreen, "FormMenuNumeri", "FormScri2", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, ComparisonScreen, "FormMenuNumeri", "FormMM", 0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenScreen, OrderingScreen, "FormMenuNumeri", "FormOrd", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999sem, "FormMenuGrafici", "Form999sem", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999a, "FormMenuGrafici", "Form999a", 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenScreen, Form999b, "FormMenuGrafici", "Form999b", 0)->Unit(benchmark::kMillisecond);
@@ -168,7 +167,6 @@ BENCHMARK_CAPTURE(BM_OpenScreen, FormGradi3, "FormMenuGrafici", "FormGradi3", 0)
 void BM_OpenedRepeatedly(benchmark::State& state, const char* from, const char* name)
 {
     Program p;
-    p.app->state.exerciseType = 1;
     const QString previous = QString::fromLatin1(from);
     const QString screen = QString::fromLatin1(name);
     const int openings = static_cast<int>(state.range(0));
@@ -191,11 +189,11 @@ void BM_OpenedRepeatedly(benchmark::State& state, const char* from, const char* 
         state.counters["growth_after_100_KiB"] = after - warm;
     }
 }
-BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormMenu, "FormAvvio", "FormMenu")
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, MainMenu, "FormAvvio", "FormMenu")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormScri, "FormMenuNumeri", "FormScri")
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, WrittenNumberScreen, "FormMenuNumeri", "FormScri")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenedRepeatedly, FormOrd, "FormMenuNumeri", "FormOrd")
+BENCHMARK_CAPTURE(BM_OpenedRepeatedly, OrderingScreen, "FormMenuNumeri", "FormOrd")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenedRepeatedly, Form999c1, "FormMenuGrafici", "Form999c1")
     ->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);

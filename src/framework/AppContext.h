@@ -1,6 +1,7 @@
 #pragma once
 #include "lang/LanguageFiles.h"
 #include "services/Feedback.h"
+#include "framework/Dialogs.h"
 #include "services/Platform.h"
 #include "services/RandomSource.h"
 #include "framework/Navigator.h"

@@ -3,13 +3,55 @@
 #include "framework/Screen.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+// A cell is read by its text unless a screen names it; a clickable cell is
+// a button a screen reader can press.
+class CellInterface : public QAccessibleWidget
+{
+public:
+    explicit CellInterface(Cell* c) : QAccessibleWidget(c, QAccessible::StaticText) {}
+    QAccessible::Role role() const override
+    {
+        return cell()->isClickable() ? QAccessible::Button : QAccessible::StaticText;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && cell()->accessibleName().isEmpty())
+            return cell()->text().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return cell()->isClickable() && cell()->isEnabled() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && cell()->isClickable() && cell()->isEnabled())
+            emit cell()->clicked();
+    }
+
+private:
+    Cell* cell() const { return static_cast<Cell*>(widget()); }
+};
+
+QAccessibleInterface* cellRoles(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("Cell") && qobject_cast<Cell*>(object))
+        return new CellInterface(static_cast<Cell*>(object));
+    return nullptr;
+}
+} // namespace
+
 Cell::Cell(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Qt keeps each factory once, however often it is installed.
+    QAccessible::installFactory(cellRoles);
 }
 
 void Cell::setText(const QString& text)

@@ -1,6 +1,5 @@
 #include "framework/Navigator.h"
 
-#include "framework/AppContext.h"
 #include "framework/Screen.h"
 
 Navigator::~Navigator()
@@ -31,18 +30,22 @@ void Navigator::add(const QString& screenName, Factory factory)
     factories_.insert(screenName, std::move(factory));
 }
 
-Screen* Navigator::createFromDesign(const QString& screenName) const
+void Navigator::add(const QString& screenName, std::function<Screen*(AppContext&)> factory)
 {
-    const auto it = factories_.constFind(screenName);
-    return it == factories_.constEnd() ? nullptr : (*it)(app_);
+    add(screenName, [factory = std::move(factory)](AppContext& app, int) { return factory(app); });
 }
 
-Screen* Navigator::open(const QString& screenName)
+Screen* Navigator::createFromDesign(const QString& screenName, int variant) const
 {
     const auto it = factories_.constFind(screenName);
-    if (it == factories_.constEnd())
+    return it == factories_.constEnd() ? nullptr : (*it)(app_, variant);
+}
+
+Screen* Navigator::open(const QString& screenName, int variant)
+{
+    Screen* next = createFromDesign(screenName, variant);
+    if (!next)
         return nullptr;
-    Screen* next = (*it)(app_);
     next->setAttribute(Qt::WA_DeleteOnClose, false);
     next->load();
     next->show();

@@ -1,6 +1,7 @@
 #include "framework/ProgramDialogs.h"
 
 #include "framework/AppContext.h"
+#include "framework/Dialogs.h"
 #include "services/Platform.h"
 
 namespace {
@@ -39,7 +40,6 @@ void confirmQuit(AppContext& app, QWidget* parent)
 {
     if (!app.dialogs.askYesNo(parent, ProgramTitle, app.strings.getString(msg::QuitQuestion)))
         return;
-    app.state.currentScaler = nullptr;
     app.navigator.closeAll();
     if (app.quitProgram)
         app.quitProgram();

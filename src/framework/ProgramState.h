@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 
-class ClsResize;
 
 // The texts every exercise screen's frame shows, read once at start-up in
 // the language current then (message strings "0007" to "0013"). A later
@@ -21,13 +20,12 @@ struct FrameTexts
 // between runs.
 struct ProgramState
 {
-    qint16 exerciseType = 0;   // mode of FormScri, 1..21
+    qint16 exerciseType = 0;   // mode of WrittenNumberScreen, 1..21
     qint16 rightCount = 0;
     qint16 wrongCount = 0;
     qint16 currentNumber = 0;
     qint16 maxNumber = 999;    // 199, 299, ..., 999
     bool soundsOn = true;
     QString numberWordsLanguage;   // "1".."6", empty until chosen
-    ClsResize* currentScaler = nullptr;  // owned by the screen opened last
     FrameTexts frameTexts;
 };

@@ -1,9 +1,8 @@
 #include "framework/Screen.h"
 
-#include "lang/Translator.h"
+#include "framework/Translator.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
-#include "framework/ProgramDialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -30,11 +29,7 @@ Screen::Screen(AppContext& app, const QString& designName, double designWidthTwi
     canvas_->installEventFilter(this);
 }
 
-Screen::~Screen()
-{
-    if (app_.state.currentScaler == scaler_.get())
-        app_.state.currentScaler = nullptr;
-}
+Screen::~Screen() = default;
 
 QSize Screen::clientSize() const
 {
@@ -132,9 +127,8 @@ void Screen::load()
     app_.strings.beginScreen();
     beforeTranslate();
     translate();
-    scaler_ = std::make_unique<ClsResize>();
-    app_.state.currentScaler = scaler_.get();
-    scaler_->setSourceForm(this);
+    scaler_ = std::make_unique<LayoutScaler>();
+    scaler_->setSource(canvas_, [this] { return controls(); });
     scaler_->sizeFormToScreen(75);
     onLoad();
     afterRescale();
@@ -198,11 +192,6 @@ void Screen::keyPressEvent(QKeyEvent* event)
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-void Screen::closeRequested()
-{
-    confirmQuit(app_, this);
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* event)

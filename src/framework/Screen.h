@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/ClsResize.h"
+#include "framework/LayoutScaler.h"
 #include "framework/SpokenNames.h"
 #include "framework/Twips.h"
 
@@ -43,7 +43,7 @@ public:
     QWidget* canvas() const { return canvas_; }
     QSize clientSize() const;
     QSize displaySize() const;
-    ClsResize* scaler() const { return scaler_.get(); }
+    LayoutScaler* scaler() const { return scaler_.get(); }
 
     // The design controls in design order, menus included.
     QList<QObject*> controls() const;
@@ -103,9 +103,10 @@ protected:
     virtual void onLoad() {}
     virtual void onActivate() {}
     virtual void afterRescale() {}
-    // The window system's close command (the title bar's cross, Alt+F4):
-    // the program asks before it ends, as the main menu's exit does.
-    virtual void closeRequested();
+    // The window system's close command (the title bar's cross, Alt+F4).
+    // A screen never closes by it; the menus ask the quit question, the
+    // exercise screens the exit question.
+    virtual void closeRequested() {}
 
     void closeEvent(QCloseEvent* event) override;
     // Enter and Return press the push button that has the focus, on every
@@ -120,7 +121,7 @@ private:
     AppContext& app_;
     QWidget* canvas_;
     QList<QPointer<QObject>> controls_;
-    std::unique_ptr<ClsResize> scaler_;
+    std::unique_ptr<LayoutScaler> scaler_;
     QColor background_;
     SpokenNames spoken_;
 };

@@ -1,6 +1,5 @@
 #include "framework/SpokenNames.h"
 
-#include "framework/CellGrid.h"
 #include "framework/Controls.h"
 
 #include <QAccessible>
@@ -137,40 +136,8 @@ void announce(QWidget* w)
 }
 
 namespace {
-// A cell is read by its text unless a screen names it; a clickable cell is
-// a button a screen reader can press.
-class CellInterface : public QAccessibleWidget
-{
-public:
-    explicit CellInterface(Cell* c) : QAccessibleWidget(c, QAccessible::StaticText) {}
-    QAccessible::Role role() const override
-    {
-        return cell()->isClickable() ? QAccessible::Button : QAccessible::StaticText;
-    }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name && cell()->accessibleName().isEmpty())
-            return cell()->text().trimmed();
-        return QAccessibleWidget::text(t);
-    }
-    QStringList actionNames() const override
-    {
-        return cell()->isClickable() && cell()->isEnabled() ? QStringList{pressAction()} : QStringList();
-    }
-    void doAction(const QString& action) override
-    {
-        if (action == pressAction() && cell()->isClickable() && cell()->isEnabled())
-            emit cell()->clicked();
-    }
-
-private:
-    Cell* cell() const { return static_cast<Cell*>(widget()); }
-};
-
 QAccessibleInterface* programRoles(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("Cell") && qobject_cast<Cell*>(object))
-        return new CellInterface(static_cast<Cell*>(object));
     if (className == QLatin1String("PictureBox") && object && object->isWidgetType()) {
         auto* box = static_cast<PictureBox*>(object);
         return new QAccessibleWidget(box, box->picture().isEmpty() ? QAccessible::Grouping : QAccessible::Graphic);

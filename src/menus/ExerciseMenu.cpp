@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 ExerciseMenu::ExerciseMenu(AppContext& app, const QString& designName, double widthTwips, double heightTwips)
-    : Screen(app, designName, widthTwips, heightTwips)
+    : MenuScreen(app, designName, widthTwips, heightTwips)
 {
     setWindowTitle(QStringLiteral("Contalandia"));
 }
@@ -35,7 +35,7 @@ void ExerciseMenu::open(const QString& target, int exerciseType)
 {
     if (exerciseType > 0)
         app().state.exerciseType = static_cast<qint16>(exerciseType);
-    app().navigator.open(target);
+    app().navigator.open(target, exerciseType);
 }
 
 void ExerciseMenu::onLoad()

@@ -1,5 +1,5 @@
 #pragma once
-#include "framework/Screen.h"
+#include "menus/MenuScreen.h"
 
 #include <initializer_list>
 
@@ -10,12 +10,12 @@ class QPushButton;
 // counts set to 0 on activation. A button whose screen the program does not
 // have yet is shown but disabled; registering the screen with the navigator
 // enables it.
-class ExerciseMenu : public Screen
+class ExerciseMenu : public MenuScreen
 {
     Q_OBJECT
 public:
     // One button of the grid. An exerciseType above 0 is stored in the
-    // program state before the target opens (the modes of FormScri).
+    // program state before the target opens (the modes of WrittenNumberScreen).
     struct Entry
     {
         const char* name;

@@ -3,9 +3,9 @@
 #include <functional>
 
 class QObject;
-class QWidget;
 
-// The program reaches the outside world only through these interfaces,
+// The program reaches the outside world only through these interfaces (and
+// the message boxes of framework/Dialogs.h),
 // created once in main() and replaced by recorders and scripted answers in
 // the tests.
 
@@ -18,19 +18,6 @@ public:
     virtual void play(const QString& wavPath) = 0;
     // The system alert, independent of the sounds switch.
     virtual void beep() = 0;
-};
-
-// The message boxes: all modal over the screen on show.
-class Dialogs
-{
-public:
-    virtual ~Dialogs() = default;
-    // Information icon, OK button, given title.
-    virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
-    // Question icon, Yes (default) and No; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A notice with the program's default title and an OK button.
-    virtual void notice(QWidget* parent, const QString& text) = 0;
 };
 
 // Elapsed time, and work to do later. Nothing ever waits: a timed step is

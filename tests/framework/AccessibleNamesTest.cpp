@@ -126,10 +126,9 @@ TEST(AccessibleNames, AnswerBoxIsNamedByItsProblemAndDescribedByItsInstruction)
     TestApp t;
     t.random.setFallback(0.0);
     startWithShippedLanguages(t, QStringLiteral("English"));
-    t.app.state.exerciseType = 4;  // the number that follows
-    // Colour, kind 1, n := floor(r * 999) + 1 = 500.
+    // Mode 4, the number that follows. Colour, kind 1, n := floor(r * 999) + 1 = 500.
     t.random.push({0.1, 0.0, 499.5 / 999});
-    t.open(QStringLiteral("FormScri"));
+    t.open(QStringLiteral("FormScri"), 4);
     auto* box = t.find<QLineEdit>(QStringLiteral("Text1"));
     EXPECT_EQ(spokenName(box), QStringLiteral(" 499 ____"));
     EXPECT_EQ(spokenDescription(box), QStringLiteral("write the number in digits"));
@@ -183,8 +182,7 @@ TEST(AccessibleNames, EveryControlOnShowHasANameOnEveryScreen)
             t.random.push(fraction(generator));
         t.random.setFallback(0.5);
         startWithShippedLanguages(t, QStringLiteral("Italiano"));
-        t.app.state.exerciseType = 1;
-        Screen* s = t.open(name);
+        Screen* s = t.open(name);  // the written-number screen in its first mode
         ASSERT_TRUE(s);
         for (QObject* c : s->controls()) {
             auto* w = qobject_cast<QWidget*>(c);

@@ -65,7 +65,6 @@ TEST(FittedCaptions, LongCaptionsNeverHideTheFramesCommands)
     const QStringList screens = {"FormOrd", "Form999x", "Form999a", "Form100Trova2", "FormCola"};
     TestApp t;
     t.random.setFallback(0.37);
-    t.app.state.exerciseType = 1;
 
     // Every command on each screen's bar, and the frame texts, made long.
     QString file = QStringLiteral("[Strings]\r\n");

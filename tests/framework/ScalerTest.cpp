@@ -1,8 +1,8 @@
-#include "framework/ClsResize.h"
-#include "menus/FormAvvio.h"
-#include "menus/FormMenu.h"
-#include "menus/FormMenuGrafici.h"
-#include "menus/FormMenuNumeri.h"
+#include "framework/LayoutScaler.h"
+#include "menus/StartScreen.h"
+#include "menus/MainMenu.h"
+#include "menus/PicturesMenu.h"
+#include "menus/NumbersMenu.h"
 #include "support/TestApp.h"
 
 #include <QLabel>
@@ -61,7 +61,7 @@ protected:
         screen.resize(600, 400);
         QCoreApplication::processEvents();
         ASSERT_EQ(screen.clientSize(), QSize(600, 400));
-        scaler.setSourceForm(&screen);
+        scaler.setSource(screen.canvas(), [this] { return screen.controls(); });
     }
     void resizeTo(int w, int h)
     {
@@ -71,7 +71,7 @@ protected:
     }
     TestApp t;
     OneLabel screen{t.app};
-    ClsResize scaler;
+    LayoutScaler scaler;
     const QRect design = twips::rect(600, 1200, 2535, 615);
 };
 
@@ -117,8 +117,8 @@ TEST_F(Scaler, ScreenWithoutControlsOrMinimisedIsLeftAlone)
     scaler.resizeControls();
     EXPECT_EQ(screen.label->geometry(), design);
     Screen empty(t.app, "FormVuota", 9000, 6000);
-    ClsResize other;
-    other.setSourceForm(&empty);
+    LayoutScaler other;
+    other.setSource(empty.canvas(), [&empty] { return empty.controls(); });
     other.resizeControls();
     EXPECT_TRUE(other.needsCapture());
 }
@@ -131,7 +131,7 @@ void expectScaledDesign(const char* name)
     Screen* s = t.open(name);
     QCoreApplication::processEvents();
     ASSERT_EQ(s->geometry().size(), s->displaySize()) << name;
-    const QSizeF original = t.app.state.currentScaler->originalSize();
+    const QSizeF original = s->scaler()->originalSize();
     const double fx = s->clientSize().width() / original.width();
     const double fy = s->clientSize().height() / original.height();
     S design(t.app);  // the same screen, straight from its design
@@ -149,10 +149,10 @@ void expectScaledDesign(const char* name)
 
 TEST(ScalerOnScreens, EveryShellScreenFillsTheDisplayInProportion)
 {
-    expectScaledDesign<FormAvvio>("FormAvvio");
-    expectScaledDesign<FormMenu>("FormMenu");
-    expectScaledDesign<FormMenuNumeri>("FormMenuNumeri");
-    expectScaledDesign<FormMenuGrafici>("FormMenuGrafici");
+    expectScaledDesign<StartScreen>("FormAvvio");
+    expectScaledDesign<MainMenu>("FormMenu");
+    expectScaledDesign<NumbersMenu>("FormMenuNumeri");
+    expectScaledDesign<PicturesMenu>("FormMenuGrafici");
 }
 
 } // namespace

@@ -10,12 +10,13 @@
 
 namespace {
 
-FrameSetup playingSetup()
+const ExerciseRow& playingRow()
 {
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuNumeri");
-    s.boxAt = {6000, 120};
-    return s;
+    static const ExerciseRow row{.designName = "FormPlaying",
+                                 .title = "",
+                                 .design = {9000, 6000},
+                                 .frame = {.menu = QStringLiteral("FormMenuNumeri"), .boxAt = {6000, 120}}};
+    return row;
 }
 
 // An exercise screen that plays five frames 0.3 s apart when asked.
@@ -23,7 +24,7 @@ class PlayingScreen : public ExerciseScreen
 {
 public:
     explicit PlayingScreen(AppContext& app, std::shared_ptr<std::vector<int>> log)
-        : ExerciseScreen(app, QStringLiteral("FormPlaying"), 9000, 6000, playingSetup()), log_(std::move(log)),
+        : ExerciseScreen(app, playingRow()), log_(std::move(log)),
           player(new FramePlayer(app.clock, this))
     {
     }

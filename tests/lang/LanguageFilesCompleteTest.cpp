@@ -134,7 +134,6 @@ ScreenTexts collectScreen(const QString& name)
     // A language file must exist for the main menu to list one.
     t.writeLanguage(QStringLiteral("Zz"), QStringLiteral("[Strings]\n"));
     t.app.strings.setCurrentLanguage(QStringLiteral("NoSuchLanguage"));
-    t.app.state.exerciseType = 1;
     t.app.state.numberWordsLanguage = QStringLiteral("1");
 
     std::unique_ptr<Screen> built(t.app.navigator.createFromDesign(name));

@@ -1,4 +1,4 @@
-#include "menus/FormMenu.h"
+#include "menus/MainMenu.h"
 #include "support/TestApp.h"
 
 #include <QMenu>

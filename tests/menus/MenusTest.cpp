@@ -1,4 +1,4 @@
-#include "menus/FormMenuGrafici.h"
+#include "menus/PicturesMenu.h"
 #include "app/Startup.h"
 #include "framework/ProgramDialogs.h"
 #include "support/TestApp.h"
@@ -32,7 +32,7 @@ TEST(ShellRoads, StartToMainMenuToEachExerciseMenuAndBack)
         EXPECT_EQ(TestApp::screenCount(), 1);
         EXPECT_EQ(t.app.state.rightCount, 0);
         EXPECT_EQ(t.app.state.wrongCount, 0);
-        EXPECT_EQ(t.app.state.currentScaler, t.current()->scaler());
+        EXPECT_NE(t.current()->scaler(), nullptr);
         EXPECT_EQ(t.current()->geometry().size(), t.current()->displaySize());
     }
 }
@@ -155,7 +155,7 @@ TEST(ConfirmQuit, NoLeavesTheMainMenuAsItWas)
     Screen* menu = t.open("FormMenu");
     t.click("Check1");  // sounds off: the No must not undo it
     const QColor background = menu->background();
-    ClsResize* scaler = t.app.state.currentScaler;
+    LayoutScaler* scaler = menu->scaler();
 
     t.dialogs.answers = {false};
     t.click("Command1");
@@ -168,7 +168,7 @@ TEST(ConfirmQuit, NoLeavesTheMainMenuAsItWas)
     EXPECT_FALSE(t.find<QCheckBox>("Check1")->isChecked());
     EXPECT_FALSE(t.app.state.soundsOn);
     EXPECT_EQ(menu->background(), background);
-    EXPECT_EQ(t.app.state.currentScaler, scaler);
+    EXPECT_EQ(menu->scaler(), scaler);
     EXPECT_EQ(t.app.strings.currentLanguage(), "Italiano");
     EXPECT_EQ(t.quits, 0);
 }
@@ -182,7 +182,6 @@ TEST(ConfirmQuit, YesClosesTheScreenAndEndsTheProgram)
     t.click("Command1");
     EXPECT_EQ(t.quits, 1);
     EXPECT_EQ(t.current(), nullptr);
-    EXPECT_EQ(t.app.state.currentScaler, nullptr);
     EXPECT_EQ(TestApp::screenCount(), 0);
     // Without a language file the question is asked with an empty text.
     EXPECT_EQ(t.dialogs.shown.back().text, "");
@@ -207,8 +206,7 @@ TEST(CloseCommand, AsksBeforeAnythingCloses)
     menu->close();
     EXPECT_EQ(t.quits, 1);
 
-    t.app.state.exerciseType = 9;
-    Screen* exercise = t.open("FormScri");
+    Screen* exercise = t.open("FormScri", 9);
     t.dialogs.answers = {false};
     exercise->close();
     TestApp::flush();
@@ -277,7 +275,7 @@ TEST(ExerciseMenus, ButtonOfAScreenTheProgramLacksIsShownDisabled)
 {
     TestApp t(TestApp::Screens::None);
     t.random.setFallback(0.0);
-    t.app.navigator.add("FormMenuGrafici", [](AppContext& a) { return new FormMenuGrafici(a); });
+    t.app.navigator.add("FormMenuGrafici", [](AppContext& a) { return new PicturesMenu(a); });
     t.registerStub("Form999x");
     t.open("FormMenuGrafici");
     auto* blocks = t.find<QPushButton>("Command2");

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/Dialogs.h"
 #include "services/Platform.h"
 
 #include <QStringList>

@@ -121,10 +121,12 @@ public:
             return new Screen(a, screenName, widthTwips, heightTwips);
         });
     }
-    // Opens a screen through the navigator, as the program does.
-    Screen* open(const QString& screenName)
+    // Opens a screen through the navigator, as the program does; the
+    // variant is a menu's choice among screens of one design (the modes of
+    // the written-number screen).
+    Screen* open(const QString& screenName, int variant = 0)
     {
-        Screen* s = app.navigator.open(screenName);
+        Screen* s = app.navigator.open(screenName, variant);
         flush();
         return s;
     }

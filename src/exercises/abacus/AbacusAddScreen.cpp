@@ -13,32 +13,21 @@ using namespace abacus;
 
 namespace {
 
-FrameSetup frame()
-{
-    FrameSetup s = AbacusScreen::abacusFrame();
-    s.nextShown = FrameSetup::When::AtLoad;
-    s.resetMaxNumber = FrameSetup::When::AtLoad;
-    return s;
-}
-
 const char* const BeadTip = "Click sinistro per inserire le palline, click destro per toglierle.";
 
 } // namespace
 
-AbacusAddScreen::AbacusAddScreen(AppContext& app, const AddRow& row)
-    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(),
-                   row.exchanges ? exchangeLimits() : exchangeHiddenLimits(), longWires(row.touchingColumns)),
-      row_(row)
+AbacusAddScreen::AbacusAddScreen(AppContext& app, const ExerciseRow& row, AddVariant variant)
+    : AbacusScreen(app, row, variant.exchanges ? exchangeLimits() : exchangeHiddenLimits(), longWires(variant.touchingColumns)),
+      variant_(variant)
 {
-    setWindowTitle(QString::fromUtf8(row.title));
-
     const ProblemLine line = makeProblemLine(std::nullopt, [this] { return static_cast<double>(expectedSum_); });
     problem_ = line.problem;
     answer_ = line.answer;
 
     const std::array<const char*, 3> names = {"Bot_h", "Bot_da", "Bot_u"};
     const std::array<const char*, 3> captions = {"h", "da", "u"};
-    const AbacusDesign d = longWires(row.touchingColumns);
+    const AbacusDesign d = longWires(variant.touchingColumns);
     for (Wire w : AllWires) {
         const int i = indexOf(w);
         beadButtons_[i] = placeBeadButton(w, QString::fromLatin1(names[i]), QString::fromLatin1(captions[i]),
@@ -47,8 +36,8 @@ AbacusAddScreen::AbacusAddScreen(AppContext& app, const AddRow& row)
     }
     exchangeUnits_ = placeButton(QStringLiteral("BottoneCambio"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Tens)), 12);
     exchangeTens_ = placeButton(QStringLiteral("BottoneCambio2"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Hundreds)), 12);
-    exchangeUnits_->setVisible(row.exchanges);
-    exchangeTens_->setVisible(row.exchanges);
+    exchangeUnits_->setVisible(variant.exchanges);
+    exchangeTens_->setVisible(variant.exchanges);
     connect(exchangeUnits_, &QPushButton::clicked, this, [this] { exchangeUp(Wire::Units, exchangeUnits_); });
     connect(exchangeTens_, &QPushButton::clicked, this, [this] { exchangeUp(Wire::Tens, exchangeTens_); });
 
@@ -83,7 +72,7 @@ void AbacusAddScreen::newProblem()
         nextButton()->setEnabled(false);
     randomBackground();
     clearAbacus();
-    const TwoNumbers p = drawAddition(row_.kind, app().random);
+    const TwoNumbers p = drawAddition(variant_.kind, app().random);
     expectedSum_ = p.a + p.b;
     exchangeUnits_->setEnabled(true);
     exchangeTens_->setEnabled(true);

@@ -1,6 +1,6 @@
 #pragma once
 #include "exercises/abacus/AbacusScreen.h"
-#include "exercises/abacus/AbacusScreens.h"
+#include "exercises/abacus/AbacusVariants.h"
 
 #include <array>
 
@@ -15,7 +15,7 @@ class AbacusAddScreen : public AbacusScreen
 {
     Q_OBJECT
 public:
-    AbacusAddScreen(AppContext& app, const abacus::AddRow& row);
+    AbacusAddScreen(AppContext& app, const ExerciseRow& row, abacus::AddVariant variant);
 
     int expectedSum() const { return expectedSum_; }
 
@@ -26,7 +26,7 @@ protected:
 private:
     void restart();
 
-    const abacus::AddRow& row_;
+    const abacus::AddVariant variant_;
     int expectedSum_ = 0;
     QLabel* problem_ = nullptr;
     QLineEdit* answer_ = nullptr;

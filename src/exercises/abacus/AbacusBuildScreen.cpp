@@ -18,18 +18,6 @@ using namespace abacus;
 
 namespace {
 
-FrameSetup frame()
-{
-    FrameSetup s = AbacusScreen::abacusFrame();
-    s.nextShown = FrameSetup::When::AtActivation;
-    s.maxChoice = FrameSetup::MaxChoice::Plain;
-    s.maxCommandName = QStringLiteral("mnuMassimo");
-    s.maxCommandText = QStringLiteral("Numero massimo");
-    s.resetMaxNumber = FrameSetup::When::AtActivation;
-    s.counts = FrameSetup::Counts::Own;
-    return s;
-}
-
 const char* const BeadTip = "Click sinistro per inserire le palline, click destro per toglierle.";
 
 // The colours of the hundreds, tens and units beads.
@@ -37,12 +25,10 @@ const QColor PartColours[3] = {QColor(0, 128, 0), QColor(255, 0, 0), QColor(0, 0
 
 } // namespace
 
-AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const BuildRow& row)
-    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(), buildLimits(), shortWires()), row_(row)
+AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const ExerciseRow& row, BuildVariant variant)
+    : AbacusScreen(app, row, buildLimits(), shortWires()), variant_(variant)
 {
-    setWindowTitle(QString::fromUtf8(row.title));
-
-    if (row.colouredParts) {
+    if (variant.colouredParts) {
         partsBox_ = place(new PictureBox(), QStringLiteral("Picture1"), at(300, 300, 8820, 1700));
         partsBox_->setBackground(Qt::white);
         const char* const designTexts[3] = {"centinaia", "decine", "unità"};

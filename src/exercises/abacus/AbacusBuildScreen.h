@@ -1,6 +1,6 @@
 #pragma once
 #include "exercises/abacus/AbacusScreen.h"
-#include "exercises/abacus/AbacusScreens.h"
+#include "exercises/abacus/AbacusVariants.h"
 
 #include <array>
 
@@ -16,7 +16,7 @@ class AbacusBuildScreen : public AbacusScreen
 {
     Q_OBJECT
 public:
-    AbacusBuildScreen(AppContext& app, const abacus::BuildRow& row);
+    AbacusBuildScreen(AppContext& app, const ExerciseRow& row, abacus::BuildVariant variant);
 
     bool showsDigits() const { return showDigits_; }
 
@@ -31,7 +31,7 @@ private:
     void checkAbacus();
     void chooseDigits(bool digits);
 
-    const abacus::BuildRow& row_;
+    const abacus::BuildVariant variant_;
     bool showDigits_ = false;
 
     QLabel* number_ = nullptr;                 // one label, or

@@ -1,6 +1,6 @@
 #include "exercises/abacus/AbacusReadScreen.h"
 
-#include "exercises/written/WordAnswer.h"
+#include "services/WordAnswer.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 
@@ -9,38 +9,20 @@
 
 using namespace abacus;
 
-namespace {
-
-FrameSetup frame()
+AbacusReadScreen::AbacusReadScreen(AppContext& app, const ExerciseRow& row, ReadVariant variant)
+    : AbacusScreen(app, row, readLimits(), shortWires()), variant_(variant)
 {
-    FrameSetup s = AbacusScreen::abacusFrame();
-    s.nextShown = FrameSetup::When::AtActivation;
-    s.maxChoice = FrameSetup::MaxChoice::Full;
-    s.maxCommandName = QStringLiteral("mnuMassimo");
-    s.maxCommandText = QStringLiteral("Numero massimo");
-    s.resetMaxNumber = FrameSetup::When::AtLoad;
-    s.frameTextsAtLoad = true;
-    return s;
-}
-
-} // namespace
-
-AbacusReadScreen::AbacusReadScreen(AppContext& app, const ReadRow& row)
-    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(), readLimits(), shortWires()), row_(row)
-{
-    setWindowTitle(QString::fromUtf8(row.title));
-
-    auto* instruction = place(new QLabel(QString::fromUtf8(row.instruction)), QStringLiteral("Label3"),
+    auto* instruction = place(new QLabel(QString::fromUtf8(variant.instruction)), QStringLiteral("Label3"),
                               at(300, 300, 8820, 500));
     instruction->setFont(designFont(QStringLiteral("Arial"), 14));
     instruction->setAlignment(Qt::AlignCenter);
 
     answer_ = place(new QLineEdit(), QStringLiteral("TestoNumero"), at(300, 900, 8820, 1000));
-    answer_->setFont(designFont(QStringLiteral("Arial"), row.inWords ? 18 : 28));
+    answer_->setFont(designFont(QStringLiteral("Arial"), variant.inWords ? 18 : 28));
     answer_->setAlignment(Qt::AlignCenter);
     // The instruction is the question the box answers.
     spokenNames().answerBox(answer_, instruction);
-    if (row.inWords) {
+    if (variant.inWords) {
         // The words of every number in every language fit.
         answer_->setMaxLength(wordAnswer::answerCapacity());
         // Blanks before and after the words do not count, on either side.

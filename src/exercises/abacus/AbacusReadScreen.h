@@ -1,6 +1,6 @@
 #pragma once
 #include "exercises/abacus/AbacusScreen.h"
-#include "exercises/abacus/AbacusScreens.h"
+#include "exercises/abacus/AbacusVariants.h"
 
 class QLineEdit;
 
@@ -10,7 +10,7 @@ class AbacusReadScreen : public AbacusScreen
 {
     Q_OBJECT
 public:
-    AbacusReadScreen(AppContext& app, const abacus::ReadRow& row);
+    AbacusReadScreen(AppContext& app, const ExerciseRow& row, abacus::ReadVariant variant);
 
 protected:
     void newProblem() override;
@@ -19,6 +19,6 @@ protected:
 private:
     void judged(bool right);
 
-    const abacus::ReadRow& row_;
+    const abacus::ReadVariant variant_;
     QLineEdit* answer_ = nullptr;
 };

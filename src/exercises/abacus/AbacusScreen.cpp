@@ -28,9 +28,8 @@ QColor shade(Wire w, int place)
 
 } // namespace
 
-AbacusScreen::AbacusScreen(AppContext& app, const QString& designName, FrameSetup setup, Limits limits,
-                           AbacusDesign design)
-    : ExerciseScreen(app, designName, DesignWidth, DesignHeight, std::move(setup)), model_(limits),
+AbacusScreen::AbacusScreen(AppContext& app, const ExerciseRow& row, Limits limits, AbacusDesign design)
+    : ExerciseScreen(app, row), model_(limits),
       design_(design)
 {
     // Drawn first, so that the beads stand in front of them.
@@ -204,16 +203,6 @@ namespace {
 const QRectF ProblemPlace(600, 600, 5400, 1000);
 constexpr double AnswerWidth = 2400;
 } // namespace
-
-FrameSetup AbacusScreen::abacusFrame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {9420, 300};
-    s.nextAt = {9420, 2700, 2295, 1200};
-    return s;
-}
 
 AbacusScreen::ProblemLine AbacusScreen::makeProblemLine(std::optional<DigitFilter> filter,
                                                         std::function<double()> expected)

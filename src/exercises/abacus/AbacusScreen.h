@@ -23,8 +23,7 @@ class AbacusScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    AbacusScreen(AppContext& app, const QString& designName, FrameSetup setup, abacus::Limits limits,
-                 abacus::AbacusDesign design);
+    AbacusScreen(AppContext& app, const ExerciseRow& row, abacus::Limits limits, abacus::AbacusDesign design);
 
     const abacus::AbacusModel& model() const { return model_; }
     bool exchangePlaying() const;
@@ -32,10 +31,6 @@ public:
     // Every abacus screen is designed on the same area, in twips.
     static constexpr double DesignWidth = 12000;
     static constexpr double DesignHeight = 9000;
-
-    // The frame every abacus screen starts from: back to the menu with
-    // pictures, the tall counts box and "avanti" at the right.
-    static FrameSetup abacusFrame();
 
 protected:
     using ExerciseScreen::at;

@@ -10,26 +10,10 @@
 
 using namespace abacus;
 
-namespace {
-
-FrameSetup frame()
+AbacusSubtractScreen::AbacusSubtractScreen(AppContext& app, const ExerciseRow& row, SubtractVariant variant)
+    : AbacusScreen(app, row, variant.exchanges ? exchangeLimits() : exchangeHiddenLimits(), longWires(false)),
+      variant_(variant)
 {
-    FrameSetup s = AbacusScreen::abacusFrame();
-    s.nextShown = FrameSetup::When::AtLoad;
-    s.resetMaxNumber = FrameSetup::When::AtLoad;
-    return s;
-}
-
-
-} // namespace
-
-AbacusSubtractScreen::AbacusSubtractScreen(AppContext& app, const SubtractRow& row)
-    : AbacusScreen(app, QString::fromLatin1(row.designName), frame(),
-                   row.exchanges ? exchangeLimits() : exchangeHiddenLimits(), longWires(false)),
-      row_(row)
-{
-    setWindowTitle(QString::fromUtf8(row.title));
-
     const ProblemLine line = makeProblemLine(DigitFilter::DigitsCommaPoint, [this] { return static_cast<double>(expectedDifference_); });
     problem_ = line.problem;
     answer_ = line.answer;
@@ -50,8 +34,8 @@ AbacusSubtractScreen::AbacusSubtractScreen(AppContext& app, const SubtractRow& r
     }
     exchangeTens_ = placeButton(QStringLiteral("BottoneCambio"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Tens)), 12);
     exchangeHundreds_ = placeButton(QStringLiteral("BottoneCambio2"), QStringLiteral("Cambio"), at(exchangePlace(Wire::Hundreds)), 12);
-    exchangeTens_->setVisible(row.exchanges);
-    exchangeHundreds_->setVisible(row.exchanges);
+    exchangeTens_->setVisible(variant.exchanges);
+    exchangeHundreds_->setVisible(variant.exchanges);
     connect(exchangeTens_, &QPushButton::clicked, this, [this] { exchangeDown(Wire::Tens, exchangeTens_); });
     connect(exchangeHundreds_, &QPushButton::clicked, this, [this] { exchangeDown(Wire::Hundreds, exchangeHundreds_); });
 
@@ -87,14 +71,14 @@ void AbacusSubtractScreen::newProblem()
     restart_->setEnabled(true);
     answer_->clear();
     clearAbacus();
-    const TwoNumbers p = drawSubtraction(row_.kind, app().random);
+    const TwoNumbers p = drawSubtraction(variant_.kind, app().random);
     expectedDifference_ = p.a - p.b;
     exchangeTens_->setEnabled(true);
     exchangeHundreds_->setEnabled(true);
     showProblem(subtractionText(p));
     // Without exchanges there is nothing to do on the abacus first: the box
     // is ready for the answer.
-    if (!row_.exchanges) {
+    if (!variant_.exchanges) {
         answer_->setEnabled(true);
         answer_->setFocus();
     }

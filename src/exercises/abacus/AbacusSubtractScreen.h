@@ -1,6 +1,6 @@
 #pragma once
 #include "exercises/abacus/AbacusScreen.h"
-#include "exercises/abacus/AbacusScreens.h"
+#include "exercises/abacus/AbacusVariants.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class AbacusSubtractScreen : public AbacusScreen
 {
     Q_OBJECT
 public:
-    AbacusSubtractScreen(AppContext& app, const abacus::SubtractRow& row);
+    AbacusSubtractScreen(AppContext& app, const ExerciseRow& row, abacus::SubtractVariant variant);
 
     int expectedDifference() const { return expectedDifference_; }
 
@@ -25,7 +25,7 @@ protected:
 private:
     void restart();
 
-    const abacus::SubtractRow& row_;
+    const abacus::SubtractVariant variant_;
     int expectedDifference_ = 0;
     QLabel* problem_ = nullptr;
     QLineEdit* answer_ = nullptr;

@@ -1,6 +1,6 @@
 #include "exercises/blocks/BlocksBuildScreen.h"
 
-#include "exercises/blocks/BlocksScreens.h"
+#include "exercises/blocks/BlocksVariants.h"
 #include "exercises/blocks/BlocksView.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
@@ -20,22 +20,6 @@ namespace {
 
 constexpr double WordsPoints = 18;
 constexpr double DigitsPoints = 36;
-
-FrameSetup frame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {6840, 120};
-    s.nextAt = {3840, 5040, 2160, 975};
-    s.nextShown = FrameSetup::When::AtLoadAndActivation;
-    s.maxChoice = FrameSetup::MaxChoice::Blocks;
-    s.maxCommandName = QStringLiteral("MenuNumeroMassimo");
-    s.maxCommandText = QStringLiteral("Scegli il numero massimo");
-    s.selectMaxOption8 = FrameSetup::When::AtLoad;
-    s.counts = FrameSetup::Counts::Own;
-    return s;
-}
 
 // A button in the full colour of its blocks, with white letters (the
 // style's own buttons would pale the colour).
@@ -68,11 +52,8 @@ private:
 
 } // namespace
 
-BlocksBuildScreen::BlocksBuildScreen(AppContext& app)
-    : ExerciseScreen(app, QStringLiteral("Form999x"), 9360, 6600, frame())
+BlocksBuildScreen::BlocksBuildScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
-    setWindowTitle(QStringLiteral("Dal numero al disegno"));
-
     number_ = place(new QLabel(QStringLiteral("Forma il numero")), QStringLiteral("EtichettaNumero"),
                     at(120, 120, 6510, 615));
     number_->setFont(designFont(QStringLiteral("Arial"), WordsPoints));

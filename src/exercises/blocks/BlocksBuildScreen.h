@@ -12,7 +12,7 @@ class BlocksBuildScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    explicit BlocksBuildScreen(AppContext& app);
+    BlocksBuildScreen(AppContext& app, const ExerciseRow& row);
 
     int posedNumber() const { return posed_; }
     const BlocksDrawing& drawing() const;

@@ -1,7 +1,7 @@
 #include "exercises/blocks/BlocksReadScreen.h"
 
 #include "exercises/blocks/BlocksView.h"
-#include "exercises/written/WordAnswer.h"
+#include "services/WordAnswer.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "services/NumberWords.h"
@@ -10,10 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-BlocksReadScreen::BlocksReadScreen(AppContext& app, const BlocksReadVariant& variant)
-    : ExerciseScreen(app, variant.designName, 9360, 6000, variant.frame), variant_(variant)
+BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, BlocksReadVariant variant)
+    : ExerciseScreen(app, row), variant_(variant)
 {
-    setWindowTitle(variant.title);
     const bool words = variant.answer == BlocksReadVariant::Answer::Words;
 
     view_ = new BlocksView(variant.layout());

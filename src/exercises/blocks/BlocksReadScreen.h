@@ -1,5 +1,6 @@
 #pragma once
-#include "exercises/blocks/BlocksScreens.h"
+#include "exercises/blocks/BlocksVariants.h"
+#include "exercises/frame/ExerciseScreen.h"
 
 class BlocksView;
 class QLabel;
@@ -11,7 +12,7 @@ class BlocksReadScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    BlocksReadScreen(AppContext& app, const BlocksReadVariant& variant);
+    BlocksReadScreen(AppContext& app, const ExerciseRow& row, BlocksReadVariant variant);
 
     const BlocksDrawing& drawing() const;
 
@@ -23,7 +24,7 @@ protected:
 private:
     void judged(bool right);
 
-    const BlocksReadVariant& variant_;
+    const BlocksReadVariant variant_;
     BlocksView* view_ = nullptr;
     QLabel* instruction_ = nullptr;
     QLineEdit* answer_ = nullptr;

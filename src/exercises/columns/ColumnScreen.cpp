@@ -46,17 +46,6 @@ QString nameKey(NameString n)
     return msg::hintKey(msg::ColumnNamesFirst + n);
 }
 
-FrameSetup frameFor(const ColumnVariant& v)
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuNumeri");
-    s.boxAt = v.geometry->countsBox;
-    s.nextAt = v.geometry->next;
-    s.nextAlwaysVisible = true;
-    s.frameTextsAtLoad = v.rules.operation == Operation::Subtraction;
-    return s;
-}
-
 QString text(const char* latin1)
 {
     return QString::fromLatin1(latin1);
@@ -70,14 +59,11 @@ QLineF linePixels(const QLineF& twipsLine)
 
 } // namespace
 
-ColumnScreen::ColumnScreen(AppContext& app, const ColumnVariant& variant)
-    : ExerciseScreen(app, text(variant.designName), variant.geometry->client.width(),
-                     variant.geometry->client.height(), frameFor(variant)),
-      variant_(variant), problem_(variant.rules)
+ColumnScreen::ColumnScreen(AppContext& app, const ExerciseRow& row, const ColumnVariant* variant)
+    : ExerciseScreen(app, row), variant_(*variant), problem_(variant->rules)
 {
-    setWindowTitle(QString::fromUtf8(variant.title));
     setBackground(DesignBackground);
-    const ColumnGeometry& g = *variant.geometry;
+    const ColumnGeometry& g = *variant_.geometry;
 
     message_ = place(new QLabel(), QStringLiteral("Label3"), twips::rect(g.message.x(), g.message.y(), MessageWidth, MessageHeight));
     message_->setFont(designFont(QStringLiteral("Arial"), 14.25));
@@ -415,10 +401,4 @@ void ColumnScreen::layOutTextLine()
         l->setGeometry(at.x(), at.y(), width, fm.height());
         at.rx() += width;
     }
-}
-
-void registerColumnScreens(Navigator& navigator)
-{
-    for (const ColumnVariant& v : columnVariants())
-        navigator.add(text(v.designName), [&v](AppContext& app) -> Screen* { return new ColumnScreen(app, v); });
 }

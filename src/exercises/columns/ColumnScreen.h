@@ -25,7 +25,7 @@ class ColumnScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    ColumnScreen(AppContext& app, const columns::ColumnVariant& variant);
+    ColumnScreen(AppContext& app, const ExerciseRow& row, const columns::ColumnVariant* variant);
 
     const columns::ColumnProblem& problem() const { return problem_; }
 
@@ -70,5 +70,3 @@ private:
     QStringList names_;
 };
 
-// Registers the eight column screens under their design names.
-void registerColumnScreens(Navigator& navigator);

@@ -67,10 +67,10 @@ void addOne(qint16& count)
 
 } // namespace
 
-ExerciseScreen::ExerciseScreen(AppContext& app, const QString& designName, double designWidthTwips,
-                               double designHeightTwips, FrameSetup setup)
-    : Screen(app, designName, designWidthTwips, designHeightTwips), setup_(std::move(setup))
+ExerciseScreen::ExerciseScreen(AppContext& app, const ExerciseRow& row)
+    : Screen(app, QString::fromLatin1(row.designName), row.design.width(), row.design.height()), setup_(row.frame)
 {
+    setWindowTitle(QString::fromUtf8(row.title));
     const bool own = setup_.counts == FrameSetup::Counts::Own;
     right_ = own ? &ownRight_ : &app.state.rightCount;
     wrong_ = own ? &ownWrong_ : &app.state.wrongCount;

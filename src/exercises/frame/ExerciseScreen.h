@@ -1,5 +1,6 @@
 #pragma once
 #include "exercises/frame/AnswerReading.h"
+#include "exercises/frame/ExerciseRow.h"
 #include "exercises/frame/KeyFilters.h"
 #include "framework/Screen.h"
 
@@ -13,33 +14,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class PictureBox;
-
-// How an exercise screen uses the frame: plain data that each screen
-// declares, so that the frame itself is written once.
-struct FrameSetup
-{
-    enum class Box { Tall, Wide };              // 2295x2175 or 4095x1335 twips
-    enum class MaxChoice { None, Plain, Full, Blocks };
-    enum class When { Never, AtLoad, AtActivation, AtLoadAndActivation };
-    enum class Counts { Shared, Own };
-
-    QString menu;                   // the exercise menu the exit leads back to
-    Box box = Box::Tall;
-    QPointF boxAt;                  // design place of the counts box, twips
-    QRectF nextAt;                  // design place of BottoneAvanti, twips; empty: none
-    bool nextAlwaysVisible = false; // visible by design (column screens)
-    When nextShown = When::AtActivation;
-
-    MaxChoice maxChoice = MaxChoice::None;
-    QString maxCommandName;         // MenuNumeroMassimo, mnuMassimo or mnuNumeroMassimo
-    QString maxCommandText;
-    When selectMaxOption8 = When::Never;  // as if the child chose 999
-    When resetMaxNumber = When::Never;    // MaxNumber := 999
-    When seed = When::Never;              // random source seeded from the clock
-
-    Counts counts = Counts::Shared;
-    bool frameTextsAtLoad = false;        // else at activation
-};
 
 // How a wrong answer is signalled: the error sound (only while sounds are
 // on), the system's plain beep (always), or both.
@@ -65,8 +39,9 @@ class ExerciseScreen : public Screen
 {
     Q_OBJECT
 public:
-    ExerciseScreen(AppContext& app, const QString& designName, double designWidthTwips,
-                   double designHeightTwips, FrameSetup setup);
+    // The screen of one catalogue row: its design name, design area, window
+    // title and frame set-up.
+    ExerciseScreen(AppContext& app, const ExerciseRow& row);
 
     const FrameSetup& frameSetup() const { return setup_; }
     qint16 rightCount() const;

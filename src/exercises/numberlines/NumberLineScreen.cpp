@@ -3,7 +3,6 @@
 #include "exercises/numberlines/NumberLineLayout.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
-#include "framework/Navigator.h"
 #include "services/MessageKeys.h"
 #include "services/TextForms.h"
 
@@ -28,31 +27,11 @@ QString filled(QString text, const QString& first, const QString& second = {})
     return text.replace(QLatin1String("%1"), first).replace(QLatin1String("%2"), second);
 }
 
-FrameSetup frame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Wide;
-    s.boxAt = L::CountsBoxAt;
-    s.nextShown = FrameSetup::When::Never;  // a right answer asks the next tick at once
-    s.seed = FrameSetup::When::AtActivation;
-    return s;
-}
-
 } // namespace
 
-void registerNumberLineScreens(Navigator& navigator)
+NumberLineScreen::NumberLineScreen(AppContext& app, const ExerciseRow& row, Graduation graduation)
+    : ExerciseScreen(app, row), line_(graduation)
 {
-    for (const NumberLineVariant& v : NumberLineVariants)
-        navigator.add(QString::fromLatin1(v.designName),
-                      [&v](AppContext& app) -> Screen* { return new NumberLineScreen(app, v); });
-}
-
-NumberLineScreen::NumberLineScreen(AppContext& app, const NumberLineVariant& variant)
-    : ExerciseScreen(app, QString::fromLatin1(variant.designName), L::DesignWidth, L::DesignHeight, frame()),
-      line_(variant.graduation)
-{
-    setWindowTitle(QString::fromUtf8(variant.title));
     setBackground(Background);
 
     line1_ = place(new LineControl(), QStringLiteral("Line1"), QRect());

@@ -5,27 +5,8 @@
 #include <array>
 
 class LineControl;
-class Navigator;
 class QLabel;
 class QLineEdit;
-
-// One row per screen of the number lines: the design name (objectName,
-// language-file section, test handle), how its lines are drawn and its
-// design title.
-struct NumberLineVariant
-{
-    const char* designName;
-    Graduation graduation;
-    const char* title;
-};
-
-inline constexpr NumberLineVariant NumberLineVariants[] = {
-    {"FormGradi1", Graduation::Units, "Linea dei numeri graduata alle unità"},
-    {"FormGradi2", Graduation::Tens, "Linea dei numeri graduata alle decine"},
-    {"FormGradi3", Graduation::Mixed, "Linea dei numeri con graduazioni miste"},
-};
-
-void registerNumberLineScreens(Navigator& navigator);
 
 // A graduated number line: 21 ticks, the first, middle and last numbered.
 // One unnumbered tick is red and the child types its number into Text1; a
@@ -35,7 +16,7 @@ class NumberLineScreen : public ExerciseScreen
 {
     Q_OBJECT
 public:
-    NumberLineScreen(AppContext& app, const NumberLineVariant& variant);
+    NumberLineScreen(AppContext& app, const ExerciseRow& row, Graduation graduation);
 
     const NumberLine& line() const { return line_; }
 

@@ -14,24 +14,8 @@
 
 namespace {
 
-constexpr double DesignWidth = 9180;
-constexpr double DesignHeight = 6420;
-// The column beside the table: counts, texts, answer box or scroll bar,
-// "avanti".
-constexpr double Column = 6405;
-constexpr double ColumnWidth = 2535;
-
-FrameSetup tableFrame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {Column + (ColumnWidth - 2295) / 2, 120};
-    s.nextAt = {Column, 5160, ColumnWidth, 1095};
-    s.nextShown = FrameSetup::When::AtActivation;
-    s.counts = FrameSetup::Counts::Shared;
-    return s;
-}
+using HundredTableLayout::Column;
+using HundredTableLayout::ColumnWidth;
 
 CellGrid::Layout tableLayout()
 {
@@ -60,8 +44,7 @@ QLabel* instruction(const QString& text)
 const QColor HundredTableScreen::CellColour(192, 255, 192);
 const QColor HundredTableScreen::MarkColour(255, 0, 0);
 
-HundredTableScreen::HundredTableScreen(AppContext& app, const QString& designName, FrameSetup setup)
-    : ExerciseScreen(app, designName, DesignWidth, DesignHeight, std::move(setup))
+HundredTableScreen::HundredTableScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
     grid_ = new CellGrid(*this, tableLayout());
     for (Cell* c : grid_->cells()) {
@@ -108,11 +91,8 @@ void HundredTableScreen::nameCells()
 
 // --- Form100Trova2 --------------------------------------------------------
 
-FindNumberScreen::FindNumberScreen(AppContext& app)
-    : HundredTableScreen(app, QStringLiteral("Form100Trova2"), tableFrame())
+FindNumberScreen::FindNumberScreen(AppContext& app, const ExerciseRow& row) : HundredTableScreen(app, row)
 {
-    setWindowTitle(QStringLiteral("Trova il numero"));
-
     place(instruction(QStringLiteral("clicca sul numero")), QStringLiteral("Label3"), at(Column, 2400, ColumnWidth, 735));
 
     number_ = place(new QLabel(QStringLiteral("Forma il numero")), QStringLiteral("EtichettaNumero"),
@@ -189,11 +169,8 @@ void FindNumberScreen::cellClicked(int cell)
 
 // --- Form100Ricon2 --------------------------------------------------------
 
-RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app)
-    : HundredTableScreen(app, QStringLiteral("Form100Ricon2"), tableFrame())
+RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app, const ExerciseRow& row) : HundredTableScreen(app, row)
 {
-    setWindowTitle(QStringLiteral("Riconosci il numero"));
-
     QLabel* question = place(instruction(QStringLiteral("quale numero è rosso?")), QStringLiteral("Label3"),
                              at(Column, 2400, ColumnWidth, 735));
 

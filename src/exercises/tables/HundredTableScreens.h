@@ -3,6 +3,17 @@
 #include "exercises/tables/HundredTable.h"
 
 class CellGrid;
+
+// Where the hundred-table screens stand, in design twips: the table at the
+// left, and beside it a column of counts, texts, answer box or scroll bar
+// and "avanti".
+namespace HundredTableLayout {
+inline constexpr double DesignWidth = 9180;
+inline constexpr double DesignHeight = 6420;
+inline constexpr double Column = 6405;
+inline constexpr double ColumnWidth = 2535;
+} // namespace HundredTableLayout
+
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -19,7 +30,7 @@ public:
     CellGrid* grid() const { return grid_; }
 
 protected:
-    HundredTableScreen(AppContext& app, const QString& designName, FrameSetup setup);
+    HundredTableScreen(AppContext& app, const ExerciseRow& row);
 
     void opened() override;
     // RiempiTabella: the texts only, never the colours or the enabled state.
@@ -44,7 +55,7 @@ class FindNumberScreen : public HundredTableScreen
 {
     Q_OBJECT
 public:
-    explicit FindNumberScreen(AppContext& app);
+    FindNumberScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;
@@ -69,7 +80,7 @@ class RecogniseNumberScreen : public HundredTableScreen
 {
     Q_OBJECT
 public:
-    explicit RecogniseNumberScreen(AppContext& app);
+    RecogniseNumberScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;

@@ -67,42 +67,7 @@ const QColor SquaresScreen::TenColour(255, 0, 0);
 const QColor SquaresScreen::UnitColour(0, 0, 255);
 const QColor SquaresScreen::HundredColour(0, 192, 0);
 
-const QList<SquaresVariant>& SquaresScreen::variants()
-{
-    static const QList<SquaresVariant> table = {
-        {"Form100g", "Costruisci il 100 con il quadrato", {9600, 7320}, &SquareSumProblem::drawHundred,
-         {240, 1080}, 600, 600, {}, QColor(128, 255, 128),
-         {6840, 240}, {240, 240},
-         {"Command1", "Colora una decina", {6600, 2640, 2775, 735}, TenColour},
-         {"Command2", "Colora un'unità", {6600, 3480, 2775, 735}, UnitColour},
-         std::nullopt,
-         {6600, 4320, 2775, 735}, {6720, 5640, 2520, 1095}},
-        {"Form500g", "Costruisci il 500 con i quadrati", {8760, 6720}, &SquareSumProblem::drawFiveHundred,
-         {2205, 2370}, 180, 165,
-         {{360, 240, 1665, 1665}, {2205, 240, 1665, 1665}, {4080, 240, 1665, 1665}, {360, 2400, 1665, 1665}},
-         QColor(192, 255, 255),
-         {6240, 120}, {360, 4440},
-         {"Command1", "decina", {6120, 3240, 2295, 600}, TenColour},
-         {"Command2", "unità", {6120, 3960, 2295, 600}, QColor(0, 0, 128)},
-         SquaresVariant::ColourButton{"Command3", "centinaio", {6120, 2520, 2295, 600}, HundredColour},
-         {6120, 4680, 2295, 600}, {6240, 5400, 2295, 1095}},
-    };
-    return table;
-}
-
 namespace {
-
-FrameSetup frame(const SquaresVariant& v)
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = v.boxAt;
-    s.nextAt = v.nextAt;
-    s.nextShown = FrameSetup::When::AtLoad;
-    s.counts = FrameSetup::Counts::Shared;
-    return s;
-}
 
 CellGrid::Layout smallLayout(const SquaresVariant& v)
 {
@@ -119,13 +84,9 @@ CellGrid::Layout smallLayout(const SquaresVariant& v)
 
 } // namespace
 
-SquaresScreen::SquaresScreen(AppContext& app, const SquaresVariant& variant)
-    : ExerciseScreen(app, QString::fromLatin1(variant.designName), variant.designSize.width(),
-                     variant.designSize.height(), frame(variant)),
-      variant_(variant), colouring_(static_cast<int>(variant.bigSquares.size()))
+SquaresScreen::SquaresScreen(AppContext& app, const ExerciseRow& row, const SquaresVariant& variant)
+    : ExerciseScreen(app, row), variant_(variant), colouring_(static_cast<int>(variant.bigSquares.size()))
 {
-    setWindowTitle(QString::fromUtf8(variant.title));
-
     for (int i = 0; i < variant.bigSquares.size(); ++i) {
         const QRectF r = variant.bigSquares[i];
         big_.push_back(place(new HundredSquare, QStringLiteral("Picture2"), at(r.x(), r.y(), r.width(), r.height()), i));

@@ -26,22 +26,17 @@ struct SquaresVariant
         QColor colour;
     };
 
-    const char* designName;
-    const char* title;
-    QSizeF designSize;                         // twips
     SquareSumProblem (*draw)(RandomSource&);   // the screen's generator
     QPointF smallOrigin;                       // Picture1(0), twips
     double smallSize;
     double smallPitch;
     QList<QRectF> bigSquares;                  // Picture2(0..), twips; none on the 100 screen
     QColor blank;                              // an uncoloured square, small or big
-    QPointF boxAt;                             // the counts box
     QPointF equationAt;
     ColourButton ten;
     ColourButton unit;
     std::optional<ColourButton> hundred;
     QRectF restartAt;
-    QRectF nextAt;
 };
 
 // Form100g and Form500g: an equation a + ? = 100 (or 500) to complete, and
@@ -55,9 +50,7 @@ public:
     static const QColor UnitColour;
     static const QColor HundredColour;
 
-    SquaresScreen(AppContext& app, const SquaresVariant& variant);
-
-    static const QList<SquaresVariant>& variants();
+    SquaresScreen(AppContext& app, const ExerciseRow& row, const SquaresVariant& variant);
 
 protected:
     void newProblem() override;
@@ -70,7 +63,7 @@ private:
     void restart();
     void judged(bool right);
 
-    const SquaresVariant& variant_;
+    const SquaresVariant variant_;
     SquareSumProblem problem_;
     SquareColouring colouring_;
     CellGrid* small_ = nullptr;

@@ -12,18 +12,6 @@ namespace {
 
 constexpr double Points = 21.75;
 
-FrameSetup frame()
-{
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuGrafici");
-    s.box = FrameSetup::Box::Tall;
-    s.boxAt = {8820, 240};
-    s.nextAt = {8700, 5520, 2520, 1095};
-    s.nextShown = FrameSetup::When::AtLoad;
-    s.counts = FrameSetup::Counts::Own;
-    return s;
-}
-
 CellGrid::Layout tableLayout()
 {
     CellGrid::Layout l;
@@ -42,10 +30,8 @@ CellGrid::Layout tableLayout()
 const QColor TableSumScreen::FilledColour(0, 192, 0);
 const QColor TableSumScreen::EmptyColour(255, 255, 192);
 
-TableSumScreen::TableSumScreen(AppContext& app)
-    : ExerciseScreen(app, QStringLiteral("FormC100"), 12360, 7800, frame())
+TableSumScreen::TableSumScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
-    setWindowTitle(QStringLiteral("Costruisci il 100 con la tabella"));
     grid_ = new CellGrid(*this, tableLayout());
     for (Cell* c : grid_->cells())
         c->setFill(EmptyColour);

@@ -16,7 +16,7 @@ public:
     static const QColor FilledColour;
     static const QColor EmptyColour;
 
-    explicit TableSumScreen(AppContext& app);
+    TableSumScreen(AppContext& app, const ExerciseRow& row);
 
 protected:
     void newProblem() override;

@@ -1,7 +1,6 @@
 #pragma once
-
-class Navigator;
+#include "exercises/frame/ExerciseRow.h"
 
 // The hundred-table and square screens: Form100Trova2, Form100Ricon2,
 // FormC100, Form100g and Form500g.
-void registerTablesScreens(Navigator& navigator);
+std::span<const ExerciseRow> tablesRows();

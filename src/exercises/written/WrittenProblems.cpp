@@ -161,66 +161,64 @@ WrittenProblem expandedForm(RandomSource& random)
     return withEquals(caption, 100 * h + 10 * t + u);
 }
 
+namespace {
+
+// How a counting step is drawn. The drawn number n = below(count) + first is
+// the result, except for whole hundreds, where it is the larger of the two
+// numbers (the result of an addition, the start of a subtraction) and the
+// step is never more hundreds than it has.
+enum class Step { Fixed, Units, Tens, HundredsOfDrawn };
+
+struct CountingStep
+{
+    int mode;
+    bool adding;
+    Step step;
+    int count, first;   // the drawn number
+    int fixed = 0;      // Step::Fixed: the step, written as `text`
+    const char* text = nullptr;
+};
+
+// Modes 7..18 in the order of their numbers. "più 1" writes its step with
+// a second blank before "=".
+constexpr CountingStep CountingSteps[] = {
+    {7, true, Step::Fixed, 987, 10, 1, " + 1  = "},       // "più 1"
+    {8, true, Step::Units, 988, 10},                      // "più unità"
+    {9, true, Step::Fixed, 978, 10, 10, " + 10 = "},      // "più 10"
+    {10, true, Step::Tens, 888, 100},                     // "più decine"
+    {11, true, Step::Fixed, 978, 100, 100, " + 100 = "},  // "più 100": results up to 1077
+    {12, true, Step::HundredsOfDrawn, 988, 0},            // "più centinaia"
+    {13, false, Step::Tens, 890, 0},                      // "meno decine"
+    {14, false, Step::Units, 990, 0},                     // "meno unità"
+    {15, false, Step::Fixed, 970, 20, 10, " - 10 = "},    // "meno 10"
+    {16, false, Step::Fixed, 990, 9, 1, " - 1 = "},       // "meno 1"
+    {17, false, Step::HundredsOfDrawn, 890, 0},           // "meno centinaia"
+    {18, false, Step::Fixed, 880, 0, 100, " - 100 = "},   // "meno 100"
+};
+
+} // namespace
+
 WrittenProblem countingStep(int exerciseType, RandomSource& random)
 {
-    switch (exerciseType) {
-    case 7: {  // "più 1"
-        const int n = random.below(987) + 10;
-        return equation(signedText(n - 1) + QStringLiteral(" + 1 ") + QStringLiteral(" = "), n);
+    for (const CountingStep& c : CountingSteps) {
+        if (c.mode != exerciseType)
+            continue;
+        const int n = random.below(c.count) + c.first;
+        int k = c.fixed;
+        switch (c.step) {
+        case Step::Fixed: break;
+        case Step::Units: k = random.below(10); break;
+        case Step::Tens: k = 10 * random.below(10); break;
+        case Step::HundredsOfDrawn: k = 100 * floorOf(random.fraction() * n / 100); break;
+        }
+        const bool drawnIsLarger = c.step == Step::HundredsOfDrawn;
+        const int result = c.adding || !drawnIsLarger ? n : n - k;
+        const int start = c.adding ? result - k : result + k;
+        if (c.step == Step::Fixed)
+            return equation(signedText(start) + QLatin1String(c.text), result);
+        return c.adding ? addition(start, k, result) : subtraction(start, k, result);
     }
-    case 8: {  // "più unità"
-        const int n = random.below(988) + 10;
-        const int k = random.below(10);
-        return addition(n - k, k, n);
-    }
-    case 9: {  // "più 10"
-        const int n = random.below(978) + 10;
-        return equation(signedText(n - 10) + QStringLiteral(" + 10 = "), n);
-    }
-    case 10: {  // "più decine"
-        const int n = random.below(888) + 100;
-        const int k = 10 * random.below(10);
-        return addition(n - k, k, n);
-    }
-    case 11: {  // "più 100": results up to 1077
-        const int n = random.below(978) + 100;
-        return equation(signedText(n - 100) + QStringLiteral(" + 100 = "), n);
-    }
-    case 12: {  // "più centinaia": never more hundreds than n has
-        const int n = random.below(988);
-        const int k = 100 * floorOf(random.fraction() * n / 100);
-        return addition(n - k, k, n);
-    }
-    case 13: {  // "meno decine"
-        const int n = random.below(890);
-        const int k = 10 * random.below(10);
-        return subtraction(n + k, k, n);
-    }
-    case 14: {  // "meno unità"
-        const int n = random.below(990);
-        const int k = random.below(10);
-        return subtraction(n + k, k, n);
-    }
-    case 15: {  // "meno 10"
-        const int n = random.below(970) + 20;
-        return equation(signedText(n + 10) + QStringLiteral(" - 10 = "), n);
-    }
-    case 16: {  // "meno 1"
-        const int n = random.below(990) + 9;
-        return equation(signedText(n + 1) + QStringLiteral(" - 1 = "), n);
-    }
-    case 17: {  // "meno centinaia"
-        const int m = random.below(890);
-        const int k = 100 * floorOf(random.fraction() * m / 100);
-        return subtraction(m, k, m - k);
-    }
-    case 18: {  // "meno 100"
-        const int n = random.below(880);
-        return equation(signedText(n + 100) + QStringLiteral(" - 100 = "), n);
-    }
-    default:
-        return {};
-    }
+    return {};
 }
 
 WrittenProblem mixedSteps(RandomSource& random)

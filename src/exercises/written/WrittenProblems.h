@@ -5,7 +5,7 @@
 
 class RandomSource;
 
-// The problems of the written-number screen FormScri, one generator per
+// The problems of the written-number screen, one generator per
 // mode (ExerciseType 1..21). They are plain functions of the random source:
 // each draws its fractions in the order its comment gives, and nothing else.
 // The screen's new background colour is drawn by the screen before the

@@ -1,6 +1,6 @@
 #include "exercises/abacus/AbacusReadScreen.h"
 #include "exercises/abacus/AbacusScreenFixture.h"
-#include "exercises/written/WordAnswer.h"
+#include "services/WordAnswer.h"
 
 using namespace abacustest;
 

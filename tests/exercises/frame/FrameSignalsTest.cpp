@@ -32,19 +32,21 @@ TEST(AnswerReadingTest, EachReadingComparesItsOwnWay)
             << c.typed;
 }
 
-FrameSetup setup()
+// The answer screen's catalogue row: the frame at its plainest.
+const ExerciseRow& answerRow()
 {
-    FrameSetup s;
-    s.menu = QStringLiteral("FormMenuNumeri");
-    s.boxAt = {6000, 120};
-    return s;
+    static const ExerciseRow row{.designName = "FormRisposta",
+                                 .title = "",
+                                 .design = {9000, 6000},
+                                 .frame = {.menu = QStringLiteral("FormMenuNumeri"), .boxAt = {6000, 120}}};
+    return row;
 }
 
 // A screen with one answer box that expects 42.
 class AnswerScreen : public ExerciseScreen
 {
 public:
-    explicit AnswerScreen(AppContext& app) : ExerciseScreen(app, QStringLiteral("FormRisposta"), 9000, 6000, setup())
+    explicit AnswerScreen(AppContext& app) : ExerciseScreen(app, answerRow())
     {
         box = place(new QLineEdit(), QStringLiteral("Text1"), at(600, 600, 3000, 900));
         watchAnswer(box, DigitFilter::Digits, false, AnswerReading::Lenient, [] { return ExpectedAnswer{42, {}}; },

@@ -1,0 +1,6 @@
+#pragma once
+#include "exercises/frame/ExerciseRow.h"
+
+// The eight column additions and subtractions, in the order of the
+// numbers menu.
+std::span<const ExerciseRow> columnRows();

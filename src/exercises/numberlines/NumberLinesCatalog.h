@@ -1,0 +1,5 @@
+#pragma once
+#include "exercises/frame/ExerciseRow.h"
+
+// The three graduated number lines: by units, by tens, mixed.
+std::span<const ExerciseRow> numberLineRows();

@@ -1,0 +1,167 @@
+#include "exercises/written/OrderingScreen.h"
+
+#include "services/TextForms.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+constexpr int DefaultOption = 4;  // "7"
+
+} // namespace
+
+OrderingScreen::OrderingScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
+{
+    const QFont font = designFont(QStringLiteral("Arial"), 18);
+    for (int i = 0; i < Buttons; ++i) {
+        auto* b = place(new QPushButton(QStringLiteral("1")), QStringLiteral("ComandoNumero"),
+                        at(120, 120 + 720 * i, 2775, 615), i);
+        b->setFont(font);
+        connect(b, &QPushButton::clicked, this, [this, i] { placeNumber(i); });
+        numberButtons_[i] = b;
+
+        auto* l = place(new QLabel(), QStringLiteral("EtNumero"), at(4440, 120 + 720 * i, 1935, 615), i);
+        l->setFont(font);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameShape(QFrame::Box);
+        control::fillBackground(l, Qt::white);
+        l->hide();
+        placed_[i] = l;
+    }
+
+    auto* again = place(new QPushButton(QStringLiteral("Ricomincia")), QStringLiteral("BottoneRicomincia"),
+                        at(6945, 4200, 2295, 855));
+    again->setFont(designFont(QStringLiteral("Arial"), 14.25));
+    connect(again, &QPushButton::clicked, this, &OrderingScreen::offerNumbersAgain);
+
+    // The choice of how many numbers covers the columns while it is open.
+    howManyFrame_ = place(new QGroupBox(QStringLiteral("Scegli quanti numeri vuoi ordinare")),
+                          QStringLiteral("EtNumeri"), at(0, 0, 6600, 2400));
+    howManyFrame_->setFont(designFont(QStringLiteral("Arial"), 14.25));
+    control::fillBackground(howManyFrame_, control::ChoiceBackground);
+    howManyFrame_->hide();
+    for (int i = 0; i < 6; ++i) {
+        auto* option = place(new QRadioButton(QString::number(i + 3)), QStringLiteral("Option3D1"),
+                             at(360 + 1020 * i, 960, 900, 735), i, howManyFrame_);
+        option->setFont(designFont(QStringLiteral("Arial"), 20.25));
+        // clicked, not toggled: choosing the count already chosen still
+        // closes the choice and poses a problem.
+        connect(option, &QRadioButton::clicked, this, [this, i] { chooseHowMany(i); });
+        howManyOptions_.push_back(option);
+    }
+
+    auto* howMany = addOwnMenuCommand(QStringLiteral("MenuQuantiNumeri"), QStringLiteral("Quanti numeri da ordinare"));
+    connect(howMany, &QAction::triggered, this, &OrderingScreen::showHowManyChoice);
+    QMenu* order = addOwnMenu(QStringLiteral("MenuOrdinamento"), QStringLiteral("Tipo di ordinamento"));
+    ascendingItem_ = addMenuItem(order, QStringLiteral("MenuSu"), QStringLiteral("Dal minore al maggiore"));
+    descendingItem_ = addMenuItem(order, QStringLiteral("MenuGiu"), QStringLiteral("Dal maggiore al minore"));
+    for (QAction* a : {ascendingItem_, descendingItem_})
+        a->setCheckable(true);
+    ascendingItem_->setChecked(true);
+    connect(ascendingItem_, &QAction::triggered, this, [this] {
+        setAscending(true);
+        setWindowTitle(this->app().strings.getString(msg::OrderTitleAscending));
+    });
+    connect(descendingItem_, &QAction::triggered, this, [this] {
+        setAscending(false);
+        setWindowTitle(this->app().strings.getString(msg::OrderTitleDescending));
+    });
+}
+
+void OrderingScreen::opened()
+{
+    // The count comes from the (translated) caption of the default option;
+    // the first problem is posed on activation.
+    howManyOptions_[DefaultOption]->setChecked(true);
+    howMany_ = Ordering::countFromCaption(howManyOptions_[DefaultOption]->text());
+    howManyFrame_->hide();
+    setWindowTitle(this->app().strings.getString(msg::OrderTitleOnOpen));
+    setAscending(true);
+    for (QPushButton* b : numberButtons_)
+        b->hide();
+}
+
+void OrderingScreen::shown()
+{
+    newProblem();
+}
+
+void OrderingScreen::newProblem()
+{
+    randomBackground();
+    for (QLabel* l : placed_)
+        l->hide();
+    for (QPushButton* b : numberButtons_)
+        b->hide();
+    ordering_.pose(app().random, howMany_, app().state.maxNumber);
+    offerNumbersAgain();
+}
+
+void OrderingScreen::offerNumbersAgain()
+{
+    ordering_.offerAgain();
+    for (QLabel* l : placed_)
+        l->hide();
+    for (int i = 0; i < ordering_.howMany(); ++i) {
+        QPushButton* b = numberButtons_[i];
+        b->setText(patternedText(ordering_.numbers()[i]));
+        spokenNames().forget(b);
+        b->setEnabled(true);
+        b->show();
+    }
+}
+
+void OrderingScreen::placeNumber(int i)
+{
+    const int slot = ordering_.pickedCount();
+    const Ordering::Outcome outcome = ordering_.place(i);
+    if (outcome == Ordering::Outcome::Ignored)
+        return;
+    QPushButton* b = numberButtons_[i];
+    b->setEnabled(false);
+    placed_[slot]->setText(b->text());
+    placed_[slot]->show();
+    b->setText(QString());
+    // The empty button stays in its place; it says why it is empty.
+    spokenNames().fixed(b, msg::PlacedNumberName);
+
+    switch (outcome) {
+    case Ordering::Outcome::Right:
+        countRight();
+        awaitNext();
+        break;
+    case Ordering::Outcome::Wrong:
+        offerNumbersAgain();
+        countWrong();
+        break;
+    default:
+        break;
+    }
+}
+
+void OrderingScreen::showHowManyChoice()
+{
+    howManyFrame_->move(0, 0);
+    howManyFrame_->raise();
+    howManyFrame_->show();
+}
+
+void OrderingScreen::chooseHowMany(int option)
+{
+    howMany_ = Ordering::countFromCaption(howManyOptions_[option]->text());
+    howManyFrame_->hide();
+    newProblem();  // "avanti" stays as it was
+}
+
+void OrderingScreen::setAscending(bool ascending)
+{
+    ascendingItem_->setChecked(ascending);
+    descendingItem_->setChecked(!ascending);
+    ordering_.setAscending(ascending);
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include "exercises/frame/ExerciseScreen.h"
+#include "exercises/written/Ordering.h"
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// "ordina i numeri": from three to eight numbers on buttons, clicked one
+// after the other from the smallest to the largest or the other way round.
+class OrderingScreen : public ExerciseScreen
+{
+    Q_OBJECT
+public:
+    static constexpr int Buttons = Ordering::MaxCount;
+
+    OrderingScreen(AppContext& app, const ExerciseRow& row);
+
+protected:
+    void newProblem() override;
+    void opened() override;
+    void shown() override;
+
+private:
+    void placeNumber(int i);
+    void offerNumbersAgain();
+    void chooseHowMany(int option);
+    void showHowManyChoice();
+    void setAscending(bool ascending);
+
+    Ordering ordering_;
+    int howMany_ = 7;
+    std::array<QPushButton*, Buttons> numberButtons_{};
+    std::array<QLabel*, Buttons> placed_{};
+    QGroupBox* howManyFrame_ = nullptr;
+    QList<QRadioButton*> howManyOptions_;
+    QAction* ascendingItem_ = nullptr;
+    QAction* descendingItem_ = nullptr;
+};

@@ -1,0 +1,130 @@
+#include "exercises/written/WrittenNumberScreen.h"
+
+#include "exercises/written/WrittenProblems.h"
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr double ProblemPoints = 36;
+constexpr double SmallestPoints = 12;
+
+// The problem line in its design font, made smaller only when a line does
+// not fit across the screen: the longest number words (in French or
+// Albanian) are wider than the label on displays of 1024 pixels.
+class ProblemLabel : public QLabel
+{
+public:
+    ProblemLabel() : QLabel(QStringLiteral("Label3"))
+    {
+        setFont(designFont(QStringLiteral("Arial"), ProblemPoints));
+        setAlignment(Qt::AlignCenter);
+    }
+    void showLine(const QString& text)
+    {
+        setText(text);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QLabel::resizeEvent(e);
+        fit();
+    }
+
+private:
+    void fit()
+    {
+        QFont f = designFont(QStringLiteral("Arial"), ProblemPoints);
+        const int room = width() - 2 * margin() - 8;
+        const int needed = QFontMetrics(f).horizontalAdvance(text());
+        if (room > 0 && needed > room)
+            f.setPointSizeF(qMax(SmallestPoints, ProblemPoints * room / needed));
+        if (f != font())
+            setFont(f);
+    }
+};
+} // namespace
+
+WrittenNumberScreen::WrittenNumberScreen(AppContext& app, const ExerciseRow& row)
+    : ExerciseScreen(app, row), mode_(row.variant)
+{
+    problem_ = place(new ProblemLabel(), QStringLiteral("EtichettaNumero"), at(360, 1920, 8340, 795));
+
+    answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(1800, 3120, 3135, 1575));
+    answer_->setFont(designFont(QStringLiteral("Arial"), 36));
+    answer_->setAlignment(Qt::AlignCenter);
+    answer_->setMaxLength(4);
+
+    instruction_ = place(new QLabel(QStringLiteral("scrivi il numero in cifre")), QStringLiteral("Label3"),
+                         at(1680, 4920, 3210, 495));
+    instruction_->setFont(designFont(QStringLiteral("Arial"), 12));
+    instruction_->setAlignment(Qt::AlignCenter);
+    instruction_->hide();
+
+    // Only the words-to-digits mode offers the choice of the largest number.
+    if (auto* max = control<QAction>(QStringLiteral("mnuNumeroMassimo")))
+        max->setVisible(false);
+
+    // Every mode asks for a number in digits: the instruction describes the
+    // box even where it is not shown.
+    spokenNames().answerBox(answer_, problem_, instruction_);
+    setAnswerInputs({answer_});
+    watchAnswerBox(answer_, DigitFilter::DigitsComma, false, [this] { checkAnswer(); });
+}
+
+void WrittenNumberScreen::shown()
+{
+    newProblem();
+}
+
+void WrittenNumberScreen::newProblem()
+{
+    // The colour is drawn before the problem's own numbers.
+    randomBackground();
+    answer_->clear();
+
+    const int type = mode_;
+    if (type == 1) {
+        instruction_->show();
+        if (auto* max = control<QAction>(QStringLiteral("mnuNumeroMassimo")))
+            max->setVisible(true);
+    }
+
+    WrittenSettings settings;
+    settings.maxNumber = app().state.maxNumber;
+    settings.numberWordsLanguage = app().state.numberWordsLanguage;
+    settings.strings = [this](const QString& key) { return app().strings.getString(key); };
+    const std::optional<WrittenProblem> p = writtenProblem(type, app().random, settings);
+    if (!p) {
+        // Not a mode of this screen: nothing to answer.
+        showLine({});
+        solution_.clear();
+        answer_->setEnabled(false);
+        return;
+    }
+    showLine(p->caption);
+    solution_ = p->solution;
+    app().state.currentNumber = p->expected;
+
+    if (answer_->isEnabled())
+        answer_->setFocus();
+}
+
+void WrittenNumberScreen::showLine(const QString& text)
+{
+    static_cast<ProblemLabel*>(problem_)->showLine(text);
+}
+
+void WrittenNumberScreen::checkAnswer()
+{
+    const bool right = isRightWrittenAnswer(answer_->text(), app().state.currentNumber);
+    settleAnswer(right, answer_);
+    if (right)
+        showLine(solution_);
+}

@@ -1,0 +1,136 @@
+#include "menus/MainMenu.h"
+
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "framework/Pictures.h"
+#include "framework/ProgramDialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+
+namespace {
+const QString LanguageItem = QStringLiteral("mnuLanguage");
+}
+
+MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu"), 9180, 6510)
+{
+    setWindowTitle(QStringLiteral("Contalandia"));
+    const QFont buttonFont = designFont(QStringLiteral("Arial"), 21.75);
+    const QCursor pointer = svgCursor(pictures::ArrowPointer);
+    auto button = [&](QPushButton* b, const QString& name, QRect where) {
+        place(b, name, where);
+        b->setFont(buttonFont);
+        b->setCursor(pointer);
+        return b;
+    };
+
+    auto* graphic = button(new QPushButton(QStringLiteral("Esercizi con supporto grafico")),
+                           QStringLiteral("Command2"), at(1830, 435, 5500, 1200));
+    auto* numbers = button(new QPushButton(QStringLiteral("Esercizi con solo numeri")),
+                           QStringLiteral("Command3"), at(1800, 2160, 5500, 1200));
+    check1_ = place(new QCheckBox(QStringLiteral("Suoni attivati")), QStringLiteral("Check1"),
+                    at(2400, 4320, 3135, 375));
+    check1_->setFont(designFont(QStringLiteral("Arial"), 12));
+    check1_->setCursor(svgCursor(pictures::TrebleClefPointer, 48, {25, 2}));
+    auto* quit = button(new PictureButton(QStringLiteral("Esci"), pictures::ExitDoor),
+                        QStringLiteral("Command1"), at(1830, 5040, 5500, 1200));
+
+    // Esci comes first in the tab order, so it has the focus on opening.
+    setTabOrder(quit, graphic);
+    setTabOrder(graphic, numbers);
+    setTabOrder(numbers, check1_);
+
+    languages_ = addMenu(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua"));
+    addLanguageItem(0)->setText(QStringLiteral("mnuLanguage 0"));
+
+    connect(graphic, &QPushButton::clicked, this,
+            [this] { this->app().navigator.open(QStringLiteral("FormMenuGrafici")); });
+    connect(numbers, &QPushButton::clicked, this,
+            [this] { this->app().navigator.open(QStringLiteral("FormMenuNumeri")); });
+    connect(quit, &QPushButton::clicked, this, [this] { confirmQuit(this->app(), this); });
+    connect(check1_, &QCheckBox::toggled, this, &MainMenu::soundsToggled);
+}
+
+QAction* MainMenu::addLanguageItem(int index)
+{
+    QAction* item = addMenuItem(languages_, LanguageItem, QString(), index);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, index] { chooseLanguage(index); });
+    return item;
+}
+
+QAction* MainMenu::languageItem(int index) const
+{
+    return control<QAction>(LanguageItem, index);
+}
+
+void MainMenu::beforeTranslate()
+{
+    fillLanguageMenu();
+}
+
+void MainMenu::fillLanguageMenu()
+{
+    const QStringList names = app().strings.languageNames();
+    if (names.isEmpty()) {
+        app().dialogs.notice(this, QStringLiteral("Non è presente alcun file di linguaggio!"));
+        return;
+    }
+    for (int k = 0; k < names.size(); ++k) {
+        QAction* item = languageItem(k);
+        if (!item)
+            item = addLanguageItem(k);
+        item->setVisible(true);
+        item->setText(names[k]);
+    }
+    // The language in use was taken from the settings file by the first
+    // message lookup; a choice made in this session replaces it even when
+    // the settings file could not store it (a read-only program folder).
+    if (app().strings.currentLanguage().isEmpty())
+        app().strings.setCurrentLanguage(app().strings.readSettingsLanguage().value_or(QString()));
+    const QString& current = app().strings.currentLanguage();
+    bool marked = false;
+    for (int k = 0; k < names.size(); ++k) {
+        const bool mark = !marked && languageItem(k)->text() == current;
+        languageItem(k)->setChecked(mark);
+        marked = marked || mark;
+    }
+}
+
+void MainMenu::chooseLanguage(int index)
+{
+    QAction* chosen = languageItem(index);
+    if (!chosen)
+        return;
+    for (QObject* c : controls())
+        if (control::name(c) == LanguageItem)
+            if (auto* a = qobject_cast<QAction*>(c))
+                a->setChecked(a == chosen);
+    const QString language = chosen->text();
+    app().strings.setCurrentLanguage(language);
+    // Exactly one screen is loaded at a time: this one.
+    translate();
+    app().strings.writeSettingsLanguage(language);
+}
+
+void MainMenu::onLoad()
+{
+    check1_->setChecked(app().state.soundsOn);
+    // Check1 paints no background of its own, so it shows the screen's
+    // colour and never a patch of another one.
+    randomBackground();
+}
+
+void MainMenu::onActivate()
+{
+    app().state.rightCount = 0;
+    app().state.wrongCount = 0;
+    if (auto* quit = control<QWidget>(QStringLiteral("Command1")))
+        quit->setFocus();
+}
+
+void MainMenu::soundsToggled()
+{
+    app().state.soundsOn = check1_->isChecked();
+}

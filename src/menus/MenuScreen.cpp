@@ -1,0 +1,8 @@
+#include "menus/MenuScreen.h"
+
+#include "framework/ProgramDialogs.h"
+
+void MenuScreen::closeRequested()
+{
+    confirmQuit(app(), this);
+}

@@ -1,0 +1,33 @@
+#include "services/WordAnswer.h"
+
+#include "services/NumberWords.h"
+#include "services/RandomSource.h"
+#include "services/TextForms.h"
+
+#include <algorithm>
+
+namespace wordAnswer {
+
+int draw(RandomSource& random, int maxNumber)
+{
+    return random.below(maxNumber) + 1;
+}
+
+bool isRight(const QString& typed, int number, const QString& languageCode)
+{
+    return withoutOuterBlanks(typed) == withoutOuterBlanks(numberInWords(number, languageCode));
+}
+
+int answerCapacity()
+{
+    static const int capacity = [] {
+        qsizetype longest = 40;
+        for (int code = 1; code <= 6; ++code)
+            for (int n = 1; n <= 999; ++n)
+                longest = std::max(longest, withoutOuterBlanks(numberInWords(n, QString::number(code))).size());
+        return static_cast<int>(longest);
+    }();
+    return capacity;
+}
+
+} // namespace wordAnswer
