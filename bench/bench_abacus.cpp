@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The blinking of an abacus exchange on the program's real clock: the
 // frames come from timers, so the processor should sleep between them.
 #include "app/ScreenCatalog.h"

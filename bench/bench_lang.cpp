@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message-string lookup as the screens do it: the language file is opened
 // and read at every call. A file of about 20 KB goes through the section
 // reader; one of about 100 KB through the line scan.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening screens the way the program does, through the navigator, with the
 // program's own language files beside it: create, load (translate, scale),
 // show, activate and pose the first problem, close and discard the previous

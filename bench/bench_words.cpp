@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing every number an exercise can show in words: the word-answer
 // screens do this for each problem, and the answer box sizes itself by
 // writing all of them once.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from launch to the first visible full-screen window, under a virtual
 # X display: run inside xvfb-run, e.g.
 #   xvfb-run -a -s "-screen 0 1280x800x24" bench/launch_time.sh build/contalandia [runs]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the INI reader and writer as a language or
 // settings file, and to the reader of typed answers as text.
 #include "lang/IniFile.h"

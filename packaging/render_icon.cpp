@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon as a square PNG of the given size:
 //   contalandia_render_icon <icon.svg> <size> <out.png>
 #include <QCoreApplication>

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what a fresh Debian 12 machine lacks to build and test Contalandia,
 # and the further Debian packages named as arguments.
 set -euo pipefail
+# The results store: Qt's SQLite driver (the default, on this computer) and
+# PostgreSQL driver (a classroom server), the charts of the results screen,
+# and PostgreSQL itself, whose initdb and pg_ctl the tests run a private
+# server with.
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-          libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n "$@")
+          libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n
+          libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev postgresql "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang, the program's core instrumented too,
 # and runs each for the given number of seconds (60 by default). The seeds
 # are the shipped language files and one of them grown past 64 000 bytes,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Synthesises the praise and error sounds in data/suoni with sox:
 #   si1.wav .. si4.wav  four short cheerful tunes, one picked at random after
 #                       a right answer;

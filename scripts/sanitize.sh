@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the test suite with AddressSanitizer and UndefinedBehaviorSanitizer
 # (clang) into build-asan/, the program's core instrumented too, and runs
 # every test offscreen: a memory fault, a leak or undefined behaviour fails

@@ -1,10 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MessageBoxDialogs.h"
 
 #include "lang/LanguageFiles.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 // Texts break their lines with CR LF; a label wants plain line feeds.
@@ -52,4 +56,11 @@ void MessageBoxDialogs::notice(QWidget* parent, const QString& text)
     box.setTextFormat(Qt::PlainText);
     nameButtons(box);
     box.exec();
+}
+
+QString MessageBoxDialogs::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                        const QString& filter)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, title, QDir(folder).filePath(suggested), filter);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "framework/Dialogs.h"
 #include "services/Platform.h"
@@ -22,6 +23,8 @@ public:
     void information(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void notice(QWidget* parent, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                         const QString& filter) override;
 
 private:
     void nameButtons(QMessageBox& box) const;

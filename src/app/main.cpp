@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DataFolder.h"
 #include "app/Fonts.h"
 #include "app/MessageBoxDialogs.h"
@@ -8,10 +9,12 @@
 #include "services/QtSoundPlayer.h"
 #include "services/RandomSource.h"
 #include "framework/AppContext.h"
+#include "results/ResultsStore.h"
 #include "framework/ChildStyle.h"
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QSysInfo>
 #include <QIcon>
 #include <QLoggingCategory>
 
@@ -46,7 +49,18 @@ int main(int argc, char** argv)
     SteadyClock clock;
     const DataFolder data = findDataFolder(QCoreApplication::applicationDirPath(),
                                            QStringLiteral(CONTALANDIA_INSTALLED_DATA));
+    // Every judged answer is kept here; made before the screens' context, so
+    // that it outlives every screen and writes what they recorded.
+    ResultsStore::Setup resultsSetup;
+    resultsSetup.config = readResultsConfig();
+    resultsSetup.computer = QSysInfo::machineHostName();
+    resultsSetup.computerUser = computerUserName();
+    resultsSetup.now = [&clock] { return clock.seconds(); };
+    if (!resultsSetup.config.problem.isEmpty())
+        qWarning("results: %s; results are kept on this computer", qPrintable(resultsSetup.config.problem));
+    ResultsStore results(resultsSetup);
     AppContext app(random, player, dialogs, clock, data.path);
+    app.results = &results;
     app.strings.useUserSettings(userSettingsFile(), data.installed);
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "lang/LanguageFiles.h"
 #include "services/Feedback.h"
@@ -8,6 +9,8 @@
 #include "framework/ProgramState.h"
 
 #include <functional>
+
+class ResultsStore;
 
 // What every screen is given: the program-wide state and the services that
 // reach the outside world. main() wires the real services; tests wire
@@ -39,4 +42,7 @@ struct AppContext
     bool maximizedWindows = false;
     // Ends the program at once; tests replace it with a recorder.
     std::function<void()> quitProgram;
+    // Where every judged answer is kept (results/ResultsStore); none in a
+    // program or test that keeps no results.
+    ResultsStore* results = nullptr;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QString>
 
@@ -16,4 +17,8 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     // A notice with the program's default title and an OK button.
     virtual void notice(QWidget* parent, const QString& text) = 0;
+    // The usual dialog for the file to save into; `filter` as Qt writes it
+    // ("CSV files (*.csv)"). Empty when the user cancels.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                 const QString& filter) = 0;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/SpokenNames.h"
 
 #include "framework/Controls.h"
@@ -31,22 +32,60 @@ void SpokenNames::apply(const Entry& e)
     // Names are first read with the screen's translation.
     if (!e.widget || !refreshed_)
         return;
-    const QString pattern = message(e.key);
-    const QString name = e.showing ? spoken::fill(pattern, shownBy(e.widget)) : pattern;
+    QStringList messages;
+    messages.reserve(e.keys.size());
+    for (const QString& key : e.keys)
+        messages.push_back(message(key));
+    const QString name = e.name(messages, e.widget);
     if (e.widget->accessibleName() != name)
         e.widget->setAccessibleName(name);
 }
 
+void SpokenNames::add(QWidget* w, Entry e)
+{
+    apply(*entries_.insert(w, std::move(e)));
+}
+
 void SpokenNames::fixed(QWidget* w, const QString& key)
 {
-    entries_.insert(w, {w, key, false});
-    apply(entries_.value(w));
+    add(w, {w, {key}, [](const QStringList& m, const QWidget*) { return m.value(0); }});
 }
 
 void SpokenNames::showing(QWidget* w, const QString& key)
 {
-    entries_.insert(w, {w, key, true});
-    apply(entries_.value(w));
+    add(w, {w, {key}, [](const QStringList& m, const QWidget* shown) { return spoken::fill(m.value(0), shownBy(shown)); }});
+}
+
+void SpokenNames::filled(QWidget* w, const QString& key, const QList<Part>& parts)
+{
+    // The pattern first, then the key of each part that is a message string.
+    QStringList keys{key};
+    QList<int> messageOf;
+    for (const Part& p : parts) {
+        messageOf.push_back(p.key_.isEmpty() ? -1 : static_cast<int>(keys.size()));
+        if (!p.key_.isEmpty())
+            keys.push_back(p.key_);
+    }
+    QStringList texts;
+    for (const Part& p : parts)
+        texts.push_back(p.text_);
+    add(w, {w, keys, [texts, messageOf](const QStringList& m, const QWidget*) {
+                QStringList filledWith = texts;
+                for (qsizetype i = 0; i < filledWith.size(); ++i)
+                    if (messageOf[i] >= 0)
+                        filledWith[i] = m.value(messageOf[i]);
+                return spoken::filledIn(m.value(0), filledWith);
+            }});
+}
+
+void SpokenNames::said(QWidget* w, const QString& text)
+{
+    add(w, {w, {}, [text](const QStringList&, const QWidget*) { return text; }});
+}
+
+void SpokenNames::composed(QWidget* w, const QStringList& keys, std::function<QString(const QStringList&)> name)
+{
+    add(w, {w, keys, [name = std::move(name)](const QStringList& m, const QWidget*) { return name ? name(m) : QString(); }});
 }
 
 void SpokenNames::forget(QWidget* w)
@@ -71,14 +110,23 @@ void SpokenNames::answerBox(QLineEdit* box, QLabel* question, QLabel* instructio
         box->setAccessibleDescription(instruction->text());
 }
 
+void SpokenNames::readWith(const QStringList& keys)
+{
+    for (const QString& key : keys)
+        if (!readWith_.contains(key))
+            readWith_.push_back(key);
+}
+
 void SpokenNames::refresh()
 {
     refreshed_ = true;
     texts_.clear();
-    QStringList keys;
+    QStringList keys = readWith_;
     for (const Entry& e : std::as_const(entries_))
-        if (e.widget && !keys.contains(e.key))
-            keys.push_back(e.key);
+        if (e.widget)
+            for (const QString& key : e.keys)
+                if (!keys.contains(key))
+                    keys.push_back(key);
     if (!keys.isEmpty() && lookup_) {
         const QStringList texts = lookup_(keys);
         for (qsizetype i = 0; i < keys.size(); ++i)
@@ -108,6 +156,14 @@ QString fill(const QString& pattern, const QString& shown)
         return name.replace(QLatin1String("%1"), shown);
     }
     return shown.isEmpty() ? pattern : pattern + u' ' + shown;
+}
+
+QString filledIn(const QString& pattern, const QStringList& texts)
+{
+    QString name = pattern;
+    for (qsizetype i = 0; i < texts.size() && !name.isEmpty(); ++i)
+        name.replace(QStringLiteral("%%1").arg(i + 1), texts[i]);
+    return name;
 }
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menus/MainMenu.h"
 
 #include "framework/AppContext.h"
@@ -43,6 +44,11 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
 
     languages_ = addMenu(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua"));
     addLanguageItem(0)->setText(QStringLiteral("mnuLanguage 0"));
+    // The results, for teachers and parents: on the menu bar, out of the
+    // children's way.
+    QAction* results = addMenuCommand(QStringLiteral("mnuRisultati"), QStringLiteral("Risultati"));
+    connect(results, &QAction::triggered, this,
+            [this] { this->app().navigator.open(QStringLiteral("FormRisultati")); });
 
     connect(graphic, &QPushButton::clicked, this,
             [this] { this->app().navigator.open(QStringLiteral("FormMenuGrafici")); });

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menus/MenuCatalog.h"
 
 #include "framework/Navigator.h"
 #include "menus/MainMenu.h"
 #include "menus/NumbersMenu.h"
 #include "menus/PicturesMenu.h"
+#include "menus/ResultsScreen.h"
 #include "menus/StartScreen.h"
 
 namespace {
@@ -20,4 +22,5 @@ void registerMenus(Navigator& navigator)
     add<MainMenu>(navigator, "FormMenu");
     add<NumbersMenu>(navigator, "FormMenuNumeri");
     add<PicturesMenu>(navigator, "FormMenuGrafici");
+    add<ResultsScreen>(navigator, "FormRisultati");
 }

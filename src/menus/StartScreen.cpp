@@ -1,10 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menus/StartScreen.h"
 
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/Pictures.h"
 
+#include "results/ResultsStore.h"
+
 #include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 QLabel* titleLabel(const QString& text, double points, Qt::Alignment align)
@@ -31,6 +37,41 @@ StartScreen::StartScreen(AppContext& app) : MenuScreen(app, QStringLiteral("Form
     start->setFont(designFont(QStringLiteral("Arial"), 24));
     start->setCursor(svgCursor(pictures::ArrowPointer));
     connect(start, &QPushButton::clicked, this, &StartScreen::startClicked);
+    addPlayerButtons();
+}
+
+void StartScreen::addPlayerButtons()
+{
+    ResultsStore* results = app().results;
+    const QStringList names = results ? results->players() : QStringList();
+    if (names.size() < 2)
+        return;
+    // A band above "Avvio", across the screen, filled from its foot: up to
+    // four names a row for a family, more and smaller for a class.
+    const int n = int(names.size());
+    const int columns = n <= 4 ? n : n <= 8 ? 4 : n <= 15 ? 5 : 6;
+    const int rows = (n + columns - 1) / columns;
+    const double left = 360, width = 10155, bottom = 5880, band = 1680, gap = 120;
+    const double w = (width - gap * (columns - 1)) / columns;
+    const double h = std::min(720.0, (band - gap * (rows - 1)) / rows);
+    const double top = bottom - rows * h - (rows - 1) * gap;
+    const QFont font = designFont(QStringLiteral("Arial"), std::clamp(h / 20.0 * 0.5, 8.0, 20.0));
+    const QCursor pointer = svgCursor(pictures::ArrowPointer);
+    for (int i = 0; i < n; ++i) {
+        auto* b = place(new QPushButton(names[i]), QStringLiteral("BottoneGiocatore"),
+                        at(left + (i % columns) * (w + gap), top + (i / columns) * (h + gap), w, h), i);
+        b->setFont(font);
+        b->setCursor(pointer);
+        b->setCheckable(true);
+        b->setAutoExclusive(true);
+        b->setChecked(playerKey(names[i]) == playerKey(results->currentPlayer()));
+        const QString name = names[i];
+        connect(b, &QPushButton::clicked, this, [this, b, name] {
+            b->setChecked(true);
+            if (ResultsStore* r = this->app().results)
+                r->choosePlayer(name);
+        });
+    }
 }
 
 void StartScreen::onLoad()

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "menus/MenuScreen.h"
 
 // The start screen: the program's title and the button that leads to the
-// main menu.
+// main menu. When a grown-up has named more than one player, the players'
+// names stand above "Avvio" as big buttons; the one chosen is whose
+// answers the results keep, and stays chosen for the next start.
 class StartScreen : public MenuScreen
 {
     Q_OBJECT
@@ -14,4 +17,5 @@ protected:
 
 private:
     void startClicked();
+    void addPlayerButtons();
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layers of the source: every include stays within the folders the
 // layer table of docs/ARCHITECTURE.md allows, and no two units (a header
 // with its source file) include each other, however indirectly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/Keys.h"
 #include "app/Startup.h"
 #include "framework/ProgramDialogs.h"

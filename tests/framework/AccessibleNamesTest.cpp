@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: names read through QAccessible, as assistive
 // technology reads them, with the language files that ship beside the
 // program.

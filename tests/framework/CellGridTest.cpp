@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hundred painted cells as a control array: placed, coloured, clicked,
 // translated and scaled like any other control; and a layout a screen
 // computes itself kept after a rescale.

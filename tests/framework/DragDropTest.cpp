@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dragging and its two-click alternative go through one acceptance rule.
 #include "framework/DragDrop.h"
 #include "support/TestApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long captions from a language file never push a command out of sight:
 // menu-bar commands and buttons show what fits, ending in "…", and keep
 // their whole caption for a screen reader and for the pointer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timed steps run on the program's clock for an owner: a sequence of frames
 // shows in order, the screen stays usable in between, and leaving or
 // quitting in the middle of a sequence runs nothing more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files that ship beside the program must cover every text a
 // child can read. What a screen shows is not listed by hand: every screen the
 // catalogue registers is built from its design and opened offscreen, and its
@@ -23,6 +24,7 @@
 
 #include "exercises/abacus/AbacusTexts.h"
 #include "lang/IniFile.h"
+#include "menus/ResultsTexts.h"
 #include "lang/LanguageFiles.h"
 #include "support/TestApp.h"
 
@@ -300,6 +302,7 @@ QStringList messageKeys()
         keys << k;
     for (const QString& k : msg::DialogButtons)
         keys << k;
+    keys << resultsTexts::allKeys();
     return keys;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "framework/Dialogs.h"
 #include "services/Platform.h"
@@ -40,6 +41,16 @@ public:
     }
     void notice(QWidget*, const QString& text) override
     { shown.push_back({QStringLiteral("notice"), QString(), text}); }
+    std::deque<QString> fileNames;   // for saveFileName; empty means cancelled
+    QString saveFileName(QWidget*, const QString& title, const QString& suggested, const QString&) override
+    {
+        shown.push_back({QStringLiteral("save"), title, suggested});
+        if (fileNames.empty())
+            return QString();
+        const QString f = fileNames.front();
+        fileNames.pop_front();
+        return f;
+    }
 };
 
 // Time that passes only when the test moves it forward. Timed steps wait in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "app/ScreenCatalog.h"
 #include "services/Feedback.h"
@@ -9,6 +10,7 @@
 #include "support/Files.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedRandom.h"
+#include "results/ResultsStore.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 // The whole program, wired to scripted services, for screen tests.
 //
@@ -77,9 +81,28 @@ public:
     {
         app.navigator.closeAll();
         flush();
+        app.results = nullptr;
     }
     TestApp(const TestApp&) = delete;
     TestApp& operator=(const TestApp&) = delete;
+
+    // --- results ----------------------------------------------------------
+    // A results store on a file in the test's folder, for the screens to
+    // record into; made on first use (most tests keep no results).
+    std::unique_ptr<ResultsStore> results;
+    ResultsStore& useResults(const QString& computerUser = QStringLiteral("Maria Rossi"))
+    {
+        if (!results) {
+            ResultsStore::Setup s;
+            s.config.localPath = path(QStringLiteral("results/results.sqlite"));
+            s.computer = QStringLiteral("pc1");
+            s.computerUser = computerUser;
+            s.now = [this] { return clock.now; };
+            results = std::make_unique<ResultsStore>(s);
+            app.results = results.get();
+        }
+        return *results;
+    }
 
     // --- the program folder -------------------------------------------
     QString path(const QString& fileName) const { return QDir(folder.path()).filePath(fileName); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusBuildScreen.h"
 
 #include "exercises/abacus/AbacusTexts.h"
@@ -123,10 +124,16 @@ void AbacusBuildScreen::showTheNumber()
     }
     unitsFirst_ = c.unitsFirst;
     const QString whole = c.parts[0] + (c.unitsFirst ? c.parts[2] + c.parts[1] : c.parts[1] + c.parts[2]);
-    partsBox_->setAccessibleName(whole);
+    spokenNames().said(partsBox_, whole);
     placeParts();
 }
 
+// The three parts side by side, centred together in the white box, each as
+// wide as its text. The box is the container the scaler places; the parts
+// stay placed by hand from partLefts(), the rule of their order (units
+// before tens in UNDICI..SEDICI) and of the rounding of the centred run,
+// which a box layout would reproduce only by the accident of how it shares
+// out spare pixels.
 void AbacusBuildScreen::placeParts()
 {
     if (!partsBox_)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusCatalog.h"
 
 #include "exercises/abacus/AbacusAddScreen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusScreen.h"
 
 #include "exercises/abacus/AbacusTexts.h"
@@ -230,6 +231,11 @@ void AbacusScreen::showProblem(const QString& text)
     placeProblemLine();
 }
 
+// The label as wide as its text, the box right after it at its design width
+// for the present scale, both as high as the design line. Placed by hand:
+// the line is 1000 twips high, not a whole number of design pixels, and a
+// container placed by the scaler would come out a pixel higher or lower than
+// the line drawn from twips; the box's width would still be set by hand.
 void AbacusScreen::placeProblemLine()
 {
     if (!line_.problem)

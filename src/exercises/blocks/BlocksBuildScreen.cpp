@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/blocks/BlocksBuildScreen.h"
 
 #include "exercises/blocks/BlocksVariants.h"
@@ -64,7 +65,7 @@ BlocksBuildScreen::BlocksBuildScreen(AppContext& app, const ExerciseRow& row) : 
     view_ = new BlocksView(layout);
     const QRectF b = view_->designBounds();
     place(view_, QStringLiteral("BlocksDrawing"), at(b.x(), b.y(), b.width(), b.height()));
-    view_->setWords(blockWordsFrom(app.strings));
+    view_->nameThrough(spokenNames());
 
     struct Adder
     {

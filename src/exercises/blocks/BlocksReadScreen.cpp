@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/blocks/BlocksReadScreen.h"
 
 #include "exercises/blocks/BlocksView.h"
@@ -18,7 +19,7 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
     view_ = new BlocksView(variant.layout());
     const QRectF b = view_->designBounds();
     place(view_, QStringLiteral("BlocksDrawing"), at(b.x(), b.y(), b.width(), b.height()));
-    view_->setWords(blockWordsFrom(app.strings));
+    view_->nameThrough(spokenNames());
 
     instruction_ = place(new QLabel(variant.instruction), QStringLiteral("Label3"),
                               at(variant.instructionAt.x(), variant.instructionAt.y(),

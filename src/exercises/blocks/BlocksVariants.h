@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/blocks/BlocksDrawing.h"
 #include <QPointF>
@@ -5,11 +6,6 @@
 #include <QSizeF>
 #include <QString>
 
-class LanguageFiles;
-
-// The patterns the block drawing says what it shows with, from the
-// language file in use.
-BlockWords blockWordsFrom(LanguageFiles& strings);
 
 // One screen that reads a drawing: what differs between the digits and
 // the words screen.

@@ -1,4 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/blocks/BlocksView.h"
+
+#include "framework/SpokenNames.h"
+#include "services/MessageKeys.h"
 
 #include <QPainter>
 
@@ -18,7 +22,6 @@ BlocksView::BlocksView(const BlocksLayout& layout, QWidget* parent)
     // Only the blocks are painted; the screen's colour shows around them.
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    updateName();
 }
 
 QColor BlocksView::colour(BlockKind kind)
@@ -39,19 +42,25 @@ void BlocksView::setDrawing(const BlocksDrawing& drawing)
     if (drawing == drawing_)
         return;
     drawing_ = drawing;
-    updateName();
     update();
+    emit drawingChanged();
 }
 
-void BlocksView::setWords(const BlockWords& words)
+void BlocksView::nameThrough(SpokenNames& names)
 {
-    words_ = words;
-    updateName();
-}
-
-void BlocksView::updateName()
-{
-    setAccessibleName(describeBlocks(drawing_, words_));
+    // For each kind the form for one block, then the form for any other count.
+    QStringList keys;
+    for (int kind = 0; kind < 3; ++kind)
+        keys << msg::blockWordsKey(kind, false) << msg::blockWordsKey(kind, true);
+    names.composed(this, keys, [this](const QStringList& texts) {
+        BlockWords words;
+        for (int kind = 0; kind < 3; ++kind) {
+            words.one[kind] = texts.value(2 * kind);
+            words.many[kind] = texts.value(2 * kind + 1);
+        }
+        return describeBlocks(drawing_, words);
+    });
+    connect(this, &BlocksView::drawingChanged, this, [this, &names] { names.update(this); });
 }
 
 QRect BlocksView::blockPixels(BlockKind kind, int index) const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/columns/ColumnProblem.h"
 
 #include "services/MessageKeys.h"

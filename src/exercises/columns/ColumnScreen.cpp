@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/columns/ColumnScreen.h"
 
 #include "framework/AppContext.h"
@@ -76,6 +77,12 @@ ColumnScreen::ColumnScreen(AppContext& app, const ExerciseRow& row, const Column
     buildGrid();
     buildMarks();
     buildDragging();
+
+    // What the controls say they hold, read with the screen's other names.
+    QStringList keys;
+    for (int n = HundredsName; n <= ArrivalName; ++n)
+        keys << nameKey(NameString(n));
+    spokenNames().readWith(keys);
 }
 
 void ColumnScreen::buildTextLine()
@@ -298,31 +305,6 @@ void ColumnScreen::enter(Place place)
     }
 }
 
-void ColumnScreen::opened()
-{
-    // The names are read once, in the language the screen opened in.
-    QStringList keys;
-    for (int n = HundredsName; n <= ArrivalName; ++n)
-        keys << nameKey(NameString(n));
-    names_ = app().strings.getStrings(keys);
-}
-
-QString ColumnScreen::name(int n) const
-{
-    return n < names_.size() ? names_[n] : QString();
-}
-
-// A name string with its blanks filled in; a string the language file
-// lacks stays empty.
-QString ColumnScreen::name(int n, const QString& column, const QString& holds) const
-{
-    QString s = name(n);
-    if (s.isEmpty())
-        return s;
-    s.replace(QLatin1String("%1"), column);
-    return s.replace(QLatin1String("%2"), holds);
-}
-
 void ColumnScreen::shown()
 {
     newProblem();
@@ -336,36 +318,40 @@ void ColumnScreen::newProblem()
 
 void ColumnScreen::showProblem()
 {
-    auto digitText = [this](const QString& t) { return t.isEmpty() ? name(EmptyName) : t.trimmed(); };
+    // Each control says which number and column it belongs to and what it
+    // holds ("Primo numero, unità: 7"), or that it holds nothing.
+    using Part = SpokenNames::Part;
+    SpokenNames& names = spokenNames();
+    auto holds = [](const QString& t) { return Part::shownOr(t, nameKey(EmptyName)); };
+    auto column = [](Place p) { return Part::message(nameKey(NameString(p))); };
     for (Row row : {Top, Bottom})
         for (Place p : Places) {
             QLabel* d = digits_[row][p];
             d->setText(problem_.labelText(row, p));
             drag_->setDraggable(d, problem_.labelDraggable(row, p));
-            d->setAccessibleName(name(row == Top ? TopDigitName : BottomDigitName, name(p),
-                                      digitText(problem_.labelText(row, p))));
+            names.filled(d, nameKey(row == Top ? TopDigitName : BottomDigitName),
+                         {column(p), holds(problem_.labelText(row, p))});
             Cell* c = cells_[row][p];
             c->setText(problem_.cellText(row, p));
-            c->setAccessibleName(name(row == Top ? TopCellName : BottomCellName, name(p),
-                                      digitText(problem_.cellText(row, p))));
+            names.filled(c, nameKey(row == Top ? TopCellName : BottomCellName), {column(p), holds(problem_.cellText(row, p))});
         }
     for (Place p : Places) {
         QLineEdit* b = boxes_[p];
         if (b->text() != problem_.boxText(p))
             b->setText(problem_.boxText(p));
         b->setEnabled(problem_.boxOpen(p));
-        b->setAccessibleName(name(BoxName, name(p)));
+        names.filled(b, nameKey(BoxName), {column(p)});
     }
     for (Exchange e : {UnitsExchange, TensExchange}) {
         if (!departures_[e])
             continue;
-        const QString column = name(e == UnitsExchange ? UnitsName : TensName);
+        const Place from = e == UnitsExchange ? Units : Tens;
         departures_[e]->setText(problem_.departureText(e));
         departures_[e]->setVisible(problem_.marksShown(e));
-        departures_[e]->setAccessibleName(name(DepartureName, column, digitText(problem_.departureText(e))));
+        names.filled(departures_[e], nameKey(DepartureName), {column(from), holds(problem_.departureText(e))});
         arrivals_[e]->setText(problem_.arrivalText(e));
         arrivals_[e]->setVisible(problem_.marksShown(e));
-        arrivals_[e]->setAccessibleName(name(ArrivalName, column, digitText(problem_.arrivalText(e))));
+        names.filled(arrivals_[e], nameKey(ArrivalName), {column(from), holds(problem_.arrivalText(e))});
     }
     // The result is written only when the problem is solved.
     result_->setText(problem_.resultText());
@@ -388,7 +374,11 @@ void ColumnScreen::afterRescale()
 
 // The text line reads without gaps: each label is as wide as its text and
 // starts where the one before it ends, from the upper hundreds label, which
-// keeps its design place.
+// keeps its design place. Placed by hand rather than by a container that the
+// scaler places and a layout fills: the line starts between two design
+// pixels (1100 twips down, 73.3 pixels) and the scaler, which scales whole
+// design pixels, would put it a pixel higher on some displays (1280 by 800
+// among them).
 void ColumnScreen::layOutTextLine()
 {
     QPoint at = toPixels(variant_.geometry->textLine);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/columns/ColumnProblem.h"
 #include "exercises/columns/ColumnVariants.h"
@@ -31,7 +32,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void afterRescale() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,8 +50,6 @@ private:
     void showProblem();
     void focusOpenBox();
     void layOutTextLine();
-    QString name(int n) const;
-    QString name(int n, const QString& column, const QString& holds = {}) const;
 
     const columns::ColumnVariant& variant_;
     columns::ColumnProblem problem_;
@@ -66,7 +64,5 @@ private:
     std::array<QLineEdit*, 3> boxes_{};
     std::array<QLabel*, 2> departures_{};               // by Exchange; none without exchanges
     std::array<QLabel*, 2> arrivals_{};
-    // What the controls say they hold, in the language of the screen.
-    QStringList names_;
 };
 

@@ -1,20 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/frame/ExerciseScreen.h"
 
+#include "exercises/frame/AnswerBox.h"
+#include "exercises/frame/ExerciseFamilies.h"
+#include "results/ResultsStore.h"
 #include "services/TextForms.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
-#include "framework/Keys.h"
 #include "framework/Pictures.h"
 #include "framework/ProgramDialogs.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <limits>
 
 namespace {
@@ -31,31 +34,6 @@ QLabel* countLabel(const QString& text, double points, Qt::Alignment align)
     l->setAlignment(align | Qt::AlignVCenter);
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
-}
-
-// Keys that move the cursor, delete or leave the box rather than type: the
-// filters are for typed characters, so these pass whatever the box takes.
-// (Delete, Tab and Escape come with a control character as their text.)
-bool isEditingKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Insert:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Counts stop at the largest 16-bit value: a child never sees a count wrap.
@@ -88,8 +66,10 @@ ExerciseScreen::ExerciseScreen(AppContext& app, const ExerciseRow& row)
         connect(next_, &QPushButton::clicked, this, &ExerciseScreen::nextProblem);
     }
 
-    if (setup_.maxChoice != FrameSetup::MaxChoice::None)
-        buildMaxChoice();
+    if (setup_.maxChoice != FrameSetup::MaxChoice::None) {
+        maxChoice_ = new MaxNumberChoice(*this, setup_.maxChoice, [this] { hideDrawingForChoice(); });
+        connect(maxChoice_, &OptionChoice::chosen, this, &ExerciseScreen::chooseMaxNumber);
+    }
 
     // The bar reads: reset, the screen's own menus, the maximum number,
     // information, exit. Own menus are inserted before the last three.
@@ -135,34 +115,6 @@ void ExerciseScreen::buildCountsBox()
     // A count says what it counts: "Right: 3", not a lone "3".
     spokenNames().showing(rightValue_, msg::RightCountName);
     spokenNames().showing(wrongValue_, msg::WrongCountName);
-}
-
-void ExerciseScreen::buildMaxChoice()
-{
-    // The choice covers the screen; on screens smaller than its design size
-    // it takes the whole client area instead of running off its edges.
-    const QSize client = clientSize();
-    const double w = qMin(11355.0, client.width() * twips::PerPixel);
-    const double h = qMin(7890.0, client.height() * twips::PerPixel);
-    maxFrame_ = place(new QGroupBox(QStringLiteral("Scegli il numero massimo entro il quale lavorare")),
-                      QStringLiteral("CorniceNumeroMassimo"), at(0, 0, w, h));
-    maxFrame_->setFont(designFont(QStringLiteral("Arial"), 14.25));
-    control::fillBackground(maxFrame_, control::ChoiceBackground);
-    maxFrame_->hide();
-
-    const double columnWidth = (w - 600) / 3;
-    const double rowHeight = (h - 1200) / 3;
-    for (int i = 0; i < 9; ++i) {
-        auto* option = new QRadioButton(QString::number(199 + 100 * i));
-        option->setFont(designFont(QStringLiteral("Arial"), 20.25));
-        place(option, QStringLiteral("OpzioneNumeroMassimo"),
-              at(480 + (i / 3) * columnWidth, 840 + (i % 3) * rowHeight, columnWidth - 120, qMin(735.0, rowHeight - 60)),
-              i, maxFrame_);
-        // clicked, not toggled: choosing the number already chosen still
-        // closes the choice and poses a problem.
-        connect(option, &QRadioButton::clicked, this, [this, i] { chooseMaxNumber(i); });
-        maxOptions_.push_back(option);
-    }
 }
 
 QAction* ExerciseScreen::addOwnMenuCommand(const QString& name, const QString& text, int index)
@@ -211,8 +163,66 @@ void ExerciseScreen::onLoad()
     opened();
 }
 
+ExerciseScreen::~ExerciseScreen()
+{
+    if (ResultsStore* results = app().results; results && openedAt_.isValid()) {
+        VisitRecord visit;
+        visit.screen = objectName();
+        // Taken at activation: the derived screen is gone by now.
+        visit.mode = property("resultsMode").toInt();
+        visit.title = windowTitle();
+        visit.family = exerciseFamily(objectName());
+        visit.opened = openedAt_;
+        visit.left = QDateTime::currentDateTimeUtc();
+        results->record(visit);
+    }
+}
+
+void ExerciseScreen::recordAnswer(bool right)
+{
+    ResultsStore* results = app().results;
+    if (!results || (maxChoice_ && maxChoice_->frame()->isVisible()) || QApplication::activeModalWidget())
+        return;
+    AnswerRecord a;
+    a.screen = objectName();
+    a.mode = resultsMode();
+    a.title = windowTitle();
+    a.family = exerciseFamily(objectName());
+    a.problem = problemShown();
+    a.answer = answerGiven();
+    a.right = right;
+    results->record(a);
+}
+
+QString ExerciseScreen::problemShown() const
+{
+    if (judgedBox_) {
+        for (QLabel* l : canvas()->findChildren<QLabel*>())
+            if (l->buddy() == judgedBox_)
+                return l->text();
+    }
+    return QString();
+}
+
+QString ExerciseScreen::answerGiven() const
+{
+    if (judgedBox_)
+        return judgedBox_->text();
+    QWidget* used = QApplication::focusWidget();
+    if (!used || used->window() != this)
+        return QString();
+    if (auto* b = qobject_cast<QAbstractButton*>(used))
+        return b->text().isEmpty() ? b->accessibleName() : b->text();
+    if (auto* box = qobject_cast<QLineEdit*>(used))
+        return box->text();
+    const QVariant shown = used->property("text");
+    return shown.isValid() ? shown.toString() : used->accessibleName();
+}
+
 void ExerciseScreen::onActivate()
 {
+    openedAt_ = QDateTime::currentDateTimeUtc();
+    setProperty("resultsMode", resultsMode());
     if (!setup_.frameTextsAtLoad)
         applyFrameTexts();
     openingWork(FrameSetup::When::AtActivation);
@@ -249,6 +259,7 @@ void ExerciseScreen::countRight()
     no_->hide();
     addOne(*right_);
     showCounts(signedText(*right_), wrongValue_->text());
+    recordAnswer(true);
     spoken::announce(yes_);
     app().feedback.playPraise();
 }
@@ -259,6 +270,7 @@ void ExerciseScreen::countWrong(WrongSignal signal)
     no_->show();
     addOne(*wrong_);
     showCounts(rightValue_->text(), signedText(*wrong_));
+    recordAnswer(false);
     spoken::announce(no_);
     if (signal != WrongSignal::Beep)
         app().feedback.playError();
@@ -306,36 +318,27 @@ void ExerciseScreen::resetCounts()
 
 void ExerciseScreen::showMaxNumberChoice()
 {
-    if (!maxFrame_)
-        return;
-    if (setup_.maxChoice == FrameSetup::MaxChoice::Blocks)
-        hideDrawingForChoice();
-    maxFrame_->move(0, 0);
-    if (setup_.maxChoice == FrameSetup::MaxChoice::Full)
-        maxFrame_->resize(clientSize());
-    maxFrame_->raise();
-    maxFrame_->show();
+    if (maxChoice_)
+        maxChoice_->open();
 }
 
 void ExerciseScreen::chooseMaxNumber(int option)
 {
-    if (option < 0 || option > 8)
+    if (option < 0 || option >= MaxNumberChoice::Options)
         return;
-    app().state.maxNumber = static_cast<qint16>(199 + 100 * option);
+    app().state.maxNumber = MaxNumberChoice::maxNumberOf(option);
     // A new problem at once. After a right answer the inputs stay locked and
     // "avanti" stays on: the child goes on with "avanti", as after any
     // right answer.
     newProblem();
-    if (maxFrame_)
-        maxFrame_->hide();
+    if (maxChoice_)
+        maxChoice_->close();
 }
 
 void ExerciseScreen::selectMaxOption(int option)
 {
-    if (option < 0 || option >= maxOptions_.size())
-        return;
-    maxOptions_[option]->setChecked(true);
-    chooseMaxNumber(option);
+    if (maxChoice_)
+        maxChoice_->select(option);
 }
 
 void ExerciseScreen::exitToMenu()
@@ -352,65 +355,20 @@ void ExerciseScreen::showInformation()
 void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                                     std::function<void()> onEnter)
 {
-    box->installEventFilter(this);
-    // A box locked after a right answer still shows the child's answer in
-    // strong letters, not faded to grey at the moment of success.
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
-    box->setPalette(palette);
-    watched_.push_back({box, filter, upperCase, std::move(onEnter)});
+    // The box whose Enter is being judged, for the results: the box lives
+    // no longer than this screen.
+    QPointer<QLineEdit> guarded(box);
+    new AnswerBox(box, filter, upperCase, [this, guarded, onEnter = std::move(onEnter)] {
+        judgedBox_ = guarded;
+        if (onEnter)
+            onEnter();
+        judgedBox_ = nullptr;
+    });
 }
 
 void ExerciseScreen::watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                                  AnswerReading reading, std::function<ExpectedAnswer()> expected,
                                  std::function<void(bool)> judged)
 {
-    QPointer<QLineEdit> guarded(box);
-    watchAnswerBox(box, filter, upperCase, [guarded, reading, expected, judged] {
-        if (guarded && expected && judged)
-            judged(isExpectedAnswer(guarded->text(), reading, expected()));
-    });
-}
-
-bool ExerciseScreen::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool press = event->type() == QEvent::KeyPress;
-    const bool release = event->type() == QEvent::KeyRelease;
-    if (press || release) {
-        for (const WatchedBox& w : std::as_const(watched_)) {
-            if (w.box != watched)
-                continue;
-            auto* key = static_cast<QKeyEvent*>(event);
-            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-            if (release) {
-                if (enter && !key->isAutoRepeat() && !w.box->text().isEmpty() && w.onEnter)
-                    w.onEnter();
-                return false;
-            }
-            if (isEditingKey(key->key()))
-                return false;
-            int code = 0;
-            if (key->key() == Qt::Key_Backspace)
-                code = 8;
-            else if (enter)
-                code = 13;
-            else if (!key->text().isEmpty())
-                code = key->text().at(0).unicode();
-            if (code == 0)
-                return false;  // a key that types nothing: arrows, Shift, ...
-            int mapped = code;
-            if (w.filter)
-                mapped = digitKeyFilter(code, *w.filter);
-            else if (w.upperCase)
-                mapped = upperCaseKey(code);
-            if (mapped == 0)
-                return true;
-            if (mapped != code) {
-                w.box->insert(QString(QChar(mapped)));
-                return true;
-            }
-            return false;
-        }
-    }
-    return Screen::eventFilter(watched, event);
+    watchAnswerBox(box, filter, upperCase, AnswerBox::judging(box, reading, std::move(expected), std::move(judged)));
 }

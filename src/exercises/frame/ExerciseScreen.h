@@ -1,18 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/AnswerReading.h"
 #include "exercises/frame/ExerciseRow.h"
 #include "exercises/frame/KeyFilters.h"
+#include "exercises/frame/MaxNumberChoice.h"
 #include "framework/Screen.h"
 
+#include <QDateTime>
 #include <QPointer>
 #include <functional>
 #include <optional>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class PictureBox;
 
 // How a wrong answer is signalled: the error sound (only while sounds are
@@ -21,7 +22,8 @@ enum class WrongSignal { ErrorSound, Beep, Both };
 
 // The frame every exercise screen shares: the right and wrong counts with
 // their captions, the yes and no pictures, the next button, the reset,
-// information and exit menus and the choice of the largest number.
+// information and exit menus and the choice of the largest number
+// (MaxNumberChoice); its answer boxes are AnswerBoxes.
 //
 // A screen derives from this class, declares its FrameSetup, places its own
 // controls in its constructor (own menus through addOwnMenu...()), and
@@ -42,6 +44,8 @@ public:
     // The screen of one catalogue row: its design name, design area, window
     // title and frame set-up.
     ExerciseScreen(AppContext& app, const ExerciseRow& row);
+    // Keeps the visit in the results.
+    ~ExerciseScreen() override;
 
     const FrameSetup& frameSetup() const { return setup_; }
     qint16 rightCount() const;
@@ -63,19 +67,30 @@ public:
     void showInformation();
 
 protected:
+    // What the results keep of an answer the frame counts (see
+    // recordAnswer): the problem as shown and the answer as typed or
+    // chosen. By default the question label of the answer box judged last
+    // (its buddy) and that box's text, else the caption of the control the
+    // child used; a screen whose problem is shown otherwise says it here.
+    virtual QString problemShown() const;
+    virtual QString answerGiven() const;
+    // The written-number screen keeps its mode apart in the results.
+    virtual int resultsMode() const { return 0; }
+
     virtual void newProblem() = 0;
     virtual void opened() {}
     virtual void shown() {}
     virtual void hideDrawingForChoice() {}
 
     void setAnswerInputs(QList<QWidget*> inputs) { inputs_ = std::move(inputs); }
-    // Filters the keys typed into an answer box and runs onEnter when Enter
-    // is released over a box that is not empty.
+    // Makes box an AnswerBox: it takes what the filter or the capitals allow,
+    // and onEnter runs when Enter is released over it with something typed.
     void watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase,
                         std::function<void()> onEnter);
-    // An answer box judged as a whole: the keys filtered as above, and when
-    // Enter is released over the box with something typed, the text is read
-    // as `reading` says and compared with expected(); judged(right) follows.
+    // An answer box judged as a whole: it takes what it is allowed as above,
+    // and when Enter is released over it with something typed, the text is
+    // read as `reading` says and compared with expected(); judged(right)
+    // follows.
     void watchAnswer(QLineEdit* box, std::optional<DigitFilter> filter, bool upperCase, AnswerReading reading,
                      std::function<ExpectedAnswer()> expected, std::function<void(bool right)> judged);
     // Selects OpzioneNumeroMassimo(i) as if the child clicked it.
@@ -85,21 +100,21 @@ protected:
     QMenu* addOwnMenu(const QString& name, const QString& text);
 
     QPushButton* nextButton() const { return next_; }
-    QGroupBox* maxFrame() const { return maxFrame_; }
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing an exercise window asks the exit question and leads back to
     // the exercise menu, like the exit menu.
     void closeRequested() override { exitToMenu(); }
 
 private:
+    // Hands a counted answer to the results store, unless the maximum-number
+    // choice or a dialog is open.
+    void recordAnswer(bool right);
     void onLoad() final;
     void onActivate() final;
     void openingWork(FrameSetup::When moment);
     void applyFrameTexts();
     void showCounts(const QString& right, const QString& wrong);
     void buildCountsBox();
-    void buildMaxChoice();
 
     FrameSetup setup_;
     qint16 ownRight_ = 0;
@@ -117,19 +132,11 @@ private:
     QLabel* wrongCaption_ = nullptr;
     QLabel* wrongValue_ = nullptr;
     QPushButton* next_ = nullptr;
-    QGroupBox* maxFrame_ = nullptr;
-    QList<QRadioButton*> maxOptions_;
+    MaxNumberChoice* maxChoice_ = nullptr;
     QAction* reset_ = nullptr;
     QAction* maxCommand_ = nullptr;
     QAction* information_ = nullptr;
     QAction* exit_ = nullptr;
-
-    struct WatchedBox
-    {
-        QPointer<QLineEdit> box;
-        std::optional<DigitFilter> filter;
-        bool upperCase = false;
-        std::function<void()> onEnter;
-    };
-    QList<WatchedBox> watched_;
+    QPointer<QLineEdit> judgedBox_;     // the box whose Enter is being judged
+    QDateTime openedAt_;                // UTC, for the results' visit
 };

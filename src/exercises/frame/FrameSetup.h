@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "exercises/frame/MaxNumberChoice.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -8,7 +11,7 @@
 struct FrameSetup
 {
     enum class Box { Tall, Wide };              // 2295x2175 or 4095x1335 twips
-    enum class MaxChoice { None, Plain, Full, Blocks };
+    using MaxChoice = MaxNumberChoice::Kind;
     enum class When { Never, AtLoad, AtActivation, AtLoadAndActivation };
     enum class Counts { Shared, Own };
 

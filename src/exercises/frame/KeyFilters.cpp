@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/frame/KeyFilters.h"
 
-int digitKeyFilter(int keyCode, DigitFilter kind)
+bool digitFilterTakes(QChar c, DigitFilter kind)
 {
-    if (keyCode == 8 || (keyCode >= '0' && keyCode <= '9'))
-        return keyCode;
-    if (keyCode == ',' && kind != DigitFilter::Digits)
-        return keyCode;
-    if (keyCode == '.' && kind == DigitFilter::DigitsCommaPoint)
-        return keyCode;
-    return 0;
+    if (c >= u'0' && c <= u'9')
+        return true;
+    if (c == u',')
+        return kind != DigitFilter::Digits;
+    if (c == u'.')
+        return kind == DigitFilter::DigitsCommaPoint;
+    return false;
 }

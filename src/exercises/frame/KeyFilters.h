@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QChar>
 
-// Key filters of the answer boxes: they map the code of a typed character
-// to the code the box receives; 0 discards the key.
+// The digit filters of the answer boxes: which characters a box where a
+// number is typed takes.
 enum class DigitFilter { Digits, DigitsComma, DigitsCommaPoint };
 
-// Backspace (8) and '0'..'9' pass; "," and "." pass where the kind allows.
-int digitKeyFilter(int keyCode, DigitFilter kind);
+// '0'..'9' always; "," and "." where the kind allows.
+bool digitFilterTakes(QChar c, DigitFilter kind);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/numberlines/NumberLineScreen.h"
 
 #include "exercises/numberlines/NumberLineLayout.h"
@@ -20,12 +21,6 @@ const QColor Black(0, 0, 0);
 // The lines are drawn on a fixed, quiet background so that red and black
 // ticks stand out; these screens do not change colour with each problem.
 const QColor Background(235, 245, 255);
-
-// A message with its numbers put in; a text without the places stays as it is.
-QString filled(QString text, const QString& first, const QString& second = {})
-{
-    return text.replace(QLatin1String("%1"), first).replace(QLatin1String("%2"), second);
-}
 
 } // namespace
 
@@ -102,9 +97,10 @@ void NumberLineScreen::showLine()
 // stands for, any other that it has no number yet.
 void NumberLineScreen::nameControls()
 {
-    line1_->setAccessibleName(filled(app().strings.getString(msg::NumberLineName), plainText(line_.tickValue(0)),
-                                     plainText(line_.tickValue(NumberLine::TickCount - 1))));
     SpokenNames& names = spokenNames();
+    names.filled(line1_, msg::NumberLineName,
+                 {SpokenNames::Part::text(plainText(line_.tickValue(0))),
+                  SpokenNames::Part::text(plainText(line_.tickValue(NumberLine::TickCount - 1)))});
     for (int i = 0; i < NumberLine::TickCount; ++i) {
         LineControl* tick = ticks_[i];
         switch (line_.tick(i)) {
@@ -119,6 +115,9 @@ void NumberLineScreen::nameControls()
     }
 }
 
+// Line, ticks and labels are placed by hand: each label is centred under
+// its own tick and shrinks to stay clear of its neighbours, so the labels
+// are no line of text that a layout could fill.
 void NumberLineScreen::afterRescale()
 {
     const QPointF f = scale();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/EquationRow.h"
 
 #include "exercises/tables/TableLayout.h"
@@ -40,10 +41,13 @@ void EquationRow::setTexts(const QString& left, const QString& right)
 {
     left_->setText(left);
     right_->setText(right);
-    box_->setAccessibleName(left.trimmed() + QStringLiteral(" ? ") + right.trimmed());
+    screen_.spokenNames().said(box_, left.trimmed() + QStringLiteral(" ? ") + right.trimmed());
     layOut();
 }
 
+// Placed by hand: the box is as wide as its design width at the present
+// scale and as high as the label after it, two sizes a layout would still
+// need set by hand at every rescale; the labels are as wide as their texts.
 void EquationRow::layOut()
 {
     const QPoint at = screen_.toPixels(origin_);

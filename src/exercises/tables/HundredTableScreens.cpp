@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/HundredTableScreens.h"
 
 #include "framework/AppContext.h"
@@ -51,15 +52,16 @@ HundredTableScreen::HundredTableScreen(AppContext& app, const ExerciseRow& row) 
         c->setText(QStringLiteral("0"));
         c->setFill(CellColour);
     }
-}
-
-void HundredTableScreen::opened()
-{
-    // Read once, in one reading of the file: the cells are named again
-    // whenever their texts change.
-    const QStringList names = app().strings.getStrings({msg::EmptyCell, msg::MarkedCell});
-    emptyName_ = names.value(0);
-    markedName_ = names.value(1);
+    // A cell says its number, or that it is empty, and whether it is the
+    // red one; it is named again whenever its text or the red cell changes.
+    for (int i = 0; i < grid_->count(); ++i)
+        spokenNames().composed(grid_->cell(i), {msg::EmptyCell, msg::MarkedCell}, [this, i](const QStringList& m) {
+            const QString shown = grid_->cell(i)->text().trimmed();
+            QString name = shown.isEmpty() ? m.value(0) : shown;
+            if (i == marked_)
+                name += QStringLiteral(", ") + m.value(1);
+            return name;
+        });
 }
 
 void HundredTableScreen::fillTable(HundredTable::Fill fill)
@@ -79,14 +81,8 @@ void HundredTableScreen::markCell(int cell)
 
 void HundredTableScreen::nameCells()
 {
-    for (int i = 0; i < grid_->count(); ++i) {
-        Cell* c = grid_->cell(i);
-        const QString shown = c->text().trimmed();
-        QString name = shown.isEmpty() ? emptyName_ : shown;
-        if (i == marked_)
-            name += QStringLiteral(", ") + markedName_;
-        c->setAccessibleName(name);
-    }
+    for (Cell* c : grid_->cells())
+        spokenNames().update(c);
 }
 
 // --- Form100Trova2 --------------------------------------------------------
@@ -126,12 +122,7 @@ FindNumberScreen::FindNumberScreen(AppContext& app, const ExerciseRow& row) : Hu
         c->setClickable(true);
     connect(grid(), &CellGrid::clicked, this, &FindNumberScreen::cellClicked);
     setAnswerInputs({grid()->cells().begin(), grid()->cells().end()});
-}
-
-void FindNumberScreen::opened()
-{
-    HundredTableScreen::opened();
-    scroll_->setAccessibleName(app().strings.getStrings({msg::HundredScrollBar}).value(0));
+    spokenNames().fixed(scroll_, msg::HundredScrollBar);
 }
 
 void FindNumberScreen::shown()

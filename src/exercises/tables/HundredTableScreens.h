@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/tables/HundredTable.h"
@@ -32,7 +33,6 @@ public:
 protected:
     HundredTableScreen(AppContext& app, const ExerciseRow& row);
 
-    void opened() override;
     // RiempiTabella: the texts only, never the colours or the enabled state.
     void fillTable(HundredTable::Fill fill);
     // Turns one cell red (-1: none) and every other light green.
@@ -45,8 +45,6 @@ private:
 
     CellGrid* grid_ = nullptr;
     int marked_ = -1;
-    QString emptyName_;
-    QString markedName_;
 };
 
 // Form100Trova2, "trova il numero": the child scrolls the table to the right
@@ -59,7 +57,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
 
 private:

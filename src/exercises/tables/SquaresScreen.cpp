@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/SquaresScreen.h"
 
 #include "framework/AppContext.h"
@@ -92,6 +93,22 @@ SquaresScreen::SquaresScreen(AppContext& app, const ExerciseRow& row, const Squa
         big_.push_back(place(new HundredSquare, QStringLiteral("Picture2"), at(r.x(), r.y(), r.width(), r.height()), i));
     }
     small_ = new CellGrid(*this, smallLayout(variant));
+    // A square says its colour: blank, a ten or a unit; a big one whether
+    // its hundred is coloured. Named again at every painting.
+    for (int i = 0; i < small_->count(); ++i)
+        spokenNames().composed(small_->cell(i), {msg::BlankSquare, msg::TenSquare, msg::UnitSquare},
+                               [this, i](const QStringList& m) {
+                                   switch (colouring_.shade(i)) {
+                                   case SquareColouring::Shade::Blank: return m.value(0);
+                                   case SquareColouring::Shade::Ten: return m.value(1);
+                                   case SquareColouring::Shade::Unit: return m.value(2);
+                                   }
+                                   return QString();
+                               });
+    for (int i = 0; i < big_.size(); ++i)
+        spokenNames().composed(big_[i], {msg::BlankHundred, msg::GreenHundred}, [this, i](const QStringList& m) {
+            return m.value(colouring_.hundredColoured(i) ? 1 : 0);
+        });
 
     auto addButton = [this](const SquaresVariant::ColourButton& b) {
         return place(new ColourButton(QString::fromUtf8(b.caption), b.colour), QString::fromLatin1(b.name),
@@ -125,14 +142,6 @@ SquaresScreen::SquaresScreen(AppContext& app, const ExerciseRow& row, const Squa
 
 void SquaresScreen::opened()
 {
-    // One reading of the file for every name the squares take.
-    const QStringList names = app().strings.getStrings(
-        {msg::BlankSquare, msg::TenSquare, msg::UnitSquare, msg::BlankHundred, msg::GreenHundred});
-    blankName_ = names.value(0);
-    tenName_ = names.value(1);
-    unitName_ = names.value(2);
-    blankHundredName_ = names.value(3);
-    greenHundredName_ = names.value(4);
     paintSquares();
 }
 
@@ -165,22 +174,19 @@ void SquaresScreen::paintSquares()
         switch (colouring_.shade(i)) {
         case SquareColouring::Shade::Blank:
             c->setFill(variant_.blank);
-            c->setAccessibleName(blankName_);
             break;
         case SquareColouring::Shade::Ten:
             c->setFill(TenColour);
-            c->setAccessibleName(tenName_);
             break;
         case SquareColouring::Shade::Unit:
             c->setFill(UnitColour);
-            c->setAccessibleName(unitName_);
             break;
         }
+        spokenNames().update(c);
     }
     for (int i = 0; i < big_.size(); ++i) {
-        const bool green = colouring_.hundredColoured(i);
-        big_[i]->setFill(green ? HundredColour : variant_.blank);
-        big_[i]->setAccessibleName(green ? greenHundredName_ : blankHundredName_);
+        big_[i]->setFill(colouring_.hundredColoured(i) ? HundredColour : variant_.blank);
+        spokenNames().update(big_[i]);
     }
 }
 

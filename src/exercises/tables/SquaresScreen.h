@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/tables/EquationRow.h"
@@ -70,5 +71,4 @@ private:
     QList<Cell*> big_;
     std::unique_ptr<EquationRow> equation_;
     QPushButton* restart_ = nullptr;
-    QString blankName_, tenName_, unitName_, blankHundredName_, greenHundredName_;
 };

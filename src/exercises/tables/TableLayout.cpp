@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/TableLayout.h"
 
 EquationPlaces lineUpEquation(QRect left, QRect box, QRect right)

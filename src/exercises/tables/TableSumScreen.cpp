@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/TableSumScreen.h"
 
 #include "framework/AppContext.h"
@@ -33,18 +34,17 @@ const QColor TableSumScreen::EmptyColour(255, 255, 192);
 TableSumScreen::TableSumScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
     grid_ = new CellGrid(*this, tableLayout());
-    for (Cell* c : grid_->cells())
+    for (Cell* c : grid_->cells()) {
         c->setFill(EmptyColour);
+        // A cell says its number, or that it is empty.
+        spokenNames().composed(c, {msg::EmptyCell},
+                               [c](const QStringList& m) { return c->text().isEmpty() ? m.value(0) : c->text(); });
+    }
 
     equation_ = std::make_unique<EquationRow>(*this, QPointF(7680, 4080), 1335, Points);
     setAnswerInputs({equation_->box()});
     watchAnswer(equation_->box(), DigitFilter::DigitsCommaPoint, false, TableSumProblem::Reading,
                 [this] { return problem_.expectedAnswer(); }, [this](bool right) { judged(right); });
-}
-
-void TableSumScreen::opened()
-{
-    emptyName_ = app().strings.getStrings({msg::EmptyCell}).value(0);
 }
 
 void TableSumScreen::shown()
@@ -76,7 +76,7 @@ void TableSumScreen::showCells(bool solved)
     for (int i = 0; i < grid_->count(); ++i) {
         Cell* c = grid_->cell(i);
         c->setText(problem_.cellText(i, solved));
-        c->setAccessibleName(c->text().isEmpty() ? emptyName_ : c->text());
+        spokenNames().update(c);
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/tables/EquationRow.h"
@@ -20,7 +21,6 @@ public:
 
 protected:
     void newProblem() override;
-    void opened() override;
     void shown() override;
     void afterRescale() override;
 
@@ -31,5 +31,4 @@ private:
     TableSumProblem problem_;
     CellGrid* grid_ = nullptr;
     std::unique_ptr<EquationRow> equation_;
-    QString emptyName_;
 };

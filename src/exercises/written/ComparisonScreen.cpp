@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/written/ComparisonScreen.h"
 
 #include "services/TextForms.h"
@@ -6,6 +7,17 @@
 
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// A sign alone means little when it is read out: the signs say it in words.
+QString signName(int i)
+{
+    const QString names[] = {msg::GreaterThanName, msg::LessThanName, msg::EqualToName};
+    return names[i];
+}
+
+} // namespace
 
 ComparisonScreen::ComparisonScreen(AppContext& app, const ExerciseRow& row) : ExerciseScreen(app, row)
 {
@@ -23,15 +35,13 @@ ComparisonScreen::ComparisonScreen(AppContext& app, const ExerciseRow& row) : Ex
     sign_->hide();
 
     const char* captions[] = {">", "<", "="};
-    // A sign alone means little when it is read out: the buttons say it in words.
-    const QString names[] = {msg::GreaterThanName, msg::LessThanName, msg::EqualToName};
     const double lefts[] = {1080, 3270, 5475};
     for (int i = 0; i < 3; ++i) {
         auto* b = place(new QPushButton(QString::fromLatin1(captions[i])), QStringLiteral("Comando"),
                         at(lefts[i], 3480, 1695, 1170), i);
         b->setFont(designFont(QStringLiteral("Arial"), 40));
         connect(b, &QPushButton::clicked, this, [this, i] { chooseRelation(i); });
-        spokenNames().fixed(b, names[i]);
+        spokenNames().fixed(b, signName(i));
         signs_[i] = b;
     }
     setAnswerInputs({signs_[0], signs_[1], signs_[2]});
@@ -53,13 +63,24 @@ void ComparisonScreen::newProblem()
 
 void ComparisonScreen::chooseRelation(int i)
 {
+    chosen_ = i;
     if (problem_.isRight(i)) {
         countRight();
         awaitNext();
         sign_->setText(signs_[i]->text());
-        sign_->setAccessibleName(signs_[i]->accessibleName());
+        spokenNames().fixed(sign_, signName(i));
         sign_->show();
     } else {
         countWrong();
     }
+}
+
+QString ComparisonScreen::answerGiven() const
+{
+    return chosen_ >= 0 ? signs_[size_t(chosen_)]->text() : QString();
+}
+
+QString ComparisonScreen::problemShown() const
+{
+    return QStringLiteral("%1 ? %2").arg(numbers_[0]->text().trimmed(), numbers_[1]->text().trimmed());
 }

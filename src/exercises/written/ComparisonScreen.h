@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/written/Comparison.h"
@@ -18,6 +19,10 @@ public:
 protected:
     void newProblem() override;
     void shown() override;
+    // The two numbers, for the results: "352 ? 325".
+    QString problemShown() const override;
+    // The sign chosen.
+    QString answerGiven() const override;
 
 private:
     void chooseRelation(int i);
@@ -25,5 +30,6 @@ private:
     Comparison problem_;
     std::array<QLabel*, 2> numbers_{};
     QLabel* sign_ = nullptr;
+    int chosen_ = -1;
     std::array<QPushButton*, 3> signs_{};
 };

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/written/OrderingScreen.h"
 
+#include "exercises/frame/OptionChoice.h"
 #include "services/TextForms.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -41,20 +42,11 @@ OrderingScreen::OrderingScreen(AppContext& app, const ExerciseRow& row) : Exerci
     connect(again, &QPushButton::clicked, this, &OrderingScreen::offerNumbersAgain);
 
     // The choice of how many numbers covers the columns while it is open.
-    howManyFrame_ = place(new QGroupBox(QStringLiteral("Scegli quanti numeri vuoi ordinare")),
-                          QStringLiteral("EtNumeri"), at(0, 0, 6600, 2400));
-    howManyFrame_->setFont(designFont(QStringLiteral("Arial"), 14.25));
-    control::fillBackground(howManyFrame_, control::ChoiceBackground);
-    howManyFrame_->hide();
-    for (int i = 0; i < 6; ++i) {
-        auto* option = place(new QRadioButton(QString::number(i + 3)), QStringLiteral("Option3D1"),
-                             at(360 + 1020 * i, 960, 900, 735), i, howManyFrame_);
-        option->setFont(designFont(QStringLiteral("Arial"), 20.25));
-        // clicked, not toggled: choosing the count already chosen still
-        // closes the choice and poses a problem.
-        connect(option, &QRadioButton::clicked, this, [this, i] { chooseHowMany(i); });
-        howManyOptions_.push_back(option);
-    }
+    howManyChoice_ = new OptionChoice(*this, QStringLiteral("EtNumeri"), QStringLiteral("Scegli quanti numeri vuoi ordinare"),
+                                      at(0, 0, 6600, 2400));
+    for (int i = 0; i < 6; ++i)
+        howManyChoice_->addOption(QStringLiteral("Option3D1"), QString::number(i + 3), at(360 + 1020 * i, 960, 900, 735));
+    connect(howManyChoice_, &OptionChoice::chosen, this, &OrderingScreen::chooseHowMany);
 
     auto* howMany = addOwnMenuCommand(QStringLiteral("MenuQuantiNumeri"), QStringLiteral("Quanti numeri da ordinare"));
     connect(howMany, &QAction::triggered, this, &OrderingScreen::showHowManyChoice);
@@ -78,9 +70,9 @@ void OrderingScreen::opened()
 {
     // The count comes from the (translated) caption of the default option;
     // the first problem is posed on activation.
-    howManyOptions_[DefaultOption]->setChecked(true);
-    howMany_ = Ordering::countFromCaption(howManyOptions_[DefaultOption]->text());
-    howManyFrame_->hide();
+    howManyChoice_->option(DefaultOption)->setChecked(true);
+    howMany_ = Ordering::countFromCaption(howManyChoice_->option(DefaultOption)->text());
+    howManyChoice_->close();
     setWindowTitle(this->app().strings.getString(msg::OrderTitleOnOpen));
     setAscending(true);
     for (QPushButton* b : numberButtons_)
@@ -147,15 +139,13 @@ void OrderingScreen::placeNumber(int i)
 
 void OrderingScreen::showHowManyChoice()
 {
-    howManyFrame_->move(0, 0);
-    howManyFrame_->raise();
-    howManyFrame_->show();
+    howManyChoice_->open();
 }
 
 void OrderingScreen::chooseHowMany(int option)
 {
-    howMany_ = Ordering::countFromCaption(howManyOptions_[option]->text());
-    howManyFrame_->hide();
+    howMany_ = Ordering::countFromCaption(howManyChoice_->option(option)->text());
+    howManyChoice_->close();
     newProblem();  // "avanti" stays as it was
 }
 

@@ -1,14 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/written/Ordering.h"
 
 #include <array>
 
+class OptionChoice;
 class QAction;
-class QGroupBox;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 
 // "ordina i numeri": from three to eight numbers on buttons, clicked one
 // after the other from the smallest to the largest or the other way round.
@@ -36,8 +36,7 @@ private:
     int howMany_ = 7;
     std::array<QPushButton*, Buttons> numberButtons_{};
     std::array<QLabel*, Buttons> placed_{};
-    QGroupBox* howManyFrame_ = nullptr;
-    QList<QRadioButton*> howManyOptions_;
+    OptionChoice* howManyChoice_ = nullptr;
     QAction* ascendingItem_ = nullptr;
     QAction* descendingItem_ = nullptr;
 };

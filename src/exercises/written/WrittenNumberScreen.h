@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "exercises/frame/ExerciseScreen.h"
 
@@ -22,6 +23,7 @@ protected:
 
 private:
     int mode_;
+    int resultsMode() const override { return mode_; }
     void checkAnswer();
     void showLine(const QString& text);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/abacus/AbacusBuildScreen.h"
 #include "exercises/abacus/AbacusScreenFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The column screens driven through their real widgets: drops, clicks,
 // typing and Enter, from the first digit to the written result.
 #include "exercises/columns/ColumnScreen.h"

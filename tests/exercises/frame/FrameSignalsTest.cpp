@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's wrong-answer signals and its one way of judging a typed answer.
 #include "exercises/frame/ExerciseScreen.h"
 #include "support/TestApp.h"

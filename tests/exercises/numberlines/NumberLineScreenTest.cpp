@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number-line screens driven through their real widgets.
 #include "exercises/numberlines/NumberLineScreen.h"
 #include "support/TestApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/numberlines/NumberLine.h"
 #include "exercises/numberlines/NumberLineLayout.h"
 #include "support/ScriptedRandom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/Squares.h"
 #include "exercises/tables/TableLayout.h"
 #include "support/ScriptedRandom.h"

@@ -1,0 +1,704 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "menus/ResultsScreen.h"
+
+#include "framework/AppContext.h"
+#include "framework/Controls.h"
+#include "menus/ResultsTexts.h"
+#include "results/CsvExport.h"
+#include "results/Pin.h"
+#include "results/ResultsQueries.h"
+#include "results/ResultsStore.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QBuffer>
+#include <QButtonGroup>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace resultsTexts;
+
+namespace {
+
+const QString PinSetting = QStringLiteral("pin");
+
+QPushButton* button(const QString& text)
+{
+    auto* b = new QPushButton(text);
+    b->setFont(designFont(QStringLiteral("Arial"), 11));
+    return b;
+}
+
+QLabel* label(const QString& text, double points = 11, bool bold = true)
+{
+    auto* l = new QLabel(text);
+    l->setFont(designFont(QStringLiteral("Arial"), points, bold));
+    l->setWordWrap(true);
+    return l;
+}
+
+QLineEdit* box(bool secret)
+{
+    auto* e = new QLineEdit;
+    e->setFont(designFont(QStringLiteral("Arial"), 14));
+    if (secret) {
+        e->setEchoMode(QLineEdit::Password);
+        e->setMaxLength(pin::maximumLength);
+    }
+    return e;
+}
+
+QString localTime(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms).toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+QString escaped(const QString& s)
+{
+    return s.toHtmlEscaped();
+}
+
+} // namespace
+
+ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("FormRisultati"), 12000, 7500)
+{
+    setWindowTitle(QStringLiteral("Risultati"));
+    place(label(QStringLiteral("Risultati"), 20), QStringLiteral("LabelTitolo"), at(240, 120, 5000, 560));
+    notice_ = place(label(QString(), 10), QStringLiteral("LabelAvviso"), at(5400, 120, 6360, 1020));
+
+    // --- the results ---------------------------------------------------------
+    auto* playerCaption = place(label(QStringLiteral("Giocatore")), QStringLiteral("LabelGiocatore"),
+                                at(240, 1260, 1440, 360));
+    players_ = place(new QComboBox, QStringLiteral("ListaGiocatori"), at(1740, 1200, 2280, 420));
+    players_->setFont(designFont(QStringLiteral("Arial"), 11));
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        auto* option = place(new QRadioButton(i == 0 ? QStringLiteral("per esercizio")
+                                                     : QStringLiteral("per famiglia di esercizi")),
+                             QStringLiteral("OpzioneVista"),
+                             i == 0 ? at(4140, 1230, 1260, 360) : at(5460, 1230, 1560, 360), i);
+        option->setFont(designFont(QStringLiteral("Arial"), 10));
+        group->addButton(option, i);
+        view_ << option;
+    }
+    view_[0]->setChecked(true);
+    table_ = place(new QTableWidget, QStringLiteral("TabellaRiassunto"), at(240, 1740, 6600, 5040));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->setFont(designFont(QStringLiteral("Arial"), 10, false));
+    auto* familyCaption = place(label(QStringLiteral("Grafico di")), QStringLiteral("LabelFamiglia"),
+                                at(7080, 1260, 1200, 360));
+    families_ = place(new QComboBox, QStringLiteral("ListaFamiglie"), at(8340, 1200, 3420, 420));
+    families_->setFont(designFont(QStringLiteral("Arial"), 11));
+    chart_ = new QChart;
+    chart_->setAnimationOptions(QChart::NoAnimation);
+    chartView_ = place(new QChartView(chart_), QStringLiteral("GraficoGiorni"), at(7080, 1740, 4680, 5040));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+
+    auto* csv = place(button(QStringLiteral("Esporta la tabella (CSV)")), QStringLiteral("BottoneCsv"),
+                      at(240, 6900, 2040, 480));
+    auto* answersCsv = place(button(QStringLiteral("Esporta le risposte (CSV)")),
+                             QStringLiteral("BottoneCsvRisposte"), at(2400, 6900, 2160, 480));
+    auto* pdf = place(button(QStringLiteral("Esporta in PDF")), QStringLiteral("BottonePdf"),
+                      at(4680, 6900, 1560, 480));
+    auto* playersButton = place(button(QStringLiteral("Giocatori")), QStringLiteral("BottoneGiocatori"),
+                                at(6360, 6900, 1440, 480));
+    auto* pinButton = place(button(QStringLiteral("PIN")), QStringLiteral("BottonePin"), at(7920, 6900, 960, 480));
+    auto* back = place(button(QStringLiteral("Torna al menù principale")), QStringLiteral("Command1"),
+                       at(9000, 6900, 2760, 480));
+    content_ = {playerCaption, players_, view_[0], view_[1], table_, familyCaption, families_, chartView_,
+                csv,           answersCsv, pdf,    playersButton, pinButton};
+
+    // --- the PIN, while it is asked --------------------------------------------
+    pinFrame_ = place(new QGroupBox(QStringLiteral("Scrivi il PIN dei risultati")), QStringLiteral("CornicePin"),
+                      at(3000, 2160, 6000, 2520));
+    pinFrame_->setFont(designFont(QStringLiteral("Arial"), 12));
+    pinBox_ = place(box(true), QStringLiteral("TestoPin"), at(360, 600, 3000, 540), -1, pinFrame_);
+    auto* open = place(button(QStringLiteral("Apri")), QStringLiteral("BottoneApri"), at(3600, 600, 2040, 540),
+                       -1, pinFrame_);
+    pinMessage_ = place(label(QString(), 11), QStringLiteral("LabelPinAvviso"), at(360, 1380, 5280, 900), -1,
+                        pinFrame_);
+    pinFrame_->hide();
+
+    // --- the players -------------------------------------------------------------
+    playersFrame_ = place(new QGroupBox(QStringLiteral("Giocatori")), QStringLiteral("CorniceGiocatori"),
+                          at(240, 1200, 6600, 5580));
+    playersFrame_->setFont(designFont(QStringLiteral("Arial"), 12));
+    playerList_ = place(new QListWidget, QStringLiteral("ElencoGiocatori"), at(240, 420, 3480, 4920), -1,
+                        playersFrame_);
+    playerList_->setFont(designFont(QStringLiteral("Arial"), 12, false));
+    nameBox_ = place(box(false), QStringLiteral("TestoNome"), at(3960, 420, 2400, 480), -1, playersFrame_);
+    nameBox_->setMaxLength(players::maxNameLength);
+    auto* add = place(button(QStringLiteral("Aggiungi")), QStringLiteral("BottoneAggiungi"),
+                      at(3960, 1020, 2400, 480), -1, playersFrame_);
+    auto* rename = place(button(QStringLiteral("Rinomina")), QStringLiteral("BottoneRinomina"),
+                         at(3960, 1620, 2400, 480), -1, playersFrame_);
+    auto* remove = place(button(QStringLiteral("Togli")), QStringLiteral("BottoneTogli"),
+                         at(3960, 2220, 2400, 480), -1, playersFrame_);
+    playersMessage_ = place(label(QString(), 10), QStringLiteral("LabelGiocatoriAvviso"),
+                            at(3960, 2820, 2400, 1800), -1, playersFrame_);
+    auto* closePlayers = place(button(QStringLiteral("Chiudi")), QStringLiteral("BottoneChiudiGiocatori"),
+                               at(3960, 4860, 2400, 480), -1, playersFrame_);
+    playersFrame_->hide();
+
+    // --- setting the PIN ---------------------------------------------------------
+    pinSetFrame_ = place(new QGroupBox(QStringLiteral("PIN dei risultati")), QStringLiteral("CornicePinImposta"),
+                         at(240, 1200, 6600, 5580));
+    pinSetFrame_->setFont(designFont(QStringLiteral("Arial"), 12));
+    place(label(QStringLiteral("Nuovo PIN")), QStringLiteral("LabelPinNuovo"), at(240, 540, 2400, 420), -1,
+          pinSetFrame_);
+    newPin_ = place(box(true), QStringLiteral("TestoPinNuovo"), at(2760, 480, 3000, 540), -1, pinSetFrame_);
+    place(label(QStringLiteral("Ripeti il PIN")), QStringLiteral("LabelPinRipeti"), at(240, 1260, 2400, 420), -1,
+          pinSetFrame_);
+    repeatPin_ = place(box(true), QStringLiteral("TestoPinRipeti"), at(2760, 1200, 3000, 540), -1, pinSetFrame_);
+    auto* savePin = place(button(QStringLiteral("Imposta il PIN")), QStringLiteral("BottonePinImposta"),
+                          at(240, 2040, 2760, 480), -1, pinSetFrame_);
+    auto* dropPin = place(button(QStringLiteral("Togli il PIN")), QStringLiteral("BottonePinTogli"),
+                          at(3120, 2040, 2640, 480), -1, pinSetFrame_);
+    pinSetMessage_ = place(label(QString(), 10), QStringLiteral("LabelPinImpostaAvviso"),
+                           at(240, 2760, 5520, 1200), -1, pinSetFrame_);
+    auto* closePin = place(button(QStringLiteral("Chiudi")), QStringLiteral("BottoneChiudiPin"),
+                           at(240, 4860, 2400, 480), -1, pinSetFrame_);
+    pinSetFrame_->hide();
+
+    for (QLabel* l : {notice_, pinMessage_, playersMessage_, pinSetMessage_}) {
+        control::showPlainText(l);
+        l->hide();
+    }
+
+    connect(back, &QPushButton::clicked, this, [this] { this->app().navigator.open(QStringLiteral("FormMenu")); });
+    connect(open, &QPushButton::clicked, this, &ResultsScreen::tryPin);
+    connect(pinBox_, &QLineEdit::returnPressed, this, &ResultsScreen::tryPin);
+    connect(players_, &QComboBox::activated, this, [this] { fillTable(); fillChart(); });
+    connect(families_, &QComboBox::activated, this, [this] { fillChart(); });
+    connect(group, &QButtonGroup::idClicked, this, [this] { fillTable(); });
+    connect(csv, &QPushButton::clicked, this, &ResultsScreen::exportCsv);
+    connect(answersCsv, &QPushButton::clicked, this, &ResultsScreen::exportAnswers);
+    connect(pdf, &QPushButton::clicked, this, &ResultsScreen::exportPdf);
+    connect(playersButton, &QPushButton::clicked, this, &ResultsScreen::showPlayersPanel);
+    connect(pinButton, &QPushButton::clicked, this, &ResultsScreen::showPinPanel);
+    connect(add, &QPushButton::clicked, this, &ResultsScreen::addPlayer);
+    connect(rename, &QPushButton::clicked, this, &ResultsScreen::renamePlayer);
+    connect(remove, &QPushButton::clicked, this, &ResultsScreen::removePlayer);
+    connect(closePlayers, &QPushButton::clicked, this, &ResultsScreen::closePanels);
+    connect(playerList_, &QListWidget::currentTextChanged, nameBox_, &QLineEdit::setText);
+    connect(savePin, &QPushButton::clicked, this, &ResultsScreen::savePin);
+    connect(dropPin, &QPushButton::clicked, this, &ResultsScreen::removePin);
+    connect(closePin, &QPushButton::clicked, this, &ResultsScreen::closePanels);
+
+    spokenNames().fixed(table_, key(TableName));
+    spokenNames().fixed(chartView_, key(ChartName));
+    spokenNames().fixed(players_, key(HeaderPlayer));
+    spokenNames().fixed(families_, key(HeaderFamily));
+    spokenNames().fixed(playerList_, key(HeaderPlayer));
+    spokenNames().fixed(nameBox_, key(HeaderPlayer));
+    for (QLineEdit* e : {pinBox_, newPin_, repeatPin_})
+        spokenNames().fixed(e, key(PinRule));
+}
+
+ResultsStore* ResultsScreen::store() const
+{
+    return app().results;
+}
+
+QString ResultsScreen::text(const QString& k) const
+{
+    return app().strings.getString(k);
+}
+
+QString ResultsScreen::familyName(const QString& family) const
+{
+    const int i = int(Families.indexOf(family));
+    const QString name = i >= 0 ? text(key(FamilyFirst + i)) : QString();
+    return name.isEmpty() ? family : name;
+}
+
+void ResultsScreen::onLoad()
+{
+    randomBackground();
+    const bool locked = store() && !store()->setting(PinSetting).isEmpty();
+    unlocked_ = !locked;
+    showLocked(locked);
+    showNotice();
+}
+
+void ResultsScreen::onActivate()
+{
+    if (unlocked_)
+        refresh();
+    else
+        pinBox_->setFocus();
+}
+
+void ResultsScreen::showLocked(bool locked)
+{
+    for (QWidget* w : content_)
+        w->setVisible(!locked);
+    pinFrame_->setVisible(locked);
+    if (locked)
+        closePanels();
+}
+
+void ResultsScreen::tryPin()
+{
+    if (unlocked_ || !store())
+        return;
+    const PinGate::Outcome outcome = store()->pinGate().attempt(pinBox_->text(), store()->setting(PinSetting));
+    pinBox_->clear();
+    if (outcome == PinGate::Outcome::Right) {
+        unlocked_ = true;
+        show(pinMessage_, QString());
+        showLocked(false);
+        refresh();
+        return;
+    }
+    if (outcome == PinGate::Outcome::Wrong && store()->pinGate().secondsToWait() <= 0)
+        show(pinMessage_, text(key(PinWrong)));
+    else
+        show(pinMessage_, text(key(PinWait)).replace(
+            QLatin1String("%1"), QString::number(std::ceil(store()->pinGate().secondsToWait()))));
+}
+
+void ResultsScreen::showNotice()
+{
+    QStringList lines;
+    ResultsStore* s = store();
+    if (!s) {
+        lines << text(key(NotKept)).replace(QLatin1String("%1"), QString());
+    } else {
+        if (!s->usable())
+            lines << text(key(NotKept)).replace(QLatin1String("%1"), s->problem());
+        else if (!s->problem().isEmpty())
+            lines << s->problem();
+        if (!s->movedAsideTo().isEmpty())
+            lines << text(key(MovedAside)).replace(QLatin1String("%1"), s->movedAsideTo());
+        if (s->usesServer() && s->pending() > 0 && !s->serverReachable())
+            lines << text(key(ServerWaiting))
+                         .replace(QLatin1String("%1"), s->serverShown())
+                         .replace(QLatin1String("%2"), QString::number(s->pending()));
+    }
+    if (!readError_.isEmpty())
+        lines << text(key(ServerUnreadable))
+                     .replace(QLatin1String("%1"), s ? s->serverShown() : QString())
+                     .replace(QLatin1String("%2"), readError_);
+    say(lines.join(QLatin1Char('\n')));
+}
+
+void ResultsScreen::show(QLabel* message, const QString& text)
+{
+    message->setText(text);
+    message->setVisible(!text.isEmpty());
+}
+
+void ResultsScreen::say(const QString& notice)
+{
+    // Never an empty label left on show.
+    notice_->setText(notice);
+    notice_->setVisible(!notice.isEmpty());
+}
+
+void ResultsScreen::refresh()
+{
+    if (!unlocked_)
+        return;
+    readError_.clear();
+    rows_.clear();
+    if (ResultsStore* s = store()) {
+        ResultsStore::Reading r = s->reading();
+        if (r.db.isValid())
+            rows_ = resultsQueries::screenSummaries(r.db, {}, &readError_);
+        else
+            readError_ = r.error;
+    }
+    fillPlayers();
+    families_->clear();
+    families_->addItem(text(key(AllFamilies)), QString());
+    for (const QString& f : Families)
+        families_->addItem(familyName(f), f);
+    fillTable();
+    fillChart();
+    showNotice();
+}
+
+void ResultsScreen::fillPlayers()
+{
+    const QString chosen = selectedPlayerKey();
+    QStringList names;
+    if (store())
+        names = store()->players();
+    for (const SummaryRow& r : rows_)
+        names << r.player;
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    names.erase(std::unique(names.begin(), names.end(),
+                            [](const QString& a, const QString& b) { return playerKey(a) == playerKey(b); }),
+                names.end());
+    players_->clear();
+    players_->addItem(text(key(AllPlayers)), QString());
+    for (const QString& n : names)
+        players_->addItem(n, playerKey(n));
+    players_->setCurrentIndex(qMax(0, players_->findData(chosen)));
+}
+
+QString ResultsScreen::selectedPlayerKey() const
+{
+    return players_->currentData().toString();
+}
+
+void ResultsScreen::fillTable()
+{
+    const QString who = selectedPlayerKey();
+    std::vector<SummaryRow> rows;
+    for (const SummaryRow& r : rows_)
+        if (who.isEmpty() || playerKey(r.player) == who)
+            rows.push_back(r);
+    const bool perFamily = view_[1]->isChecked();
+    if (perFamily)
+        rows = summaries::byFamily(rows);
+    else
+        summaries::sortByStruggle(rows);
+
+    QStringList header = {text(key(HeaderPlayer)), text(key(HeaderFamily))};
+    if (!perFamily)
+        header << text(key(HeaderExercise));
+    header << text(key(HeaderAnswers)) << text(key(HeaderRight)) << text(key(HeaderWrong))
+           << text(key(HeaderShare)) << text(key(HeaderLast));
+    table_->clear();
+    table_->setColumnCount(int(header.size()));
+    table_->setHorizontalHeaderLabels(header);
+    table_->setRowCount(int(rows.size()));
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const SummaryRow& r = rows[size_t(i)];
+        QStringList cells = {r.player, familyName(r.family)};
+        if (!perFamily)
+            cells << (r.title.isEmpty() ? r.screen : r.title);
+        cells << QString::number(r.answers) << QString::number(r.right) << QString::number(r.wrong())
+              << QStringLiteral("%1 %").arg(qRound(100.0 * r.shareRight())) << localTime(r.lastMs);
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c >= cells.size() - 5 && c < cells.size() - 1)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(i, c, item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    if (rows.empty() && readError_.isEmpty()) {
+        table_->setRowCount(1);
+        table_->setItem(0, 0, new QTableWidgetItem(text(key(NoAnswers))));
+    }
+}
+
+QList<QStringList> ResultsScreen::shownTable() const
+{
+    QList<QStringList> out;
+    QStringList header;
+    for (int c = 0; c < table_->columnCount(); ++c)
+        header << (table_->horizontalHeaderItem(c) ? table_->horizontalHeaderItem(c)->text() : QString());
+    out << header;
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < table_->columnCount(); ++c)
+            row << (table_->item(r, c) ? table_->item(r, c)->text() : QString());
+        out << row;
+    }
+    return out;
+}
+
+void ResultsScreen::fillChart()
+{
+    chart_->removeAllSeries();
+    for (QAbstractAxis* axis : chart_->axes())
+        chart_->removeAxis(axis);
+    const QDate today = QDate::currentDate();
+    const QDate from = today.addDays(-(ChartDays - 1));
+    std::vector<DayCount> counted;
+    if (ResultsStore* s = store(); s && unlocked_) {
+        ResultsStore::Reading r = s->reading();
+        if (r.db.isValid())
+            counted = resultsQueries::perDay(r.db, r.dialect, selectedPlayerKey(), families_->currentData().toString(),
+                                             from, nullptr);
+    }
+    const std::vector<DayCount> days = summaries::everyDay(counted, from, today);
+
+    // Right answers solid, wrong ones hatched, both outlined in black: the
+    // chart reads the same printed in black and white.
+    auto* right = new QBarSet(text(key(SeriesRight)));
+    right->setBrush(QBrush(QColor(0, 110, 60), Qt::SolidPattern));
+    right->setPen(QPen(Qt::black, 1));
+    auto* wrong = new QBarSet(text(key(SeriesWrong)));
+    wrong->setBrush(QBrush(QColor(180, 20, 20), Qt::BDiagPattern));
+    wrong->setPen(QPen(Qt::black, 1));
+    QStringList labels;
+    qint64 most = 0;
+    for (const DayCount& d : days) {
+        *right << double(d.right);
+        *wrong << double(d.wrong);
+        // The day of the month: short enough to stand upright under its bar.
+        labels << QString::number(d.day.day());
+        most = std::max(most, d.right + d.wrong);
+    }
+    auto* series = new QStackedBarSeries;
+    series->append(right);
+    series->append(wrong);
+    series->setBarWidth(0.8);
+    chart_->addSeries(series);
+    auto* x = new QBarCategoryAxis;
+    x->append(labels);
+    QFont small = font();
+    small.setPointSizeF(7);
+    x->setLabelsFont(small);
+    auto* y = new QValueAxis;
+    // Room above the highest bar, in steps the four intervals divide.
+    y->setRange(0, double(std::max<qint64>(4, (most + most / 10 + 4) / 4 * 4)));
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTickCount(5);
+    y->setLabelsFont(small);
+    chart_->addAxis(x, Qt::AlignBottom);
+    chart_->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    chart_->setTitle(text(key(ChartTitle)));
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+}
+
+void ResultsScreen::exportCsv()
+{
+    const QString path = app().dialogs.saveFileName(this, text(key(CsvTitle)), QStringLiteral("risultati.csv"),
+                                                    text(key(CsvFilter)));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        CsvWriter csv(file);
+        for (const QStringList& row : shownTable())
+            csv.row(row);
+        ok = csv.ok() && file.commit();
+    }
+    say(text(key(ok ? Written : NotWritten)).replace(QLatin1String("%1"), path));
+}
+
+void ResultsScreen::exportAnswers()
+{
+    if (!store())
+        return;
+    const QString path = app().dialogs.saveFileName(this, text(key(CsvTitle)), QStringLiteral("risposte.csv"),
+                                                    text(key(CsvFilter)));
+    if (path.isEmpty())
+        return;
+    ResultsStore::Reading r = store()->reading();
+    QSaveFile file(path);
+    bool ok = r.db.isValid() && file.open(QIODevice::WriteOnly);
+    if (ok) {
+        CsvWriter csv(file);
+        csv.row({text(key(HeaderTime)), text(key(HeaderPlayer)), text(key(HeaderComputer)), text(key(HeaderFamily)),
+                 text(key(HeaderExercise)), text(key(HeaderProblem)), text(key(HeaderAnswer)),
+                 text(key(HeaderJudged))});
+        const QString yes = text(key(Yes));
+        const QString no = text(key(No));
+        QHash<QString, QString> familyNames;
+        for (const QString& f : Families)
+            familyNames.insert(f, familyName(f));
+        ok = resultsQueries::eachAnswer(r.db, selectedPlayerKey(), [&](const AnswerRecord& a) {
+            csv.row({a.at.toString(Qt::ISODate), a.player, a.computer, familyNames.value(a.family, a.family),
+                     a.title.isEmpty() ? a.screen : a.title, a.problem, a.answer, a.right ? yes : no});
+        }, nullptr);
+        ok = ok && csv.ok() && file.commit();
+    }
+    say(text(key(ok ? Written : NotWritten)).replace(QLatin1String("%1"), path));
+}
+
+void ResultsScreen::exportPdf()
+{
+    const QString path = app().dialogs.saveFileName(this, text(key(PdfTitle)), QStringLiteral("risultati.pdf"),
+                                                    text(key(PdfFilter)));
+    if (path.isEmpty())
+        return;
+    // The chart as it is on the screen, at print resolution.
+    const QSize chartSize(1600, 1000);
+    QImage chartImage(chartSize, QImage::Format_RGB32);
+    chartImage.fill(Qt::white);
+    {
+        QPainter p(&chartImage);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF was = chart_->geometry();
+        chart_->resize(chartSize);
+        chartView_->scene()->render(&p, QRectF(QPointF(0, 0), chartSize), chart_->sceneBoundingRect());
+        chart_->setGeometry(was);
+    }
+    QString html = QStringLiteral("<h2>%1</h2><p>%2</p><img src=\"chart\" width=\"600\"><table border=\"1\" "
+                                  "cellspacing=\"0\" cellpadding=\"3\">")
+                       .arg(escaped(windowTitle()),
+                            escaped(text(key(PdfHeading))
+                                        .replace(QLatin1String("%1"), players_->currentText())
+                                        .replace(QLatin1String("%2"),
+                                                 QDate::currentDate().toString(Qt::ISODate))));
+    const QList<QStringList> rows = shownTable();
+    for (int r = 0; r < rows.size(); ++r) {
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : rows[r])
+            html += (r == 0 ? QStringLiteral("<th>%1</th>") : QStringLiteral("<td>%1</td>")).arg(escaped(cell));
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    QTextDocument document;
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart")), chartImage);
+    document.setHtml(html);
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(150);
+    writer.setTitle(windowTitle());
+    document.print(&writer);
+    const bool ok = QFileInfo(path).size() > 0;
+    say(text(key(ok ? Written : NotWritten)).replace(QLatin1String("%1"), path));
+}
+
+void ResultsScreen::closePanels()
+{
+    playersFrame_->hide();
+    pinSetFrame_->hide();
+    if (unlocked_)
+        table_->show();
+}
+
+void ResultsScreen::showPlayersPanel()
+{
+    if (!unlocked_)
+        return;
+    closePanels();
+    playerList_->clear();
+    if (store())
+        playerList_->addItems(store()->players());
+    show(playersMessage_, QString());
+    nameBox_->clear();
+    table_->hide();
+    playersFrame_->show();
+    playersFrame_->raise();
+    nameBox_->setFocus();
+}
+
+void ResultsScreen::playerProblem(int problem)
+{
+    static const int keys[] = {0, NameEmpty, NameTooLong, NameNotPlain, NameTaken, NameMissing, NameNotSaved};
+    show(playersMessage_, problem > 0 ? text(key(keys[problem])) : QString());
+}
+
+void ResultsScreen::addPlayer()
+{
+    if (!unlocked_ || !store())
+        return;
+    const QString name = players::clean(nameBox_->text());
+    const players::Problem p = store()->addPlayer(name);
+    playerProblem(int(p));
+    if (p == players::Problem::None) {
+        showPlayersPanel();
+        show(playersMessage_, text(key(PlayerAdded)).replace(QLatin1String("%1"), name));
+        refresh();
+        table_->hide();
+    }
+}
+
+void ResultsScreen::renamePlayer()
+{
+    if (!unlocked_ || !store())
+        return;
+    if (!playerList_->currentItem()) {
+        playerProblem(int(players::Problem::Missing));
+        return;
+    }
+    const QString name = players::clean(nameBox_->text());
+    const players::Problem p = store()->renamePlayer(playerList_->currentItem()->text(), name);
+    playerProblem(int(p));
+    if (p == players::Problem::None) {
+        showPlayersPanel();
+        show(playersMessage_, text(key(PlayerRenamed)).replace(QLatin1String("%1"), name));
+        refresh();
+        table_->hide();
+    }
+}
+
+void ResultsScreen::removePlayer()
+{
+    if (!unlocked_ || !store())
+        return;
+    if (!playerList_->currentItem()) {
+        playerProblem(int(players::Problem::Missing));
+        return;
+    }
+    const QString name = playerList_->currentItem()->text();
+    const QString question = text(key(RemoveQuestion)).replace(QLatin1String("%1"), name);
+    if (!app().dialogs.askYesNo(this, QStringLiteral("Contalandia"), question))
+        return;
+    const players::Problem p = store()->removePlayer(name);
+    playerProblem(int(p));
+    if (p == players::Problem::None) {
+        showPlayersPanel();
+        show(playersMessage_, text(key(PlayerRemoved)).replace(QLatin1String("%1"), name));
+        refresh();
+        table_->hide();
+    }
+}
+
+void ResultsScreen::showPinPanel()
+{
+    if (!unlocked_)
+        return;
+    closePanels();
+    newPin_->clear();
+    repeatPin_->clear();
+    show(pinSetMessage_, QString());
+    table_->hide();
+    pinSetFrame_->show();
+    pinSetFrame_->raise();
+    newPin_->setFocus();
+}
+
+void ResultsScreen::savePin()
+{
+    if (!unlocked_ || !store())
+        return;
+    const QString typed = newPin_->text();
+    if (!pin::acceptable(typed)) {
+        show(pinSetMessage_, text(key(PinRule)));
+        return;
+    }
+    if (typed != repeatPin_->text()) {
+        show(pinSetMessage_, text(key(PinDiffer)));
+        return;
+    }
+    const bool ok = store()->setSetting(PinSetting, pin::hash(typed));
+    newPin_->clear();
+    repeatPin_->clear();
+    show(pinSetMessage_, ok ? text(key(PinSet)) : store()->problem());
+}
+
+void ResultsScreen::removePin()
+{
+    if (!unlocked_ || !store())
+        return;
+    store()->setSetting(PinSetting, QString());
+    show(pinSetMessage_, text(key(PinRemoved)));
+}

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "framework/Screen.h"
+#include "results/Summaries.h"
+
+#include <vector>
+
+class QButtonGroup;
+class QChart;
+class QChartView;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class ResultsStore;
+
+// The results for teachers and parents, reached from the main menu: per
+// player the answers per screen or per exercise family, the exercises
+// where the player struggles most first, a chart of right and wrong
+// answers per day over the last four weeks, the export of the table (CSV)
+// and of chart and table (PDF), the players and the PIN that keeps the
+// screen from children. With a PIN set the screen shows and changes
+// nothing until the PIN is typed.
+class ResultsScreen : public Screen
+{
+    Q_OBJECT
+public:
+    explicit ResultsScreen(AppContext& app);
+
+    // Days in the chart, ending today.
+    static constexpr int ChartDays = 28;
+
+    // What the table shows now, header first, as the CSV export writes it.
+    QList<QStringList> shownTable() const;
+    QChart* chart() const { return chart_; }
+
+    // Reads the results again and shows them.
+    void refresh();
+
+protected:
+    void onLoad() override;
+    void onActivate() override;
+
+private:
+    ResultsStore* store() const;
+    QString text(const QString& key) const;
+    QString familyName(const QString& family) const;
+    void showLocked(bool locked);
+    void tryPin();
+    void showNotice();
+    void say(const QString& notice);
+    static void show(QLabel* message, const QString& text);
+    void fillPlayers();
+    void fillTable();
+    void fillChart();
+    void exportCsv();
+    void exportAnswers();
+    void exportPdf();
+    void showPlayersPanel();
+    void showPinPanel();
+    void closePanels();
+    void addPlayer();
+    void renamePlayer();
+    void removePlayer();
+    void playerProblem(int problem);
+    void savePin();
+    void removePin();
+    QString selectedPlayerKey() const;
+
+    bool unlocked_ = false;
+    QString readError_;
+    std::vector<SummaryRow> rows_;
+
+    QLabel* notice_ = nullptr;
+    QComboBox* players_ = nullptr;
+    QComboBox* families_ = nullptr;
+    QList<QRadioButton*> view_;
+    QTableWidget* table_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    QChart* chart_ = nullptr;
+    QList<QWidget*> content_;           // hidden while the PIN is asked
+
+    QGroupBox* pinFrame_ = nullptr;
+    QLineEdit* pinBox_ = nullptr;
+    QLabel* pinMessage_ = nullptr;
+
+    QGroupBox* playersFrame_ = nullptr;
+    QListWidget* playerList_ = nullptr;
+    QLineEdit* nameBox_ = nullptr;
+    QLabel* playersMessage_ = nullptr;
+
+    QGroupBox* pinSetFrame_ = nullptr;
+    QLineEdit* newPin_ = nullptr;
+    QLineEdit* repeatPin_ = nullptr;
+    QLabel* pinSetMessage_ = nullptr;
+};

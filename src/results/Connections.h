@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "results/ResultsConfig.h"
+#include "results/ResultsSchema.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+// Opening the two kinds of results database. Qt SQL connections belong to
+// the thread that opens them: each thread opens its own under its own name
+// and closes it with closeConnection().
+
+struct LocalOpening
+{
+    bool ok = false;
+    QString movedAsideTo;   // a broken file was moved here
+    QString error;
+};
+
+// Opens the SQLite file at `path` as connection `name`, in WAL mode. With
+// `check`, a file that is not a readable database of this program (or fails
+// SQLite's quick check) is moved aside, never deleted, with its -wal and
+// -shm companions, and a new database is started in its place; the schema
+// is brought to the current version.
+LocalOpening openLocalDatabase(const QString& name, const QString& path, bool check);
+
+// Opens the server as connection `name`, waiting at most `timeoutSeconds`
+// for it; the schema is brought to the current version. Returns an empty
+// text or the error.
+QString openServerDatabase(const QString& name, const ServerAddress& server, int timeoutSeconds);
+
+// Closes and forgets the connection.
+void closeConnection(const QString& name);

@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results/ResultsStore.h"
+
+#include "results/Connections.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QThread>
+
+#include <atomic>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+QString uniquePrefix()
+{
+    static std::atomic<int> count{0};
+    return QStringLiteral("contalandia-results-%1").arg(++count);
+}
+
+} // namespace
+
+QString computerUserName()
+{
+    if (const passwd* pw = getpwuid(getuid())) {
+        // The full name is the first comma-separated field of the GECOS.
+        const QString full = QString::fromLocal8Bit(pw->pw_gecos ? pw->pw_gecos : "")
+                                 .section(QLatin1Char(','), 0, 0).simplified();
+        if (!full.isEmpty())
+            return full.left(players::maxNameLength);
+        return QString::fromLocal8Bit(pw->pw_name).left(players::maxNameLength);
+    }
+    return qEnvironmentVariable("USER").left(players::maxNameLength);
+}
+
+ResultsStore::ResultsStore(Setup setup, QObject* parent)
+    : QObject(parent), setup_(std::move(setup)), pinGate_([this] {
+          if (setup_.now)
+              return setup_.now();
+          static const QElapsedTimer started = [] { QElapsedTimer t; t.start(); return t; }();
+          return started.elapsed() / 1000.0;
+      })
+{
+    const QString prefix = uniquePrefix();
+    localName_ = prefix + QStringLiteral("-ui");
+    serverName_ = prefix + QStringLiteral("-ui-server");
+    problem_ = setup_.config.problem;
+
+    const LocalOpening opening = openLocalDatabase(localName_, setup_.config.localPath, true);
+    usable_ = opening.ok;
+    movedAsideTo_ = opening.movedAsideTo;
+    if (!usable_) {
+        problem_ = opening.error;
+        qWarning("results: %s cannot be used, answers are not kept: %s",
+                 qPrintable(setup_.config.localPath), qPrintable(opening.error));
+    }
+    refreshCurrentPlayer();
+
+    ResultsWriter::Setup ws;
+    ws.localPath = setup_.config.localPath;
+    ws.server = setup_.config.server;
+    ws.connectionPrefix = prefix;
+    ws.serverTimeoutSeconds = setup_.serverTimeoutSeconds;
+    ws.retryMinMs = setup_.retryMinMs;
+    ws.retryMaxMs = setup_.retryMaxMs;
+    thread_ = new QThread(this);
+    thread_->setObjectName(QStringLiteral("results writer"));
+    writer_ = new ResultsWriter(ws, state_);
+    writer_->moveToThread(thread_);
+    connect(writer_, &ResultsWriter::serverPlayers, this, &ResultsStore::keepServerPlayers);
+    thread_->start(QThread::LowPriority);
+    if (usable_)
+        QMetaObject::invokeMethod(writer_, [w = writer_] { w->open(); }, Qt::QueuedConnection);
+}
+
+ResultsStore::~ResultsStore()
+{
+    // Everything recorded is written before the worker stops; with a server
+    // that cannot be reached it waits in this computer's queue.
+    QMetaObject::invokeMethod(writer_, [w = writer_] { w->close(); }, Qt::BlockingQueuedConnection);
+    thread_->quit();
+    thread_->wait();
+    delete writer_;
+    closeConnection(serverName_);
+    closeConnection(localName_);
+}
+
+QString ResultsStore::serverShown() const
+{
+    return setup_.config.server ? setup_.config.server->shown() : QString();
+}
+
+void ResultsStore::record(AnswerRecord answer)
+{
+    if (answer.id.isNull())
+        answer.id = QUuid::createUuid();
+    if (!answer.at.isValid())
+        answer.at = QDateTime::currentDateTimeUtc();
+    if (answer.player.isEmpty())
+        answer.player = currentPlayer_;
+    if (answer.computer.isEmpty())
+        answer.computer = setup_.computer;
+    QMetaObject::invokeMethod(writer_, [w = writer_, answer] { w->write(answer); }, Qt::QueuedConnection);
+}
+
+void ResultsStore::record(VisitRecord visit)
+{
+    if (visit.id.isNull())
+        visit.id = QUuid::createUuid();
+    if (visit.player.isEmpty())
+        visit.player = currentPlayer_;
+    if (visit.computer.isEmpty())
+        visit.computer = setup_.computer;
+    QMetaObject::invokeMethod(writer_, [w = writer_, visit] { w->write(visit); }, Qt::QueuedConnection);
+}
+
+void ResultsStore::waitForWrites()
+{
+    QMetaObject::invokeMethod(writer_, [] {}, Qt::BlockingQueuedConnection);
+}
+
+void ResultsStore::sendNow()
+{
+    QMetaObject::invokeMethod(writer_, [w = writer_] { w->sendPending(true); }, Qt::QueuedConnection);
+}
+
+QSqlDatabase ResultsStore::local() const
+{
+    return QSqlDatabase::database(localName_, false);
+}
+
+QStringList ResultsStore::playerList() const
+{
+    if (!usable_)
+        return {};
+    QSqlDatabase db = local();
+    return players::list(db);
+}
+
+QStringList ResultsStore::players() const
+{
+    return playerList();
+}
+
+void ResultsStore::refreshCurrentPlayer()
+{
+    const QStringList names = playerList();
+    QString current = setup_.computerUser;
+    if (names.size() == 1) {
+        current = names.front();
+    } else if (names.size() > 1) {
+        current = names.front();
+        const QString chosen = setting(QStringLiteral("player"));
+        for (const QString& n : names)
+            if (playerKey(n) == playerKey(chosen))
+                current = n;
+    }
+    currentPlayer_ = current;
+}
+
+void ResultsStore::choosePlayer(const QString& name)
+{
+    setSetting(QStringLiteral("player"), name);
+    refreshCurrentPlayer();
+}
+
+void ResultsStore::keepServerPlayers(const QStringList& names)
+{
+    if (!usable_)
+        return;
+    QSqlDatabase db = local();
+    if (!db.transaction())
+        return;
+    QSqlQuery q(db);
+    bool ok = q.exec(QStringLiteral("DELETE FROM players"));
+    q.prepare(QStringLiteral("INSERT INTO players (name_key, name, created_ms) VALUES (?, ?, ?) "
+                             "ON CONFLICT (name_key) DO NOTHING"));
+    for (const QString& n : names) {
+        q.addBindValue(playerKey(n));
+        q.addBindValue(n);
+        q.addBindValue(QDateTime::currentMSecsSinceEpoch());
+        ok = ok && q.exec();
+    }
+    if (!ok || !db.commit()) {
+        db.rollback();
+        return;
+    }
+    refreshCurrentPlayer();
+    emit playersChanged();
+}
+
+players::Problem ResultsStore::change(const std::function<players::Problem(QSqlDatabase&, bool)>& onServer,
+                                      const std::function<players::Problem(QSqlDatabase&, bool)>& onLocal)
+{
+    if (!usable_)
+        return players::Problem::Database;
+    QSqlDatabase db = local();
+    players::Problem p = players::Problem::None;
+    if (usesServer()) {
+        Reading r = reading();
+        if (!r.db.isValid())
+            return players::Problem::Database;
+        p = onServer(r.db, false);
+        if (p != players::Problem::None)
+            return p;
+        // The copy on this computer follows; the queue follows a rename.
+        onLocal(db, true);
+    } else {
+        p = onLocal(db, false);
+    }
+    refreshCurrentPlayer();
+    emit playersChanged();
+    return p;
+}
+
+players::Problem ResultsStore::addPlayer(const QString& name)
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    auto add = [&](QSqlDatabase& db, bool) { return players::add(db, name, now); };
+    return change(add, add);
+}
+
+players::Problem ResultsStore::renamePlayer(const QString& from, const QString& to)
+{
+    const bool queue = usesServer();
+    // The choice of the start screen follows the name.
+    const bool chosen = playerKey(setting(QStringLiteral("player"))) == playerKey(from);
+    const players::Problem p =
+        change([&](QSqlDatabase& db, bool) { return players::rename(db, from, to, false); },
+               [&](QSqlDatabase& db, bool) { return players::rename(db, from, to, queue); });
+    if (p == players::Problem::None && chosen)
+        choosePlayer(players::clean(to));
+    return p;
+}
+
+players::Problem ResultsStore::removePlayer(const QString& name)
+{
+    const bool queue = usesServer();
+    return change([&](QSqlDatabase& db, bool) { return players::remove(db, name, false); },
+                  [&](QSqlDatabase& db, bool) { return players::remove(db, name, queue); });
+}
+
+QString ResultsStore::setting(const QString& key) const
+{
+    if (!usable_)
+        return {};
+    QSqlQuery q(local());
+    q.prepare(QStringLiteral("SELECT value FROM settings WHERE key = ?"));
+    q.addBindValue(key);
+    return q.exec() && q.next() ? q.value(0).toString() : QString();
+}
+
+bool ResultsStore::setSetting(const QString& key, const QString& value)
+{
+    if (!usable_)
+        return false;
+    QSqlQuery q(local());
+    q.prepare(QStringLiteral("INSERT INTO settings (key, value) VALUES (?, ?) "
+                             "ON CONFLICT (key) DO UPDATE SET value = excluded.value"));
+    q.addBindValue(key);
+    q.addBindValue(value.isNull() ? QStringLiteral("") : value);
+    return q.exec();
+}
+
+ResultsStore::Reading ResultsStore::reading()
+{
+    Reading r;
+    if (!usesServer()) {
+        r.db = local();
+        if (!usable_)
+            r.error = problem_;
+        if (!usable_)
+            r.db = QSqlDatabase();
+        return r;
+    }
+    r.dialect = resultsSchema::Dialect::PostgreSQL;
+    QSqlDatabase db = QSqlDatabase::database(serverName_, false);
+    if (db.isValid() && db.isOpen()) {
+        // A connection kept from an earlier reading: still alive?
+        QSqlQuery ping(db);
+        if (ping.exec(QStringLiteral("SELECT 1"))) {
+            r.db = db;
+            return r;
+        }
+    }
+    r.error = openServerDatabase(serverName_, *setup_.config.server, setup_.serverTimeoutSeconds);
+    if (r.error.isEmpty())
+        r.db = QSqlDatabase::database(serverName_, false);
+    else
+        closeConnection(serverName_);
+    return r;
+}

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "results/Pin.h"
+#include "results/Players.h"
+#include "results/ResultRecords.h"
+#include "results/ResultsConfig.h"
+#include "results/ResultsSchema.h"
+#include "results/ResultsWriter.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QThread;
+
+// The results of every judged answer, kept for teachers and parents.
+//
+// The store lives in the user-interface thread; writing happens in its own
+// worker thread (ResultsWriter), so recording an answer only hands it over
+// and returns. The user-interface thread keeps its own connection to this
+// computer's database for the players, the store's settings and the
+// results screen; a classroom server is read through a connection opened
+// when the results screen asks for it.
+//
+// The store opens this computer's database when it is made: a file that
+// cannot be used is moved aside (movedAsideTo()) and a new one started.
+class ResultsStore : public QObject
+{
+    Q_OBJECT
+public:
+    struct Setup
+    {
+        ResultsConfig config;
+        QString computer;        // this computer's name
+        QString computerUser;    // whose results they are when no player is named
+        int serverTimeoutSeconds = 3;
+        int retryMinMs = 2000;
+        int retryMaxMs = 60000;
+        // Seconds of the program's clock, for the PIN's wait.
+        std::function<double()> now;
+    };
+    explicit ResultsStore(Setup setup, QObject* parent = nullptr);
+    // Writes what was recorded, then stops the worker.
+    ~ResultsStore() override;
+
+    // --- state ------------------------------------------------------------
+    bool usable() const { return usable_; }          // this computer's database works
+    QString problem() const { return problem_; }     // why it does not, or the setting not used
+    QString movedAsideTo() const { return movedAsideTo_; }
+    bool usesServer() const { return setup_.config.server.has_value(); }
+    QString serverShown() const;
+    bool serverReachable() const { return state_.serverReachable; }
+    qint64 pending() const { return state_.pending; }
+    qint64 lost() const { return state_.lost; }
+
+    // --- recording (any time, returns at once) ------------------------------
+    // Fills what is missing (id, time now, the current player, this
+    // computer) and hands the record to the worker.
+    void record(AnswerRecord answer);
+    void record(VisitRecord visit);
+    // Waits until the worker has written everything recorded so far (and
+    // tried to send it). For the end of the program and for tests.
+    void waitForWrites();
+    // Tries to send the queue to the server now instead of at the next try.
+    void sendNow();
+
+    // --- players --------------------------------------------------------------
+    // The players named on this computer (a copy of the server's, with a
+    // server), sorted by name.
+    QStringList players() const;
+    // Whose answers are recorded: the chosen player while more than one is
+    // named, the only one when one is, else the computer's user.
+    QString currentPlayer() const { return currentPlayer_; }
+    QString computerUser() const { return setup_.computerUser; }
+    // Remembers the choice for the next start.
+    void choosePlayer(const QString& name);
+    players::Problem addPlayer(const QString& name);
+    players::Problem renamePlayer(const QString& from, const QString& to);
+    players::Problem removePlayer(const QString& name);
+
+    // --- settings of this computer (the PIN of the results screen) ------------
+    QString setting(const QString& key) const;
+    bool setSetting(const QString& key, const QString& value);
+
+    // The tries at the results screen's PIN, counted for the whole run.
+    PinGate& pinGate() { return pinGate_; }
+
+    // --- reading for the results screen ---------------------------------------
+    struct Reading
+    {
+        QSqlDatabase db;             // invalid when it cannot be read
+        resultsSchema::Dialect dialect = resultsSchema::Dialect::SQLite;
+        QString error;
+    };
+    // The database that holds the results to show: this computer's, or the
+    // server's (connecting may wait up to the server timeout).
+    Reading reading();
+
+signals:
+    void playersChanged();
+
+private:
+    QSqlDatabase local() const;
+    QStringList playerList() const;
+    void refreshCurrentPlayer();
+    void keepServerPlayers(const QStringList& names);
+    players::Problem change(const std::function<players::Problem(QSqlDatabase&, bool)>& onServer,
+                            const std::function<players::Problem(QSqlDatabase&, bool)>& onLocal);
+
+    Setup setup_;
+    WriterState state_;
+    QString localName_;
+    QString serverName_;
+    bool usable_ = false;
+    QString problem_;
+    QString movedAsideTo_;
+    QString currentPlayer_;
+    PinGate pinGate_;
+    QThread* thread_ = nullptr;
+    ResultsWriter* writer_ = nullptr;
+};
+
+// The computer's user as the results name it: the full name of the login,
+// else the login name.
+QString computerUserName();

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "results/ResultRecords.h"
+#include "results/ResultsConfig.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <optional>
+
+class QTimer;
+
+// What the store's worker thread knows, for the user-interface thread.
+struct WriterState
+{
+    std::atomic<bool> serverReachable{false};
+    std::atomic<qint64> pending{0};     // answers and visits waiting for the server
+    std::atomic<qint64> written{0};     // records written since the start
+    std::atomic<qint64> lost{0};        // records that could not be kept
+};
+
+// Writes answers and visits; lives in the results store's worker thread,
+// with its own connections.
+//
+// On one computer each record goes into the SQLite database. With a
+// classroom server each record goes first into this computer's queue
+// (pending_answers, pending_visits in the same SQLite file), and the queue
+// is sent to the server in batches: each batch is inserted in one server
+// transaction in which a record whose id the server already has is skipped,
+// and only after that transaction is committed is the batch taken off the
+// queue. A batch sent again after a failure between the two is therefore
+// stored once. While the server cannot be reached the queue waits and the
+// writer tries again, first after `retryMinMs`, doubling up to `retryMaxMs`.
+class ResultsWriter : public QObject
+{
+    Q_OBJECT
+public:
+    struct Setup
+    {
+        QString localPath;
+        std::optional<ServerAddress> server;
+        QString connectionPrefix;
+        int serverTimeoutSeconds = 3;
+        int retryMinMs = 2000;
+        int retryMaxMs = 60000;
+        int batchSize = 500;
+    };
+    ResultsWriter(Setup setup, WriterState& state);
+    ~ResultsWriter() override;
+
+    // All of these run in the worker thread.
+    void open();
+    void write(const AnswerRecord& answer);
+    void write(const VisitRecord& visit);
+    // Sends the queue now (after a failure, only once the wait is over,
+    // unless `force`).
+    void sendPending(bool force = false);
+    void close();
+
+signals:
+    // The server's players, read after each connection: the store keeps
+    // them on this computer for a start without the server.
+    void serverPlayers(const QStringList& names);
+
+private:
+    bool writeLocal(const QString& table, const QVariantList& values, const QString& columns);
+    bool connectServer();
+    void serverFailed(const QString& error);
+    bool sendTable(const QString& table, const QString& target, const QString& columns, int* sent,
+                   QString* serverError);
+    void countPending();
+
+    Setup setup_;
+    WriterState& state_;
+    QString localName_;
+    QString serverName_;
+    bool localOpen_ = false;
+    bool serverOpen_ = false;
+    QTimer* retry_ = nullptr;
+    int waitMs_ = 0;
+};

@@ -1,0 +1,384 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercises/abacus/AbacusCatalog.h"
+#include "exercises/blocks/BlocksCatalog.h"
+#include "exercises/columns/ColumnsCatalog.h"
+#include "exercises/frame/ExerciseFamilies.h"
+#include "exercises/frame/ExerciseRow.h"
+#include "exercises/numberlines/NumberLinesCatalog.h"
+#include "exercises/tables/TablesCatalog.h"
+#include "exercises/written/WrittenCatalog.h"
+#include "menus/ResultsScreen.h"
+#include "results/CsvExport.h"
+#include "results/Pin.h"
+#include "results/ResultsQueries.h"
+#include "support/TestApp.h"
+
+#include <QAbstractBarSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlQuery>
+#include <QTableWidget>
+
+namespace {
+
+double pick(int k, double n)
+{
+    return (k + 0.5) / n;
+}
+
+class ResultsScreenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The program's own Italian texts.
+        t.useLanguage(QStringLiteral("Italiano"),
+                      QString::fromUtf8(testfiles::readBytes(QStringLiteral(CONTALANDIA_DATA_DIR "/Italiano.lng"))));
+    }
+
+    std::vector<AnswerRecord> kept()
+    {
+        t.results->waitForWrites();
+        std::vector<AnswerRecord> all;
+        ResultsStore::Reading r = t.results->reading();
+        resultsQueries::eachAnswer(r.db, {}, [&](const AnswerRecord& a) { all.push_back(a); }, nullptr);
+        return all;
+    }
+    void answer(const QString& typed)
+    {
+        t.find<QLineEdit>("Text1")->clear();
+        t.type("Text1", typed);
+        t.key("Text1", Qt::Key_Return);
+    }
+    // A fixture answer of today.
+    void played(const QString& player, const QString& screen, const QString& family, bool right, int minutesAgo = 0)
+    {
+        AnswerRecord a;
+        a.player = player;
+        a.screen = screen;
+        a.title = screen;
+        a.family = family;
+        a.problem = QStringLiteral("p");
+        a.answer = QStringLiteral("a");
+        a.right = right;
+        a.at = QDateTime::currentDateTimeUtc().addSecs(-60 * minutesAgo);
+        t.results->record(a);
+    }
+    ResultsScreen* openResults()
+    {
+        t.random.setFallback(0.3);
+        t.open("FormMenu");
+        t.trigger("mnuRisultati");
+        return qobject_cast<ResultsScreen*>(t.current());
+    }
+    QStringList column(int c) const
+    {
+        QStringList cells;
+        auto* table = t.find<QTableWidget>("TabellaRiassunto");
+        for (int r = 0; r < table->rowCount(); ++r)
+            cells << (table->item(r, c) ? table->item(r, c)->text() : QString());
+        return cells;
+    }
+
+    TestApp t;
+    ResultsStore& store = t.useResults();
+};
+
+} // namespace
+
+TEST_F(ResultsScreenTest, AnswersOnARealScreenAreKeptAsTheFrameCountsThem)
+{
+    t.random.push(0.0);
+    t.open("FormMenuNumeri");
+    t.random.push({0.1, pick(47, 978)});
+    t.random.setFallback(0.0);
+    t.click("Command2");   // "più 10"
+    answer("56");
+    answer("57");
+    auto a = kept();
+    ASSERT_EQ(a.size(), 2u);
+    // Both may fall in one millisecond: the wrong one first.
+    if (a[0].right)
+        std::swap(a[0], a[1]);
+    EXPECT_EQ(a[0].screen, "FormScri");
+    EXPECT_EQ(a[0].mode, 9);
+    EXPECT_EQ(a[0].family, "written");
+    EXPECT_EQ(a[0].problem, " 47 + 10 = ");
+    EXPECT_EQ(a[0].answer, "56");
+    EXPECT_FALSE(a[0].right);
+    EXPECT_EQ(a[0].player, "Maria Rossi");
+    EXPECT_EQ(a[0].computer, "pc1");
+    EXPECT_EQ(a[1].answer, "57");
+    EXPECT_TRUE(a[1].right);
+
+    // Leaving the screen keeps the visit.
+    t.random.setFallback(0.0);
+    t.dialogs.answers.push_back(true);
+    t.trigger("mnuEsci");
+    ASSERT_EQ(t.currentName(), "FormMenuNumeri");
+    store.waitForWrites();
+    QSqlQuery q(store.reading().db);
+    ASSERT_TRUE(q.exec("SELECT screen, mode, left_ms >= opened_ms FROM visits") && q.next());
+    EXPECT_EQ(q.value(0).toString(), "FormScri");
+    EXPECT_EQ(q.value(1).toInt(), 9);
+    EXPECT_TRUE(q.value(2).toBool());
+}
+
+TEST_F(ResultsScreenTest, NothingIsKeptWhileTheMaximumNumberChoiceIsOpen)
+{
+    t.random.setFallback(0.4);
+    t.open("FormMenuNumeri");
+    t.click("Command6");   // from the word to the digits: offers the choice
+    ASSERT_EQ(t.currentName(), "FormScri");
+    t.trigger("mnuNumeroMassimo");
+    ASSERT_TRUE(t.find<QGroupBox>("CorniceNumeroMassimo")->isVisible());
+    answer("1");
+    EXPECT_EQ(t.find<QLabel>("EtichettaErrati")->text(), " 1");   // counted on the screen
+    EXPECT_TRUE(kept().empty());                                  // but not kept
+    t.click("OpzioneNumeroMassimo", 1);
+    answer("1");
+    EXPECT_EQ(kept().size(), 1u);
+}
+
+TEST_F(ResultsScreenTest, TheStartScreenShowsNamesOnlyForMoreThanOnePlayer)
+{
+    t.random.setFallback(0.2);
+    t.open("FormAvvio");
+    EXPECT_EQ(t.find("BottoneGiocatore", 0), nullptr);
+    store.addPlayer("Sara");
+    t.open("FormMenu");
+    t.open("FormAvvio");
+    EXPECT_EQ(t.find("BottoneGiocatore", 0), nullptr);   // one child: the start screen as it was
+    EXPECT_EQ(store.currentPlayer(), "Sara");
+
+    store.addPlayer("Anna");
+    store.addPlayer("Luca");
+    t.open("FormMenu");
+    t.open("FormAvvio");
+    QStringList names;
+    for (int i = 0; i < 3; ++i) {
+        auto* b = t.find<QPushButton>("BottoneGiocatore", i);
+        ASSERT_NE(b, nullptr);
+        EXPECT_TRUE(b->isVisible());
+        names << b->text();
+        // Above "Avvio", big enough to hit.
+        EXPECT_LT(b->geometry().bottom(), t.find("BottoneAvvio")->geometry().top());
+        EXPECT_GE(b->height(), t.find("BottoneAvvio")->height() / 3);
+    }
+    EXPECT_EQ(names, (QStringList{"Anna", "Luca", "Sara"}));
+    EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 0)->isChecked());
+    t.click("BottoneGiocatore", 1);
+    EXPECT_EQ(store.currentPlayer(), "Luca");
+    EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 1)->isChecked());
+    EXPECT_FALSE(t.find<QPushButton>("BottoneGiocatore", 0)->isChecked());
+    t.open("FormMenu");
+    t.open("FormAvvio");
+    EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 1)->isChecked());   // remembered
+}
+
+TEST_F(ResultsScreenTest, TheResultsScreenShowsEachPlayerHardestFirstAndAChartOfDays)
+{
+    for (int i = 0; i < 4; ++i)
+        played("Luca", "FormMM", "written", i > 0);     // 3 of 4
+    for (int i = 0; i < 4; ++i)
+        played("Luca", "Form999c", "abacus", i == 0);   // 1 of 4
+    played("Anna", "FormGradi1", "numberlines", true, 60 * 24 * 2);
+    ResultsScreen* s = openResults();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(column(0), (QStringList{"Anna", "Luca", "Luca"}));
+    EXPECT_EQ(column(2), (QStringList{"FormGradi1", "Form999c", "FormMM"}));
+    EXPECT_EQ(column(1)[1], "Abaco");                       // the family in the language in use
+    EXPECT_EQ(s->shownTable()[2][3], "4");                  // answers
+    EXPECT_EQ(s->shownTable()[2][6], "25 %");
+
+    // The chart: 28 days, today last; right solid and wrong hatched.
+    auto* series = qobject_cast<QAbstractBarSeries*>(s->chart()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    ASSERT_EQ(series->barSets().size(), 2);
+    QBarSet* right = series->barSets()[0];
+    QBarSet* wrong = series->barSets()[1];
+    ASSERT_EQ(right->count(), ResultsScreen::ChartDays);
+    EXPECT_EQ(right->at(27), 4);
+    EXPECT_EQ(wrong->at(27), 4);
+    EXPECT_EQ(right->at(25), 1);
+    EXPECT_EQ(right->brush().style(), Qt::SolidPattern);
+    EXPECT_NE(wrong->brush().style(), Qt::SolidPattern);
+    EXPECT_NE(right->label(), wrong->label());
+
+    // One player, per family; the chart follows the player.
+    auto* players = t.find<QComboBox>("ListaGiocatori");
+    players->setCurrentIndex(players->findText("Luca"));
+    emit players->activated(players->currentIndex());
+    t.click("OpzioneVista", 1);
+    EXPECT_EQ(column(1), (QStringList{"Abaco", "Numeri e parole"}));
+    auto* lucas = qobject_cast<QAbstractBarSeries*>(s->chart()->series().value(0));
+    EXPECT_EQ(lucas->barSets()[0]->at(25), 0);
+}
+
+TEST_F(ResultsScreenTest, TheTableAndTheAnswersAreExportedAndReadBack)
+{
+    played("Zoë, \"la piccola\"", "FormMM", "written", true, 2);
+    played("Zoë, \"la piccola\"", "FormMM", "written", false, 1);
+    ResultsScreen* s = openResults();
+    const QString csv = t.path("tabella.csv");
+    t.dialogs.fileNames.push_back(csv);
+    t.click("BottoneCsv");
+    EXPECT_EQ(readCsv(testfiles::readBytes(csv)), s->shownTable());
+    EXPECT_EQ(s->shownTable().size(), 2);
+
+    const QString answers = t.path("risposte.csv");
+    t.dialogs.fileNames.push_back(answers);
+    t.click("BottoneCsvRisposte");
+    const QList<QStringList> rows = readCsv(testfiles::readBytes(answers));
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].value(0), "Quando");
+    EXPECT_EQ(rows[1].value(1), "Zoë, \"la piccola\"");
+    EXPECT_EQ(rows[1].value(7), "sì");
+    EXPECT_EQ(rows[2].value(7), "no");
+
+    const QString pdf = t.path("risultati.pdf");
+    t.dialogs.fileNames.push_back(pdf);
+    t.click("BottonePdf");
+    EXPECT_TRUE(testfiles::readBytes(pdf).startsWith("%PDF"));
+    EXPECT_TRUE(t.find<QLabel>("LabelAvviso")->text().contains(pdf));
+
+    t.click("BottoneCsv");   // cancelled: nothing written, nothing said
+    EXPECT_TRUE(t.find<QLabel>("LabelAvviso")->text().contains(pdf));
+}
+
+TEST_F(ResultsScreenTest, APinKeepsTheScreenShutAndFiveWrongTriesWaitAMinute)
+{
+    played("Luca", "FormMM", "written", true);
+    store.setSetting("pin", pin::hash("2468", 1000));
+    openResults();
+    auto* table = t.find<QTableWidget>("TabellaRiassunto");
+    EXPECT_FALSE(table->isVisible());
+    EXPECT_FALSE(t.find("BottoneCsv")->isVisible());
+    EXPECT_FALSE(t.find("BottoneGiocatori")->isVisible());
+    EXPECT_TRUE(t.find("CornicePin")->isVisible());
+    EXPECT_EQ(table->rowCount(), 0);   // nothing read either
+    for (int i = 0; i < 5; ++i) {
+        t.type("TestoPin", "1111");
+        t.key("TestoPin", Qt::Key_Return);
+    }
+    EXPECT_TRUE(t.find<QLabel>("LabelPinAvviso")->text().contains("60"));
+    t.type("TestoPin", "2468");
+    t.key("TestoPin", Qt::Key_Return);
+    EXPECT_FALSE(table->isVisible());
+    t.clock.advance(60);
+    t.type("TestoPin", "2468");
+    t.click("BottoneApri");
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_EQ(table->rowCount(), 1);
+
+    // The PIN can be changed and removed from there.
+    t.click("BottonePin");
+    t.type("TestoPinNuovo", "13579");
+    t.type("TestoPinRipeti", "13578");
+    t.click("BottonePinImposta");
+    EXPECT_TRUE(pin::verify("2468", store.setting("pin")));
+    t.find<QLineEdit>("TestoPinNuovo")->clear();
+    t.find<QLineEdit>("TestoPinRipeti")->clear();
+    t.type("TestoPinNuovo", "13579");
+    t.type("TestoPinRipeti", "13579");
+    t.click("BottonePinImposta");
+    EXPECT_TRUE(pin::verify("13579", store.setting("pin")));
+    t.click("BottonePinTogli");
+    EXPECT_TRUE(store.setting("pin").isEmpty());
+    openResults();
+    EXPECT_TRUE(t.find("TabellaRiassunto")->isVisible());
+}
+
+TEST_F(ResultsScreenTest, PlayersAreAddedRenamedAndRemovedFromTheResultsScreen)
+{
+    openResults();
+    t.click("BottoneGiocatori");
+    ASSERT_TRUE(t.find("CorniceGiocatori")->isVisible());
+    t.type("TestoNome", "Anna");
+    t.click("BottoneAggiungi");
+    t.find<QLineEdit>("TestoNome")->clear();
+    t.type("TestoNome", "ANNA");
+    t.click("BottoneAggiungi");
+    EXPECT_EQ(t.find<QLabel>("LabelGiocatoriAvviso")->text(), "Questo nome c'è già.");
+    t.find<QLineEdit>("TestoNome")->clear();
+    t.type("TestoNome", "Luca");
+    t.click("BottoneAggiungi");
+    auto* list = t.find<QListWidget>("ElencoGiocatori");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Anna");
+
+    list->setCurrentRow(0);
+    t.find<QLineEdit>("TestoNome")->clear();
+    t.type("TestoNome", "Anna Bianchi");
+    t.click("BottoneRinomina");
+    EXPECT_EQ(store.players(), (QStringList{"Anna Bianchi", "Luca"}));
+
+    list = t.find<QListWidget>("ElencoGiocatori");
+    list->setCurrentRow(0);
+    t.click("BottoneTogli");   // No
+    EXPECT_EQ(store.players().size(), 2);
+    ASSERT_FALSE(t.dialogs.shown.empty());
+    EXPECT_EQ(t.dialogs.shown.back().text, "Togliere Anna Bianchi e tutti i suoi risultati?");
+    t.dialogs.answers.push_back(true);
+    t.click("BottoneTogli");
+    EXPECT_EQ(store.players(), QStringList{"Luca"});
+}
+
+TEST(ResultsScreenBrokenFile, TheResultsScreenSaysTheOldFileWasMovedAside)
+{
+    TestApp t;
+    QDir().mkpath(t.path("results"));
+    t.writeFile("results/results.sqlite", QByteArray("not a database at all").repeated(100));
+    t.useLanguage(QStringLiteral("Italiano"),
+                  QString::fromUtf8(testfiles::readBytes(QStringLiteral(CONTALANDIA_DATA_DIR "/Italiano.lng"))));
+    ResultsStore& store = t.useResults();
+    ASSERT_FALSE(store.movedAsideTo().isEmpty());
+    t.random.setFallback(0.3);
+    t.open("FormRisultati");
+    const QString notice = t.find<QLabel>("LabelAvviso")->text();
+    EXPECT_TRUE(notice.contains("era rovinato")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(store.movedAsideTo()));
+}
+
+TEST_F(ResultsScreenTest, AChosenSignIsKeptWithTheTwoNumbers)
+{
+    t.random.setFallback(0.4);
+    t.open("FormMenuNumeri");
+    t.click("Command7");   // "< > ="
+    ASSERT_EQ(t.currentName(), "FormMM");
+    const QString first = t.find<QLabel>("EtNumero", 0)->text().trimmed();
+    const QString second = t.find<QLabel>("EtNumero", 1)->text().trimmed();
+    const QString sign = t.find<QPushButton>("Comando", 0)->text();
+    t.click("Comando", 0);
+    const auto a = kept();
+    ASSERT_EQ(a.size(), 1u);
+    EXPECT_EQ(a[0].screen, "FormMM");
+    EXPECT_EQ(a[0].problem, first + " ? " + second);
+    EXPECT_EQ(a[0].answer, sign);
+}
+
+// The results group answers by family: every exercise screen of the
+// catalogue has one, so a new screen cannot be kept under none.
+TEST(ExerciseFamilies, EveryCatalogueScreenHasItsFamily)
+{
+    const std::pair<const char*, std::span<const ExerciseRow>> families[] = {
+        {"written", writtenRows()}, {"columns", columnRows()},   {"abacus", abacusRows()},
+        {"blocks", blocksRows()},   {"tables", tablesRows()},    {"numberlines", numberLineRows()}};
+    int screens = 0;
+    for (const auto& [family, rows] : families) {
+        for (const ExerciseRow& row : rows) {
+            EXPECT_EQ(exerciseFamily(QLatin1String(row.designName)), QLatin1String(family)) << row.designName;
+            ++screens;
+        }
+    }
+    EXPECT_GE(screens, 35);
+    EXPECT_EQ(exerciseFamily("FormMenu"), QString());
+}

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results/ResultsQueries.h"
+#include "results/ResultsFixture.h"
+#include "results/PrivatePostgres.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QThread>
+
+namespace {
+
+// Waits (in the test, never in the program) until the condition holds.
+template <class F>
+bool eventually(F condition, int ms = 20000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents();
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+int count(QSqlDatabase db, const QString& sql)
+{
+    QSqlQuery q(db);
+    EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+class PostgresResults : public ResultsFixture
+{
+protected:
+    void SetUp() override
+    {
+        if (!pg.available())
+            GTEST_SKIP() << pg.why();
+        ASSERT_TRUE(pg.start());
+    }
+    PrivatePostgres pg;
+};
+
+} // namespace
+
+TEST_F(PostgresResults, TwoComputersWriteToOneServerAndBothAreShown)
+{
+    auto first = makeStore(pg.address(), QStringLiteral("pc1"));
+    auto second = makeStore(pg.address(), QStringLiteral("pc2"));
+    ASSERT_TRUE(first->usable());
+    ASSERT_TRUE(first->usesServer());
+    ASSERT_EQ(first->addPlayer(QStringLiteral("Anna")), players::Problem::None);
+    // The other computer learns the name at its next connection.
+    EXPECT_EQ(second->addPlayer(QStringLiteral("ANNA")), players::Problem::Taken);
+    ASSERT_EQ(second->addPlayer(QStringLiteral("Luca")), players::Problem::None);
+
+    for (int i = 0; i < 20; ++i) {
+        first->record(answer(QStringLiteral("FormMM"), i % 4 != 0, {}, QStringLiteral("Anna")));
+        second->record(answer(QStringLiteral("Form999c"), i % 2 == 0, {}, QStringLiteral("Luca"),
+                              QStringLiteral("abacus")));
+    }
+    first->waitForWrites();
+    second->waitForWrites();
+    ASSERT_TRUE(eventually([&] { return first->pending() == 0 && second->pending() == 0; }));
+    EXPECT_TRUE(first->serverReachable());
+
+    auto r = first->reading();
+    ASSERT_TRUE(r.db.isValid()) << r.error.toStdString();
+    EXPECT_EQ(r.dialect, resultsSchema::Dialect::PostgreSQL);
+    std::vector<SummaryRow> rows = resultsQueries::screenSummaries(r.db, {}, nullptr);
+    summaries::sortByStruggle(rows);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].player, QStringLiteral("Anna"));
+    EXPECT_EQ(rows[0].right, 15);
+    EXPECT_EQ(rows[1].player, QStringLiteral("Luca"));
+    EXPECT_EQ(rows[1].right, 10);
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(DISTINCT computer) FROM answers")), 2);
+
+    const auto days = resultsQueries::perDay(r.db, r.dialect, {}, {}, QDate::currentDate().addDays(-7), nullptr);
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].day, QDate::currentDate());
+    EXPECT_EQ(days[0].right + days[0].wrong, 40);
+
+    // A rename on the server reaches every answer there.
+    EXPECT_EQ(second->renamePlayer(QStringLiteral("luca"), QStringLiteral("Luca B.")), players::Problem::None);
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers WHERE player = 'Luca B.'")), 20);
+}
+
+TEST_F(PostgresResults, AnswersMadeWhileTheServerIsDownArriveOnceWhenItIsBack)
+{
+    auto store = makeStore(pg.address());
+    for (int i = 0; i < 30; ++i)
+        store->record(answer(QStringLiteral("FormMM"), true));
+    store->waitForWrites();
+    ASSERT_TRUE(eventually([&] { return store->pending() == 0; }));
+
+    ASSERT_TRUE(pg.stop());
+    for (int i = 0; i < 40; ++i)
+        store->record(answer(QStringLiteral("FormMM"), false));
+    store->waitForWrites();
+    EXPECT_FALSE(store->serverReachable());
+    EXPECT_EQ(store->pending(), 40);          // kept on this computer
+    EXPECT_EQ(store->lost(), 0);
+
+    // The program ends and starts again while the server is still down.
+    store.reset();
+    store = makeStore(pg.address());
+    store->record(answer(QStringLiteral("FormMM"), true));
+    store->waitForWrites();
+    EXPECT_EQ(store->pending(), 41);
+
+    ASSERT_TRUE(pg.start());
+    store->sendNow();
+    ASSERT_TRUE(eventually([&] { return store->pending() == 0 && store->serverReachable(); }));
+    auto r = store->reading();
+    ASSERT_TRUE(r.db.isValid()) << r.error.toStdString();
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 71);
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(DISTINCT id) FROM answers")), 71);
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers WHERE is_right = 0")), 40);
+}
+
+TEST_F(PostgresResults, AnAnswerSentAgainAfterAFailureIsStoredOnce)
+{
+    // The server has the answer, but this computer did not learn it: the
+    // commit went through and the program died before taking it off its
+    // queue.
+    auto store = makeStore(pg.address());
+    AnswerRecord a = answer(QStringLiteral("FormMM"), true);
+    a.id = QUuid::createUuid();
+    store->record(a);
+    store->waitForWrites();
+    ASSERT_TRUE(eventually([&] { return store->pending() == 0; }));
+    store.reset();
+    {
+        QSqlDatabase local = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("resend"));
+        local.setDatabaseName(QDir(dir.path()).filePath(QStringLiteral("pc1/results.sqlite")));
+        ASSERT_TRUE(local.open());
+        QSqlQuery q(local);
+        ASSERT_TRUE(q.exec(QStringLiteral(
+            "INSERT INTO pending_answers (id, at_ms, player, player_key, computer, screen, family, problem, "
+            "answer, is_right) VALUES ('%1', 1, 'Maria Rossi', 'maria rossi', 'pc1', 'FormMM', 'written', "
+            "'x', 'y', 1)").arg(a.id.toString(QUuid::WithoutBraces))))
+            << q.lastError().text().toStdString();
+        local.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("resend"));
+
+    store = makeStore(pg.address());
+    store->waitForWrites();
+    ASSERT_TRUE(eventually([&] { return store->pending() == 0; }));
+    auto r = store->reading();
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 1);
+}
+
+TEST_F(PostgresResults, AServerThatCannotBeReachedNeverStopsRecording)
+{
+    ServerAddress nowhere = pg.address();
+    ASSERT_TRUE(pg.stop());
+    auto store = makeStore(nowhere);
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < 100; ++i)
+        store->record(answer(QStringLiteral("FormMM"), true));
+    EXPECT_LT(t.elapsed(), 100);   // handing over only
+    store->waitForWrites();
+    EXPECT_EQ(store->pending(), 100);
+    auto r = store->reading();
+    EXPECT_FALSE(r.db.isValid());
+    EXPECT_FALSE(r.error.isEmpty());
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "results/ResultsStore.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A results store on a fresh SQLite file in a temporary folder.
+class ResultsFixture : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+
+    QString dbPath() const { return QDir(dir.path()).filePath(QStringLiteral("data/results.sqlite")); }
+
+    std::unique_ptr<ResultsStore> makeStore(std::optional<ServerAddress> server = std::nullopt,
+                                            const QString& computer = QStringLiteral("pc1"))
+    {
+        ResultsStore::Setup s;
+        s.config.localPath = server ? QDir(dir.path()).filePath(computer + QStringLiteral("/results.sqlite"))
+                                    : dbPath();
+        s.config.server = server;
+        s.computer = computer;
+        s.computerUser = QStringLiteral("Maria Rossi");
+        s.serverTimeoutSeconds = 2;
+        s.retryMinMs = 100;
+        s.retryMaxMs = 400;
+        return std::make_unique<ResultsStore>(s);
+    }
+
+    // An answer at the given UTC time, for the current player.
+    static AnswerRecord answer(const QString& screen, bool right, const QDateTime& at = {},
+                               const QString& player = {}, const QString& family = QStringLiteral("written"))
+    {
+        AnswerRecord a;
+        a.at = at;
+        a.player = player;
+        a.screen = screen;
+        a.title = screen;
+        a.family = family;
+        a.problem = QStringLiteral(" 5 + 10 = ");
+        a.answer = right ? QStringLiteral("15") : QStringLiteral("14");
+        a.right = right;
+        return a;
+    }
+};
