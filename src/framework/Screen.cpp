@@ -121,12 +121,13 @@ QColor Screen::background() const
 
 void Screen::translate()
 {
-    translateScreen(*this, controls(), app_.strings.languagePath());
+    translateScreen(*this, controls(), app_.strings);
     spoken_.refresh();
 }
 
 void Screen::load()
 {
+    app_.strings.beginScreen();
     beforeTranslate();
     translate();
     scaler_ = std::make_unique<LayoutScaler>();
