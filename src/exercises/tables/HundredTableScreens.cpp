@@ -114,9 +114,11 @@ FindNumberScreen::FindNumberScreen(AppContext& app, const ExerciseRow& row) : Hu
     const std::pair<QKeySequence, int> hundredKeys[] = {
         {QKeySequence(Qt::Key_PageDown), 1}, {QKeySequence(Qt::Key_Plus), 1},
         {QKeySequence(Qt::Key_PageUp), -1}, {QKeySequence(Qt::Key_Minus), -1}};
-    for (const auto& [keys, step] : hundredKeys)
-        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+    for (const auto& hundredKey : hundredKeys) {
+        const int step = hundredKey.second;
+        connect(new QShortcut(hundredKey.first, this), &QShortcut::activated, this,
                 [this, step] { scroll_->setValue(scroll_->value() + step); });
+    }
 
     QMenu* tableMenu = addOwnMenu(QStringLiteral("mnuTabella"), QStringLiteral("Tabella"));
     easy_ = addMenuItem(tableMenu, QStringLiteral("mnuFacile"), QStringLiteral("facile"));
