@@ -232,7 +232,8 @@ int CellGrid::moved(int from, const QKeyEvent* key) const
 
 bool CellGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto from = cells_.indexOf(static_cast<Cell*>(watched));
+    // A cell being destroyed still sends events, but is no Cell any more.
+    const auto from = cells_.indexOf(qobject_cast<Cell*>(watched));
     if (from < 0)
         return false;
     if (event->type() == QEvent::FocusIn) {
