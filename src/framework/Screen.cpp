@@ -4,6 +4,7 @@
 #include "framework/Translator.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
+#include "framework/FocusFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,6 +29,7 @@ Screen::Screen(AppContext& app, const QString& designName, double designWidthTwi
     canvas_->resize(design);
     resize(design);
     canvas_->installEventFilter(this);
+    new FocusFrame(canvas_, [this] { return scale().y(); });
 }
 
 Screen::~Screen() = default;
@@ -119,12 +121,13 @@ QColor Screen::background() const
 
 void Screen::translate()
 {
-    translateScreen(*this, controls(), app_.strings.languagePath());
+    translateScreen(*this, controls(), app_.strings);
     spoken_.refresh();
 }
 
 void Screen::load()
 {
+    app_.strings.beginScreen();
     beforeTranslate();
     translate();
     scaler_ = std::make_unique<LayoutScaler>();

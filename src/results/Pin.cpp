@@ -3,11 +3,44 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QPasswordDigestor>
+#include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QStringList>
 
 namespace pin {
+
+// PBKDF2 (RFC 8018) with HMAC-SHA-256: each block of 32 bytes of the key is
+// U1 ^ U2 ^ ... ^ Uc, where U1 = HMAC(password, salt + the block's number
+// in four bytes, big-endian) and every next U is the HMAC of the one before.
+QByteArray pbkdf2Sha256(const QByteArray& password, const QByteArray& salt, int iterations, int length)
+{
+    QByteArray key;
+    if (iterations < 1 || length < 1)
+        return key;
+    key.reserve(length);
+    QMessageAuthenticationCode hmac(QCryptographicHash::Sha256, password);
+    for (quint32 block = 1; key.size() < length; ++block) {
+        const char number[4] = {char(block >> 24), char(block >> 16), char(block >> 8), char(block)};
+        hmac.reset();
+        hmac.addData(salt);
+        hmac.addData(number, 4);
+        QByteArray u = hmac.result();
+        QByteArray sum = u;
+        char* const out = sum.data();
+        for (int i = 1; i < iterations; ++i) {
+            hmac.reset();
+            hmac.addData(u);
+            u = hmac.result();
+            const char* const next = u.constData();
+            for (qsizetype j = 0; j < sum.size(); ++j)
+                out[j] = char(out[j] ^ next[j]);
+        }
+        key += sum;
+    }
+    key.truncate(length);
+    return key;
+}
+
 namespace {
 
 constexpr int keyLength = 32;
@@ -15,8 +48,7 @@ constexpr int saltLength = 16;
 
 QByteArray derive(const QString& pin, const QByteArray& salt, int iterations)
 {
-    return QPasswordDigestor::deriveKeyPbkdf2(QCryptographicHash::Sha256, pin.toUtf8(), salt, iterations,
-                                              keyLength);
+    return pbkdf2Sha256(pin.toUtf8(), salt, iterations, keyLength);
 }
 
 // Compares in time that does not depend on where the keys differ.

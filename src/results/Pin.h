@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -14,6 +15,9 @@ constexpr int defaultIterations = 200000;
 constexpr int minimumLength = 4;
 constexpr int maximumLength = 32;
 
+// The key derivation itself: `length` bytes of PBKDF2-HMAC-SHA-256 (empty
+// for no iterations or no length).
+QByteArray pbkdf2Sha256(const QByteArray& password, const QByteArray& salt, int iterations, int length);
 // Whether the text may be a PIN (4 to 32 characters, no blanks at the ends).
 bool acceptable(const QString& pin);
 QString hash(const QString& pin, int iterations = defaultIterations);

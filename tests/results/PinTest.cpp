@@ -19,6 +19,49 @@ TEST(Pin, OnlyTheSamePinMatchesItsSaltedHash)
         EXPECT_FALSE(pin::verify(QStringLiteral("2468"), broken)) << broken.toStdString();
 }
 
+TEST(Pin, TheDerivationGivesThePublishedPbkdf2HmacSha256Keys)
+{
+    struct Case
+    {
+        const char* password;
+        const char* salt;
+        int iterations;
+        int length;
+        const char* keyHex;
+    };
+    // RFC 7914's vectors (keys of two blocks) and the usual one of a block.
+    const Case cases[] = {
+        {"passwd", "salt", 1, 64,
+         "55ac046e56e3089fec1691c22544b605f94185216dde0465e68b9d57c20dacbc"
+         "49ca9cccf179b645991664b39d77ef317c71b845b1e30bd509112041d3a19783"},
+        {"Password", "NaCl", 80000, 64,
+         "4ddcd8f60b98be21830cee5ef22701f9641a4418d04c0414aeff08876b34ab56"
+         "a1d425a1225833549adb841b51c9b3176a272bdebba1d078478f62b397f33c8d"},
+        {"password", "salt", 4096, 32, "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a"},
+        {"password", "salt", 4096, 20, "c5e478d59288c841aa530db6845c4c8d962893a0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(pin::pbkdf2Sha256(c.password, c.salt, c.iterations, c.length).toHex(), QByteArray(c.keyHex))
+            << c.password << " " << c.iterations;
+    EXPECT_TRUE(pin::pbkdf2Sha256("password", "salt", 0, 32).isEmpty());
+}
+
+TEST(Pin, PinsStoredByEarlierVersionsStillMatch)
+{
+    // Written by the program when it derived its keys through Qt Network's
+    // digestor; the second PIN is not ASCII (it is derived from its UTF-8).
+    const QString stored[][2] = {
+        {QStringLiteral("2468"),
+         QStringLiteral("pbkdf2-sha256$1000$jzocXnstT2CBo8XnCStNbw==$AlRMFm9KcyVfS/m4IH8guLnWxa9fZlgNAtDvcLiRlt4=")},
+        {QStringLiteral("ma\u00e8stra\u20ac"),
+         QStringLiteral("pbkdf2-sha256$1000$jzocXnstT2CBo8XnCStNbw==$8RtNj3z3/MPPMJQrzVAOCCeYY/cbub4P9LefqDnwMSk=")},
+    };
+    for (const auto& [pin, hash] : stored) {
+        EXPECT_TRUE(pin::verify(pin, hash)) << hash.toStdString();
+        EXPECT_FALSE(pin::verify(pin + QLatin1Char('0'), hash)) << hash.toStdString();
+    }
+}
+
 TEST(Pin, TheDefaultDerivationIsSlow)
 {
     const QString stored = pin::hash(QStringLiteral("1357"));
