@@ -155,6 +155,22 @@ void AbacusBuildScreen::afterRescale()
     placeParts();
 }
 
+QString AbacusBuildScreen::problemShown() const
+{
+    if (number_)
+        return number_->text().trimmed();
+    const int order[3] = {0, unitsFirst_ ? 2 : 1, unitsFirst_ ? 1 : 2};
+    QString whole;
+    for (int i : order)
+        whole += parts_[i]->text();
+    return whole.trimmed();
+}
+
+QString AbacusBuildScreen::answerGiven() const
+{
+    return QString::number(model().value());
+}
+
 void AbacusBuildScreen::checkAbacus()
 {
     if (model().value() == app().state.currentNumber) {

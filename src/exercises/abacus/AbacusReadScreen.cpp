@@ -55,6 +55,11 @@ void AbacusReadScreen::newProblem()
         answer_->setFocus();
 }
 
+QString AbacusReadScreen::problemShown() const
+{
+    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(model().value());
+}
+
 void AbacusReadScreen::judged(bool right)
 {
     settleAnswer(right, answer_);

@@ -150,6 +150,16 @@ void BlocksBuildScreen::confirm()
     }
 }
 
+QString BlocksBuildScreen::problemShown() const
+{
+    return number_->text().trimmed();
+}
+
+QString BlocksBuildScreen::answerGiven() const
+{
+    return QString::number(view_->drawing().value());
+}
+
 void BlocksBuildScreen::showIn(bool words)
 {
     words_ = words;

@@ -50,6 +50,11 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
     spokenNames().answerBox(answer_, instruction_);
 }
 
+QString BlocksReadScreen::problemShown() const
+{
+    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(drawing().value());
+}
+
 const BlocksDrawing& BlocksReadScreen::drawing() const
 {
     return view_->drawing();

@@ -77,6 +77,16 @@ void NumberLineScreen::judged(bool right)
     showLine();
 }
 
+QString NumberLineScreen::problemShown() const
+{
+    QStringList ticks;
+    for (int i = 0; i < NumberLine::TickCount; ++i)
+        ticks << (line_.labelShown(i)                          ? plainText(line_.tickValue(i))
+                  : line_.tick(i) == NumberLine::Tick::Asked ? QStringLiteral("?")
+                                                             : QStringLiteral("\u00B7"));
+    return ticks.join(QLatin1Char(' '));
+}
+
 // Colours, labels and names follow the state of the line; the answer box
 // is emptied and takes the focus for the asked tick.
 void NumberLineScreen::showLine()

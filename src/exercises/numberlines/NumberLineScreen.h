@@ -25,6 +25,9 @@ protected:
     void newProblem() override;
     void shown() override;
     void afterRescale() override;
+    // The line as it is shown, tick by tick: its number where it has one,
+    // "?" for the asked tick, "·" for any other ("100 · · ? · 150 ...").
+    QString problemShown() const override;
 
 private:
     void judged(bool right);

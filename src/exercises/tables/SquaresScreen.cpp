@@ -198,6 +198,11 @@ void SquaresScreen::restart()
     equation_->setTexts(problem_.leftText(), problem_.rightText());
 }
 
+QString SquaresScreen::problemShown() const
+{
+    return equation_->question();
+}
+
 void SquaresScreen::judged(bool right)
 {
     settleAnswer(right, equation_->box());

@@ -80,6 +80,11 @@ void TableSumScreen::showCells(bool solved)
     }
 }
 
+QString TableSumScreen::problemShown() const
+{
+    return equation_->question();
+}
+
 void TableSumScreen::judged(bool right)
 {
     if (!right) {

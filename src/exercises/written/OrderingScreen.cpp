@@ -112,9 +112,17 @@ void OrderingScreen::offerNumbersAgain()
 void OrderingScreen::placeNumber(int i)
 {
     const int slot = ordering_.pickedCount();
+    // The numbers in the order picked, this one last: a wrong order is
+    // offered again (and forgotten) as soon as it is complete.
+    QStringList picked;
+    for (int n : ordering_.picked())
+        picked << QString::number(n);
+    if (i >= 0 && i < ordering_.howMany())
+        picked << QString::number(ordering_.numbers()[i]);
     const Ordering::Outcome outcome = ordering_.place(i);
     if (outcome == Ordering::Outcome::Ignored)
         return;
+    answered_ = picked.join(QStringLiteral(", "));
     QPushButton* b = numberButtons_[i];
     b->setEnabled(false);
     placed_[slot]->setText(b->text());
@@ -135,6 +143,15 @@ void OrderingScreen::placeNumber(int i)
     default:
         break;
     }
+}
+
+QString OrderingScreen::problemShown() const
+{
+    QStringList offered;
+    for (int n : ordering_.numbers())
+        offered << QString::number(n);
+    const QAction* order = ordering_.ascending() ? ascendingItem_ : descendingItem_;
+    return order->text().remove(QLatin1Char('&')).trimmed() + QStringLiteral(": ") + offered.join(QStringLiteral(", "));
 }
 
 void OrderingScreen::showHowManyChoice()
