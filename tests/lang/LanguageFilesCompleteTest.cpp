@@ -292,6 +292,7 @@ QStringList messageKeys()
     keys << abacus::texts::allKeys();
     for (int n = msg::ColumnNamesFirst; n <= msg::ColumnNamesLast; ++n)
         keys << msg::hintKey(n);
+    keys << msg::ColumnSolvedHint;
     for (int n = msg::TableNamesFirst; n <= msg::TableNamesLast; ++n)
         keys << msg::hintKey(n);
     for (int kind = 0; kind < 3; ++kind)
