@@ -18,7 +18,7 @@ struct FrameTexts
 };
 
 // The program-wide variables shared by the screens. Nothing here is stored
-// between runs.
+// between runs but largeText.
 struct ProgramState
 {
     qint16 exerciseType = 0;   // mode of WrittenNumberScreen, 1..21
@@ -27,6 +27,9 @@ struct ProgramState
     qint16 currentNumber = 0;
     qint16 maxNumber = 999;    // 199, 299, ..., 999
     bool soundsOn = true;
+    // Every text grows with the screen ("Testo grande" on the main menu):
+    // read at start from the settings file, kept there with the language.
+    bool largeText = false;
     QString numberWordsLanguage;   // "1".."6", empty until chosen
     FrameTexts frameTexts;
 };

@@ -102,21 +102,31 @@ bool LanguageFiles::storesInUserSettings() const
 
 std::optional<QString> LanguageFiles::readSettingsLanguage() const
 {
-    // A user's file that cannot be read or names no language leaves the
-    // program's default.
-    if (storesInUserSettings())
-        if (auto own = ini::readValue(userSettings_, SettingsSection, SettingsKey); own && !own->isEmpty())
-            return own;
-    return ini::readValue(settingsPath(), SettingsSection, SettingsKey);
+    return readSetting(SettingsSection, SettingsKey);
 }
 
 bool LanguageFiles::writeSettingsLanguage(const QString& language) const
 {
+    return writeSetting(SettingsSection, SettingsKey, language);
+}
+
+std::optional<QString> LanguageFiles::readSetting(const QString& section, const QString& key) const
+{
+    // A user's file that cannot be read or lacks the value leaves the
+    // program's default.
+    if (storesInUserSettings())
+        if (auto own = ini::readValue(userSettings_, section, key); own && !own->isEmpty())
+            return own;
+    return ini::readValue(settingsPath(), section, key);
+}
+
+bool LanguageFiles::writeSetting(const QString& section, const QString& key, const QString& value) const
+{
     if (!storesInUserSettings())
-        return ini::writeValue(settingsPath(), SettingsSection, SettingsKey, language);
+        return ini::writeValue(settingsPath(), section, key, value);
     if (!QDir().mkpath(QFileInfo(userSettings_).absolutePath()))
         return false;
-    return ini::writeValue(userSettings_, SettingsSection, SettingsKey, language);
+    return ini::writeValue(userSettings_, section, key, value);
 }
 
 void LanguageFiles::removeSettingsLeftovers() const
@@ -138,4 +148,14 @@ QStringList LanguageFiles::languageNames() const
             names.append(name);
     }
     return names;
+}
+
+bool LanguageFiles::readLargeText() const
+{
+    return readSetting(QStringLiteral("Display"), QStringLiteral("LargeText")) == QStringLiteral("1");
+}
+
+bool LanguageFiles::writeLargeText(bool on) const
+{
+    return writeSetting(QStringLiteral("Display"), QStringLiteral("LargeText"), on ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -48,6 +48,13 @@ public:
     // Stores the choice; false when the file cannot be written (then
     // nothing is written).
     bool writeSettingsLanguage(const QString& language) const;
+    // Any other choice kept beside the language, in the same file and the
+    // same way (the user's own file first while it has the key).
+    std::optional<QString> readSetting(const QString& section, const QString& key) const;
+    bool writeSetting(const QString& section, const QString& key, const QString& value) const;
+    // "Testo grande": [Display] LargeText="1" or "0"; off when absent.
+    bool readLargeText() const;
+    bool writeLargeText(bool on) const;
 
     // Removes the copies of the settings files (the program's and the
     // user's) that a write cut short by the end of the program left beside
