@@ -3,6 +3,9 @@
 
 #include "framework/Controls.h"
 
+#include <QPainter>
+#include <QWidget>
+
 #include <algorithm>
 #include <cmath>
 
@@ -61,4 +64,39 @@ void layOutSquareGrid(const CellGrid& grid, const CellGrid::Layout& layout, QPoi
         control::setComputedLayout(grid.cell(i));
         grid.cell(i)->setGeometry(places[i]);
     }
+}
+
+namespace {
+
+class GridFrame : public QWidget
+{
+public:
+    explicit GridFrame(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("gridFrame"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(30, 30, 30)); }
+};
+
+} // namespace
+
+void frameSquareGrid(QWidget* canvas, const CellGrid& grid, bool shown, int width)
+{
+    auto* frame = canvas->findChild<GridFrame*>(QStringLiteral("gridFrame"), Qt::FindDirectChildrenOnly);
+    if (!shown || grid.count() == 0) {
+        if (frame)
+            frame->hide();
+        return;
+    }
+    if (!frame)
+        frame = new GridFrame(canvas);
+    QRect all;
+    for (const Cell* c : grid.cells())
+        all = all.united(c->geometry());
+    frame->setGeometry(all.adjusted(-width, -width, width, width));
+    frame->lower();
+    frame->show();
 }

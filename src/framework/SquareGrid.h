@@ -23,3 +23,9 @@ QRect squareInBox(const QRectF& designTwips, QPointF scale);
 // Places the cells of grid, built from layout, as above; the layout scaler
 // leaves them alone from then on.
 void layOutSquareGrid(const CellGrid& grid, const CellGrid::Layout& layout, QPointF scale);
+
+// A dark border around a grid, so that a light table stands out on any
+// background: a plain decoration behind the cells, reaching `width` pixels
+// past them on every side. Not a control: it says nothing and takes no
+// clicks. Shown by frameSquareGrid() only where asked.
+void frameSquareGrid(QWidget* canvas, const CellGrid& grid, bool shown, int width = 2);

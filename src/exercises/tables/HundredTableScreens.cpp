@@ -75,6 +75,7 @@ void HundredTableScreen::fillTable(HundredTable::Fill fill)
 void HundredTableScreen::afterRescale()
 {
     layOutSquareGrid(*grid_, tableLayout(), scale());
+    frameSquareGrid(canvas(), *grid_, app().state.largeText);
 }
 
 void HundredTableScreen::markCell(int cell)

@@ -154,6 +154,7 @@ void SquaresScreen::shown()
 void SquaresScreen::afterRescale()
 {
     layOutSquareGrid(*small_, smallLayout(variant_), scale());
+    frameSquareGrid(canvas(), *small_, app().state.largeText);
     for (int i = 0; i < big_.size(); ++i) {
         control::setComputedLayout(big_[i]);
         big_[i]->setGeometry(squareInBox(variant_.bigSquares[i], scale()));

@@ -66,3 +66,28 @@ TEST(SquareCells, TheBigSquaresOfFiveHundredAreSquare)
 }
 
 } // namespace
+
+namespace {
+
+// With large text a dark frame stands behind the hundred table and reaches
+// past it, so the light-green table never melts into a green background.
+TEST(SquareCells, WithLargeTextTheTableHasADarkFrame)
+{
+    for (const bool large : {false, true}) {
+        TestApp t;
+        t.random.setFallback(0.5);
+        t.app.state.largeText = large;
+        t.open(QStringLiteral("Form100Trova2"));
+        auto* frame = t.current()->canvas()->findChild<QWidget*>(QStringLiteral("gridFrame"));
+        ASSERT_EQ(frame != nullptr && frame->isVisible(), large);
+        if (!large)
+            continue;
+        const QRect first = t.find<Cell>(QStringLiteral("Numero"), 0)->geometry();
+        const QRect last = t.find<Cell>(QStringLiteral("Numero"), 99)->geometry();
+        EXPECT_TRUE(frame->geometry().contains(first.united(last)));
+        EXPECT_LT(frame->geometry().left(), first.left());
+        EXPECT_GT(frame->geometry().bottom(), last.bottom());
+    }
+}
+
+} // namespace
