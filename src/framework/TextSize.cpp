@@ -5,6 +5,7 @@
 #include "framework/Twips.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,6 +151,23 @@ void applyToMenus(QWidget* menuBar, double factor)
         const QFont design = designOf(w);
         give(w, factor <= 1 ? design : sized(design, sizeOf(design) * factor));
     }
+    // The bar's items all stay in sight: none is pushed into the overflow
+    // arrow by the larger letters, down to the design size.
+    auto* bar = qobject_cast<QMenuBar*>(menuBar);
+    if (!bar || factor <= 1 || bar->width() <= 0)
+        return;
+    auto needed = [bar](const QFont& f) {
+        int w = 0;
+        for (QAction* a : bar->actions())
+            if (a->isVisible() && !a->isSeparator())
+                w += QFontMetrics(f).horizontalAdvance(QString(a->text()).remove(QLatin1Char('&'))) + 20;
+        return w;
+    };
+    const QFont design = bar->property(DesignFontProperty).value<QFont>();
+    QFont f = bar->font();
+    while (sizeOf(f) > sizeOf(design) && needed(f) > bar->width())
+        f = sized(f, std::max(sizeOf(design), sizeOf(f) * 0.95));
+    give(bar, f);
 }
 
 void keepOwnFont(QWidget* w)
