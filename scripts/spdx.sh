@@ -42,7 +42,7 @@ classify() {
   head3="$first"$'\n'"$second"$'\n'"$third"
   case "$file" in
     *.cpp | *.h | *.hpp | *.cc | *.c) style=cpp ;;
-    *.sh | *.bash | *.cmake | *.py | */CMakeLists.txt | CMakeLists.txt | *.desktop) style=hash ;;
+    *.sh | *.bash | *.cmake | *.py | *.supp | */CMakeLists.txt | CMakeLists.txt | *.desktop) style=hash ;;
     *.xml | *.xml.in) style=xml ;;
     *.md | *.txt | *.lng | *.ini | *.wav | *.svg | *.png | *.json | packaging/copyright) style=none ;;
     *) if [[ "$first" == '#!'* ]]; then style=hash; else style=unknown; fi ;;

@@ -8,7 +8,9 @@
 // long as this object and ends with the process, however that ends. So only
 // a live copy of this user's program holds it: whatever a file left at the
 // lock's place holds (nothing, garbage, another host's or a dead process's
-// lock, or no permission to read it), it is taken over.
+// lock, or no permission to read it), it is taken over; and whatever stands
+// there that is no regular file (a link, a folder, a pipe) is removed and
+// the lock file made in its place.
 class SingleInstance
 {
 public:

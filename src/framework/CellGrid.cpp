@@ -94,7 +94,12 @@ void Cell::setBorder(const QColor& colour)
 void Cell::setClickable(bool clickable)
 {
     clickable_ = clickable;
-    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
+    // Which cell Tab reaches is the grid's to say (CellGrid); a click
+    // focuses a clickable cell.
+    if (!(focusPolicy() & Qt::TabFocus))
+        setFocusPolicy(clickable ? Qt::ClickFocus : Qt::NoFocus);
+    else
+        setFocusPolicy(clickable ? Qt::StrongFocus : Qt::TabFocus);
     if (clickable)
         setCursor(Qt::PointingHandCursor);
     else
@@ -107,10 +112,6 @@ void Cell::paintEvent(QPaintEvent*)
     p.fillRect(rect(), fill_);
     p.setPen(border_);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (hasFocus()) {
-        p.setPen(QPen(QColor(30, 100, 200), 2, Qt::DotLine));
-        p.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
     if (!text_.isEmpty()) {
         p.setPen(textColour_);
         p.setFont(font());
@@ -146,7 +147,8 @@ QRectF CellGrid::designPlace(const Layout& layout, int index)
             layout.cell.width(), layout.cell.height()};
 }
 
-CellGrid::CellGrid(Screen& screen, const Layout& layout, QWidget* container) : QObject(&screen)
+CellGrid::CellGrid(Screen& screen, const Layout& layout, QWidget* container)
+    : QObject(&screen), perLine_(qMax(1, layout.perLine)), byColumns_(layout.byColumns)
 {
     cells_.reserve(layout.count);
     for (int i = 0; i < layout.count; ++i) {
@@ -154,6 +156,105 @@ CellGrid::CellGrid(Screen& screen, const Layout& layout, QWidget* container) : Q
         auto* c = screen.place(new Cell, layout.name, twips::rect(r.x(), r.y(), r.width(), r.height()), i, container);
         c->setFont(layout.font);
         connect(c, &Cell::clicked, this, [this, i] { emit clicked(i); });
+        c->installEventFilter(this);
         cells_.push_back(c);
     }
+    setPolicies();
+}
+
+void CellGrid::setCurrent(int index)
+{
+    if (index < 0 || index >= count() || index == current_)
+        return;
+    current_ = index;
+    setPolicies();
+}
+
+void CellGrid::setPolicies()
+{
+    for (int i = 0; i < count(); ++i) {
+        Cell* c = cells_[i];
+        const bool clickable = c->isClickable();
+        if (i == current_)
+            c->setFocusPolicy(clickable ? Qt::StrongFocus : Qt::TabFocus);
+        else
+            c->setFocusPolicy(clickable ? Qt::ClickFocus : Qt::NoFocus);
+    }
+}
+
+QPoint CellGrid::spot(int index) const
+{
+    const int along = index % perLine_;
+    const int line = index / perLine_;
+    return byColumns_ ? QPoint(line, along) : QPoint(along, line);
+}
+
+int CellGrid::indexAt(QPoint spot) const
+{
+    const int along = byColumns_ ? spot.y() : spot.x();
+    const int line = byColumns_ ? spot.x() : spot.y();
+    if (along < 0 || along >= perLine_ || line < 0)
+        return -1;
+    const int index = line * perLine_ + along;
+    return index < count() ? index : -1;
+}
+
+int CellGrid::moved(int from, const QKeyEvent* key) const
+{
+    const QPoint at = spot(from);
+    const int lines = (count() + perLine_ - 1) / perLine_;
+    const int columns = byColumns_ ? lines : perLine_;
+    const int rows = byColumns_ ? perLine_ : lines;
+    const bool ctrl = key->modifiers() & Qt::ControlModifier;
+    switch (key->key()) {
+    case Qt::Key_Left: return indexAt(at + QPoint(-1, 0));
+    case Qt::Key_Right: return indexAt(at + QPoint(1, 0));
+    case Qt::Key_Up: return indexAt(at + QPoint(0, -1));
+    case Qt::Key_Down: return indexAt(at + QPoint(0, 1));
+    case Qt::Key_Home: return ctrl ? 0 : indexAt({0, at.y()});
+    case Qt::Key_End: {
+        if (ctrl)
+            return count() - 1;
+        for (int x = columns - 1; x >= 0; --x)
+            if (const int i = indexAt({x, at.y()}); i >= 0)
+                return i;
+        return -1;
+    }
+    case Qt::Key_PageUp: return indexAt({at.x(), 0});
+    case Qt::Key_PageDown:
+        for (int y = rows - 1; y >= 0; --y)
+            if (const int i = indexAt({at.x(), y}); i >= 0)
+                return i;
+        return -1;
+    default: return -1;
+    }
+}
+
+bool CellGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    // A cell being destroyed still sends events, but is no Cell any more.
+    const auto from = cells_.indexOf(qobject_cast<Cell*>(watched));
+    if (from < 0)
+        return false;
+    if (event->type() == QEvent::FocusIn) {
+        setCurrent(static_cast<int>(from));
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_PageUp: case Qt::Key_PageDown:
+        break;
+    default:
+        return false;
+    }
+    const int to = moved(static_cast<int>(from), key);
+    Cell* next = cell(to);
+    if (next && next->isEnabled() && next->isVisible()) {
+        setCurrent(to);
+        next->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
 }

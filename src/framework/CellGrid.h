@@ -8,6 +8,7 @@
 #include <QSizeF>
 #include <QWidget>
 
+class QKeyEvent;
 class Screen;
 
 // One square of a table: a painted box with a text, a fill colour and a
@@ -52,6 +53,15 @@ private:
 // Many equal cells placed by index, in rows or in columns, as the control
 // array `name(0)` .. `name(count - 1)` of a screen: translation, the layout
 // scaler and the tests find them like any other control.
+//
+// The grid is one tab stop, whatever its size: Tab comes to its current
+// cell (the first at the start, then the one last visited or clicked) and
+// leaves it for the next control. Inside, the keys move the focus, and
+// with it what a screen reader says, from cell to cell as they stand on
+// the screen: the arrows by one, Home and End to the ends of the row,
+// Page Up and Page Down to the ends of the column, Ctrl+Home and Ctrl+End
+// to the first and the last cell. Space or Enter presses a clickable cell.
+// A key pressed where the move would leave the grid changes nothing.
 class CellGrid : public QObject
 {
     Q_OBJECT
@@ -73,12 +83,28 @@ public:
     int count() const { return static_cast<int>(cells_.size()); }
     Cell* cell(int index) const { return index >= 0 && index < count() ? cells_[index] : nullptr; }
     const QList<Cell*>& cells() const { return cells_; }
+    // The cell Tab comes to.
+    int current() const { return current_; }
+    void setCurrent(int index);
     // Design place of a cell, twips.
     static QRectF designPlace(const Layout& layout, int index);
 
 signals:
     void clicked(int index);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Where a key takes the focus from a cell; -1: nowhere.
+    int moved(int from, const QKeyEvent* key) const;
+    // Column and row of a cell as it stands on the screen, and back.
+    QPoint spot(int index) const;
+    int indexAt(QPoint spot) const;
+    void setPolicies();
+
     QList<Cell*> cells_;
+    int perLine_ = 1;
+    bool byColumns_ = false;
+    int current_ = 0;
 };

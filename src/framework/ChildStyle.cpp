@@ -1,11 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/ChildStyle.h"
 
+#include "framework/Controls.h"
+#include "framework/FittedCaptions.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QToolTip>
 #include <QWidget>
 
 ChildStyle::ChildStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+namespace {
+// A scroll bar placed on a screen as a control of its own, not the bar of
+// a scrolled list or text.
+bool standsAlone(const QWidget* widget)
+{
+    if (!qobject_cast<const QScrollBar*>(widget))
+        return false;
+    for (const QWidget* p = widget->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(p))
+            return false;
+    return true;
+}
+} // namespace
 
 int ChildStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
@@ -16,6 +40,19 @@ int ChildStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, cons
     case PM_ExclusiveIndicatorHeight:
         // Grows with the control's font: a little taller than its letters.
         return widget ? qMax(20, widget->fontMetrics().height() * 5 / 4) : 20;
+    case PM_ScrollBarExtent:
+        // The arrows of a scroll bar on a screen are as long as the bar is
+        // thick, and never shorter than a child's fingertip, however
+        // small the scaler makes the bar; a third of its length at most,
+        // so the slider keeps room to move.
+        if (standsAlone(widget)) {
+            const auto* bar = static_cast<const QScrollBar*>(widget);
+            const bool across = bar->orientation() == Qt::Horizontal;
+            const int thick = across ? bar->height() : bar->width();
+            const int length = across ? bar->width() : bar->height();
+            return qMax(QProxyStyle::pixelMetric(metric, option, widget), qMin(qMax(thick, FingerTip), length / 3));
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -26,4 +63,79 @@ QRect ChildStyle::subElementRect(SubElement element, const QStyleOption* option,
     if ((element == SE_CheckBoxClickRect || element == SE_RadioButtonClickRect) && option)
         return option->rect;
     return QProxyStyle::subElementRect(element, option, widget);
+}
+
+QSize ChildStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                   const QWidget* widget) const
+{
+    if (type == CT_MenuBarItem)
+        if (const auto* bar = qobject_cast<const QMenuBar*>(widget)) {
+            const int cap = fitted::menuBarCap(*bar, *baseStyle());
+            if (size.width() > cap)
+                return QProxyStyle::sizeFromContents(type, option, QSize(cap, size.height()), widget);
+        }
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void ChildStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const
+{
+    if (element == CE_MenuBarItem)
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option))
+            if (const auto* bar = qobject_cast<const QMenuBar*>(widget)) {
+                const int cap = fitted::menuBarCap(*bar, *baseStyle());
+                if (fitted::isCut(item->text, item->fontMetrics, cap)) {
+                    QStyleOptionMenuItem shown = *item;
+                    shown.text = fitted::cut(item->text, item->fontMetrics, cap);
+                    QProxyStyle::drawControl(element, &shown, painter, widget);
+                    return;
+                }
+            }
+    if (element == CE_PushButtonLabel)
+        if (const auto* label = qstyleoption_cast<const QStyleOptionButton*>(option))
+            if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+                const int room = fitted::buttonTextRoom(*button, *this);
+                if (fitted::isCut(label->text, label->fontMetrics, room)) {
+                    QStyleOptionButton shown = *label;
+                    shown.text = fitted::cut(label->text, label->fontMetrics, room);
+                    QProxyStyle::drawControl(element, &shown, painter, widget);
+                    return;
+                }
+            }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ChildStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    if (qobject_cast<QMenuBar*>(widget) || qobject_cast<QPushButton*>(widget))
+        widget->installEventFilter(this);
+}
+
+void ChildStyle::unpolish(QWidget* widget)
+{
+    if (qobject_cast<QMenuBar*>(widget) || qobject_cast<QPushButton*>(widget))
+        widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool ChildStyle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QProxyStyle::eventFilter(watched, event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (auto* bar = qobject_cast<QMenuBar*>(watched)) {
+        QAction* action = bar->actionAt(help->pos());
+        if (action && fitted::isCut(action->text(), bar->fontMetrics(), fitted::menuBarCap(*bar, *baseStyle()))) {
+            QToolTip::showText(help->globalPos(), fitted::fullText(action->text(), control::toolTip(action)), bar,
+                               bar->actionGeometry(action));
+            return true;
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(watched)) {
+        if (fitted::isCut(button->text(), button->fontMetrics(), fitted::buttonTextRoom(*button, *this))) {
+            QToolTip::showText(help->globalPos(), fitted::fullText(button->text(), control::toolTip(button)), button);
+            return true;
+        }
+    }
+    return QProxyStyle::eventFilter(watched, event);
 }

@@ -4,11 +4,17 @@
 
 // The look of the whole program: tick boxes and option dots as large as the
 // letters beside them, and their whole box clickable, so a child sees them
-// and hits them.
+// and hits them; the arrows of a scroll bar on a screen as large as a
+// fingertip; captions of menu-bar commands and buttons drawn cut where
+// they do not fit, so that no caption pushes a command out of sight
+// (framework/FittedCaptions), shown in full when pointed at.
 class ChildStyle : public QProxyStyle
 {
     Q_OBJECT
 public:
+    // Pixels a child's fingertip covers: the smallest target a finger hits.
+    static constexpr int FingerTip = 44;
+
     ChildStyle();
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
@@ -16,4 +22,17 @@ public:
     // large as the scaler makes it, not only on its dot and letters.
     QRect subElementRect(SubElement element, const QStyleOption* option,
                          const QWidget* widget = nullptr) const override;
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+    void polish(QWidget* widget) override;
+    void unpolish(QWidget* widget) override;
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
+
+protected:
+    // Pointing at a cut caption shows it whole.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -5,6 +5,8 @@
 #include "framework/Pictures.h"
 #include "framework/Screen.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -12,6 +14,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 const QString DragDrop::MimeType = QStringLiteral("application/x-contalandia-control");
 
@@ -57,6 +61,69 @@ private:
     std::function<bool(QObject*, QEvent*)> filter_;
 };
 
+DragDrop* dragDropOf(QWidget* source)
+{
+    for (QObject* o = source; o; o = o->parent())
+        if (auto* d = o->findChild<DragDrop*>(QString(), Qt::FindDirectChildrenOnly))
+            return d;
+    return nullptr;
+}
+
+// What assistive technology hears of a source: its name (or its text), a
+// button while it can be picked up, checked and selected while it is.
+class SourceInterface : public QAccessibleWidget
+{
+public:
+    explicit SourceInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    QAccessible::Role role() const override { return draggable() ? QAccessible::Button : QAccessible::StaticText; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return widget()->property("text").toString().trimmed();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (draggable() || picked()) {
+            s.checkable = true;
+            s.selectable = true;
+        }
+        s.checked = s.selected = picked();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return draggable() && widget()->isEnabled() ? QStringList{pressAction(), toggleAction()} : QStringList();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction() && action != toggleAction())
+            return;
+        if (DragDrop* d = dragDropOf(widget()))
+            d->toggle(widget());
+    }
+
+private:
+    bool draggable() const { return widget()->property("draggable").toBool(); }
+    bool picked() const { return widget()->property("picked").toBool(); }
+};
+
+
+void pickedChanged(QWidget* source)
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.selected = true;
+    QAccessibleStateChangeEvent e(source, changed);
+    QAccessible::updateAccessibility(&e);
+}
+
+bool pressKey(const QKeyEvent* k)
+{
+    return !k->isAutoRepeat() && (k->key() == Qt::Key_Space || k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter);
+}
+
 bool leftButton(const QEvent* e)
 {
     return static_cast<const QMouseEvent*>(e)->button() == Qt::LeftButton;
@@ -81,7 +148,10 @@ DragDrop::DragDrop(Screen& screen)
                     return false;
             putDown();
         }
-        else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        else if (event->type() == QEvent::KeyPress && watched->isWidgetType()
+                 && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            // Seen by the control the key is for: the window that carries it
+            // there passes it on first.
             putDown();
             return true;
         }
@@ -97,6 +167,9 @@ void DragDrop::addSource(QWidget* source, bool draggable)
         return;
     sources_.push_back(source);
     source->installEventFilter(this);
+    // Registered for the source itself: Qt's own factory would answer for
+    // its class (a label) before any other.
+    QAccessible::registerAccessibleInterface(new SourceInterface(source));
     setDraggable(source, draggable);
 }
 
@@ -105,6 +178,8 @@ void DragDrop::setDraggable(QWidget* source, bool draggable)
     if (!source)
         return;
     source->setProperty("draggable", draggable);
+    // A tab stop while it can move; a click never takes the focus to it.
+    source->setFocusPolicy(draggable ? Qt::TabFocus : Qt::NoFocus);
     if (draggable)
         source->setCursor(pointer_);
     else
@@ -169,6 +244,7 @@ void DragDrop::pick(QWidget* source)
     picked_ = source;
     mark_ = new PickMark(source);
     source->setProperty("picked", true);
+    pickedChanged(source);
     qApp->installEventFilter(outside_);
 }
 
@@ -176,10 +252,116 @@ void DragDrop::putDown()
 {
     if (mark_)
         delete mark_.data();
-    if (picked_)
-        picked_->setProperty("picked", false);
+    QWidget* was = picked_;
     picked_ = nullptr;
+    if (was) {
+        was->setProperty("picked", false);
+        pickedChanged(was);
+    }
     qApp->removeEventFilter(outside_);
+}
+
+void DragDrop::toggle(QWidget* source)
+{
+    if (picked_ && picked_ == source)
+        putDown();
+    else if (canMove(source))
+        pick(source);
+}
+
+QList<QWidget*> DragDrop::targetsFor(QWidget* source) const
+{
+    QList<QWidget*> out;
+    if (!canMove(source) || !accepts)
+        return out;
+    for (const auto& t : targets_)
+        if (t && t->isVisible() && t->isEnabled() && accepts(source, t))
+            out.push_back(t);
+    // Reading order: rows from the top, each from the left.
+    std::stable_sort(out.begin(), out.end(), [](QWidget* a, QWidget* b) {
+        const QPoint pa = a->mapTo(a->window(), QPoint(0, 0));
+        const QPoint pb = b->mapTo(b->window(), QPoint(0, 0));
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    return out;
+}
+
+void DragDrop::stepTarget(QWidget* from, int step)
+{
+    const QList<QWidget*> targets = targetsFor(picked_);
+    if (targets.isEmpty())
+        return;
+    const auto n = targets.size();
+    const auto at = targets.indexOf(from);
+    const auto next = at < 0 ? 0 : ((at + step) % n + n) % n;
+    targets[next]->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+}
+
+void DragDrop::focusAfterDrop(QWidget* source, QWidget* target)
+{
+    QWidget* now = QApplication::focusWidget();
+    if (now && now != target && !isTarget(now))
+        return;  // the screen has put the focus where the child goes on
+    const auto from = sources_.indexOf(source);
+    const auto n = sources_.size();
+    for (qsizetype k = 1; k <= n; ++k) {
+        QWidget* s = sources_[((from < 0 ? 0 : from) + k) % n];
+        if (canMove(s)) {
+            s->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+bool DragDrop::sourceKey(QWidget* source, QKeyEvent* key)
+{
+    if (!pressKey(key))
+        return false;
+    if (picked_ == source) {
+        putDown();
+        return true;
+    }
+    if (!canMove(source))
+        return false;
+    pick(source);
+    const QList<QWidget*> targets = targetsFor(source);
+    if (!targets.isEmpty())
+        targets.first()->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool DragDrop::targetKey(QWidget* target, QKeyEvent* key)
+{
+    if (!picked_ || !target->hasFocus())
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Tab:
+        stepTarget(target, 1);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Backtab:
+        stepTarget(target, -1);
+        return true;
+    case Qt::Key_Escape: {
+        QPointer<QWidget> source = picked_;
+        putDown();
+        if (source)
+            source->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    default:
+        break;
+    }
+    if (!pressKey(key))
+        return false;
+    QPointer<QWidget> source = picked_;
+    QPointer<QWidget> on = target;
+    if (offer(source, target))
+        focusAfterDrop(source, on);
+    return true;
 }
 
 bool DragDrop::offer(QWidget* source, QWidget* target)
@@ -308,6 +490,13 @@ bool DragDrop::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         return false;
+    }
+    if (type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (target && targetKey(widget, key))
+            return true;
+        if (source && sourceKey(widget, key))
+            return true;
     }
     if (type == QEvent::KeyPress && picked_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         putDown();

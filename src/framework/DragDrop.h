@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <functional>
 
+class QKeyEvent;
 class QMimeData;
 class QWidget;
 class Screen;
@@ -24,8 +25,19 @@ class Screen;
 //   draggable source picks it up (it is framed in a strong colour), a click
 //   on a target offers it. A refused offer changes nothing and keeps the
 //   pick; a click on the picked source again, anywhere that is neither a
-//   source nor a target, or Escape puts it down.
-// Only enabled, visible, draggable sources move.
+//   source nor a target, or Escape puts it down;
+// - keys, for a child who does not use a pointer (or uses a switch or a
+//   screen reader): a draggable source is a tab stop (in the order the
+//   screen placed it, its reading order); Space or Enter picks it up and
+//   takes the focus to the first target `accepts` allows for it, in reading
+//   order (top to bottom, left to right); the arrow keys or Tab move among
+//   those targets, the focused one framed; Space or Enter puts the source
+//   there, Escape puts it back and the focus returns to it. After a drop the
+//   focus goes on to the next source that can move, unless the screen has
+//   put it somewhere (an answer box that opened).
+// Only enabled, visible, draggable sources move. A source tells assistive
+// technology whether it is picked up (checked and selected), and can be
+// picked up or put down by its press action.
 class DragDrop : public QObject
 {
     Q_OBJECT
@@ -45,6 +57,10 @@ public:
 
     QWidget* picked() const { return picked_; }
     void putDown();
+    // Picks a source up, or puts the picked one down, as Space does on it.
+    void toggle(QWidget* source);
+    // The targets `accepts` allows for a source, in reading order.
+    QList<QWidget*> targetsFor(QWidget* source) const;
 
     // The source a drag's data names, if it is one of this screen's.
     QWidget* sourceOf(const QMimeData* data) const;
@@ -62,6 +78,12 @@ private:
     void startDrag(QWidget* source);
     bool sourceEvent(QWidget* source, QEvent* event);
     bool targetEvent(QWidget* target, QEvent* event);
+    bool sourceKey(QWidget* source, QKeyEvent* key);
+    bool targetKey(QWidget* target, QKeyEvent* key);
+    // Moves the keyboard among the targets allowed for the picked source.
+    void stepTarget(QWidget* from, int step);
+    // The focus after a drop made by keys: on to the next source that can move.
+    void focusAfterDrop(QWidget* source, QWidget* target);
 
     Screen& screen_;
     QList<QPointer<QWidget>> sources_;

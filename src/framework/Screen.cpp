@@ -4,6 +4,7 @@
 #include "framework/Translator.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
+#include "framework/FocusFrame.h"
 #include "framework/TextSize.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@ Screen::Screen(AppContext& app, const QString& designName, double designWidthTwi
     canvas_->resize(design);
     resize(design);
     canvas_->installEventFilter(this);
+    new FocusFrame(canvas_, [this] { return scale().y(); });
 }
 
 Screen::~Screen() = default;
@@ -121,12 +123,13 @@ QColor Screen::background() const
 
 void Screen::translate()
 {
-    translateScreen(*this, controls(), app_.strings.languagePath());
+    translateScreen(*this, controls(), app_.strings);
     spoken_.refresh();
 }
 
 void Screen::load()
 {
+    app_.strings.beginScreen();
     beforeTranslate();
     translate();
     scaler_ = std::make_unique<LayoutScaler>();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/Translator.h"
 
-#include "lang/IniFile.h"
+#include "lang/LanguageFiles.h"
 #include "framework/Controls.h"
 
 #include <QWidget>
@@ -10,7 +10,7 @@
 // are put in place without giving other events a turn: no handler can run
 // on a half-translated screen, and a screen of a hundred cells costs one
 // reading of the file.
-void translateScreen(QWidget& screen, const QList<QObject*>& controls, const QString& languageFile)
+void translateScreen(QWidget& screen, const QList<QObject*>& controls, LanguageFiles& files)
 {
     const QString section = screen.objectName();
     enum What { Caption, ToolTip, Tag };
@@ -36,7 +36,7 @@ void translateScreen(QWidget& screen, const QList<QObject*>& controls, const QSt
         ask(c, key, Tag, ".Tag");
     }
 
-    const auto values = ini::readValues(languageFile, section, keys);
+    const auto values = files.screenTexts(section, keys);
     for (size_t i = 0; i < lookups.size(); ++i) {
         const auto& value = values[i];
         if (!value)

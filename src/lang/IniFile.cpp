@@ -7,11 +7,18 @@
 #include <QHash>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -203,7 +210,8 @@ QHash<QString, QString> sectionEntries(QStringView text, QStringView section)
 // starts with the key, in the same case, gives the value. Works on the raw
 // bytes in blocks, keeping only the start of each line until it can still
 // match, so the time grows with the file size and the memory with the
-// matching line alone.
+// matching line alone. The keys are found by the first bytes of a line, so
+// a thousand keys cost a scan no more than one.
 class LineScan
 {
 public:
@@ -211,10 +219,18 @@ public:
     {
         for (const QString& k : keys) {
             Key key{k, k.toUtf8(), encodeCp1252(k), false, std::nullopt};
-            prefixLength_ = std::max(prefixLength_, key.utf8.size());
-            if (key.cp1252)
-                prefixLength_ = std::max(prefixLength_, key.cp1252->size());
+            const int index = int(keys_.size());
             keys_.push_back(std::move(key));
+            const Key& added = keys_.back();
+            auto file = [&](const QByteArray& bytes) {
+                if (bytes.size() < Lead)
+                    shortKeys_.push_back(index);
+                else
+                    byLead_[leadOf(bytes)].push_back(index);
+            };
+            file(added.utf8);
+            if (added.cp1252 && *added.cp1252 != added.utf8)
+                file(*added.cp1252);
         }
         undecided_ = keys_.size();
     }
@@ -232,6 +248,17 @@ public:
     }
 
 private:
+    static constexpr qsizetype Lead = 4;
+
+    // The first Lead bytes as one number.
+    static quint32 leadOf(QByteArrayView bytes)
+    {
+        quint32 lead = 0;
+        for (qsizetype i = 0; i < Lead; ++i)
+            lead = (lead << 8) | static_cast<unsigned char>(bytes[i]);
+        return lead;
+    }
+
     struct Key
     {
         QString text;
@@ -286,27 +313,72 @@ private:
         return true;
     }
 
-    bool mayMatch(QByteArrayView start) const
+    bool startsWithKey(QByteArrayView start, const Key& k, bool whole) const
     {
-        auto prefixOf = [&](const QByteArray& k) {
-            const qsizetype n = std::min(start.size(), k.size());
-            return start.first(n) == QByteArrayView(k).first(n);
+        auto prefixOf = [&](const QByteArray& bytes) {
+            if (whole)
+                return start.startsWith(bytes);
+            const qsizetype n = std::min(start.size(), bytes.size());
+            return start.first(n) == QByteArrayView(bytes).first(n);
         };
-        for (const Key& k : keys_)
-            if (!k.decided && (prefixOf(k.utf8) || (k.cp1252 && prefixOf(*k.cp1252))))
-                return true;
-        return false;
+        return prefixOf(k.utf8) || (k.cp1252 && prefixOf(*k.cp1252));
     }
 
+    // A line is dropped as soon as its first bytes show that no key starts
+    // it, most often straight from the block, without a copy; it is kept
+    // whole (for its value) while some key may start it.
     void take(QByteArrayView piece)
     {
-        if (discarding_)
+        if (discarding_ || piece.isEmpty())
             return;
-        line_.append(piece);
-        if (!mayMatch(line_.first(std::min(line_.size(), prefixLength_)))) {
-            discarding_ = true;
-            line_.clear();
+        if (verified_) {
+            line_.append(piece);
+            return;
         }
+        if (line_.isEmpty()) {
+            decide(piece);
+            if (!discarding_)
+                line_.append(piece);
+            return;
+        }
+        line_.append(piece);
+        decide(line_);
+    }
+
+    void decide(QByteArrayView start)
+    {
+        if (!candidatesKnown_) {
+            if (start.size() < Lead) {
+                if (shortKeys_.empty() && byLead_.isEmpty())
+                    discard();
+                return;
+            }
+            candidatesKnown_ = true;
+            candidates_.clear();
+            for (const int i : shortKeys_)
+                candidates_.push_back(i);
+            const auto it = byLead_.constFind(leadOf(start));
+            if (it != byLead_.constEnd())
+                for (const int i : *it)
+                    candidates_.push_back(i);
+        }
+        candidates_.erase(std::remove_if(candidates_.begin(), candidates_.end(),
+                                         [&](int i) {
+                                             return keys_[i].decided || !startsWithKey(start, keys_[i], false);
+                                         }),
+                          candidates_.end());
+        qsizetype longest = 0;
+        for (const int i : candidates_)
+            longest = std::max({longest, keys_[i].utf8.size(), keys_[i].cp1252 ? keys_[i].cp1252->size() : 0});
+        verified_ = start.size() >= longest;
+        if (candidates_.empty())
+            discard();
+    }
+
+    void discard()
+    {
+        discarding_ = true;
+        line_.resize(0);
     }
 
     // Settles every key the line starts with; true once all are settled.
@@ -314,22 +386,31 @@ private:
     {
         if (!discarding_) {
             std::optional<QString> text;
-            for (Key& k : keys_) {
-                if (k.decided || !(line_.startsWith(k.utf8) || (k.cp1252 && line_.startsWith(*k.cp1252))))
-                    continue;
+            auto settle = [&](Key& k) {
+                if (k.decided || !startsWithKey(line_, k, true))
+                    return;
                 if (!text)
                     text = decodeLine(line_);
                 if (!text->startsWith(k.text))
-                    continue;
+                    return;
                 k.decided = true;
                 --undecided_;
                 const QString rest = text->mid(k.text.size() + 1);
                 if (rest.size() >= 2)
                     k.value = rest.mid(1, rest.size() - 2);
+            };
+            if (candidatesKnown_) {
+                for (const int i : candidates_)
+                    settle(keys_[i]);
+            } else {
+                for (const int i : shortKeys_)
+                    settle(keys_[i]);
             }
         }
-        line_.clear();
+        line_.resize(0);
         discarding_ = false;
+        candidatesKnown_ = false;
+        verified_ = false;
         return undecided_ == 0;
     }
 
@@ -343,10 +424,14 @@ private:
     }
 
     std::vector<Key> keys_;
+    QHash<quint32, std::vector<int>> byLead_; // keys by their first bytes
+    std::vector<int> shortKeys_;                 // keys shorter than that
     size_t undecided_ = 0;
-    qsizetype prefixLength_ = 0;
     QByteArray line_;
     bool discarding_ = false;
+    bool candidatesKnown_ = false;
+    std::vector<int> candidates_;
+    bool verified_ = false; // every candidate checked over its whole length
     bool bomUtf8_ = false;
 };
 
@@ -380,6 +465,370 @@ std::vector<RawLine> splitRawLines(const QByteArray& bytes)
 bool hasLineBreakOrNul(const QString& s)
 {
     return s.contains(u'\n') || s.contains(u'\r') || s.contains(QChar(u'\0'));
+}
+
+QByteArray entryLine(const QString& name, const QString& value)
+{
+    return (name + QStringLiteral("=\"") + value + QLatin1Char('"')).toUtf8();
+}
+
+QByteArray sectionLine(const QString& name)
+{
+    return (QLatin1Char('[') + name + QLatin1Char(']')).toUtf8();
+}
+
+
+// The whole file with the key's line replaced, or the key added to its
+// section, or the section and the key added at the end; every other line
+// stays byte for byte. The file comes out as UTF-8: one that is not UTF-8
+// yet is converted whole, so that the new line does not make it a mixture
+// of encodings.
+QByteArray rewritten(QByteArray bytes, const QString& sectionName, const QString& keyName, const QString& value)
+{
+    if (!bytes.startsWith(Utf8Bom) && !strictUtf8(bytes))
+        bytes = decodeCp1252(bytes).toUtf8();
+
+    std::vector<RawLine> lines = splitRawLines(bytes);
+    QByteArray newline = "\r\n";
+    for (const RawLine& l : lines)
+        if (!l.ending.isEmpty()) {
+            newline = l.ending;
+            break;
+        }
+
+    auto lineText = [&](std::size_t i) {
+        QByteArrayView content = lines[i].content;
+        if (i == 0 && content.startsWith(Utf8Bom))
+            content = content.sliced(Utf8Bom.size());
+        return QString::fromUtf8(content);
+    };
+
+    // The same section and key the reader would find.
+    enum class Found { Nothing, Section, Key } found = Found::Nothing;
+    std::size_t at = 0; // the key's line, or the section's last non-blank line
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QString text = lineText(i);
+        const ParsedLine p = parseLine(text);
+        if (p.kind == ParsedLine::Section) {
+            if (found == Found::Section)
+                break;
+            if (found == Found::Nothing && sameName(p.name, sectionName)) {
+                found = Found::Section;
+                at = i;
+            }
+            continue;
+        }
+        if (found != Found::Section || p.kind == ParsedLine::Blank)
+            continue;
+        at = i;
+        if (sameName(p.name, keyName)) {
+            found = Found::Key;
+            // The key keeps the spelling it has in the file.
+            lines[i].content = entryLine(p.name.toString(), value);
+            if (i == 0 && bytes.startsWith(Utf8Bom))
+                lines[i].content.prepend(Utf8Bom);
+            break;
+        }
+    }
+    if (found == Found::Section) {
+        if (lines[at].ending.isEmpty())
+            lines[at].ending = newline;
+        lines.insert(lines.begin() + at + 1, RawLine{entryLine(keyName, value), newline});
+    } else if (found == Found::Nothing) {
+        if (!lines.empty() && lines.back().ending.isEmpty())
+            lines.back().ending = newline;
+        lines.push_back({sectionLine(sectionName), newline});
+        lines.push_back({entryLine(keyName, value), newline});
+    }
+
+    QByteArray out;
+    out.reserve(bytes.size() + value.size() * 3 + keyName.size() + sectionName.size() + 16);
+    for (const RawLine& l : lines)
+        out.append(l.content).append(l.ending);
+    return out;
+}
+
+// Splits a stream of bytes into lines at LF, CR or CR LF, block after block:
+// piece(bytes) gets the bytes of the line under way, end(ending) each line
+// end, in order.
+class LineSplitter
+{
+public:
+    template <class Piece, class End>
+    void feed(QByteArrayView bytes, Piece&& piece, End&& end)
+    {
+        if (pendingCr_) {
+            pendingCr_ = false;
+            if (!bytes.isEmpty() && bytes.front() == '\n') {
+                end(QByteArrayView("\r\n"));
+                bytes = bytes.sliced(1);
+            } else {
+                end(QByteArrayView("\r"));
+            }
+        }
+        while (!bytes.isEmpty()) {
+            qsizetype i = 0;
+            while (i < bytes.size() && bytes[i] != '\n' && bytes[i] != '\r')
+                ++i;
+            if (i > 0)
+                piece(bytes.first(i));
+            if (i == bytes.size())
+                return;
+            if (bytes[i] == '\n') {
+                end(QByteArrayView("\n"));
+                bytes = bytes.sliced(i + 1);
+            } else if (i + 1 == bytes.size()) {
+                pendingCr_ = true; // a LF may follow in the next block
+                return;
+            } else if (bytes[i + 1] == '\n') {
+                end(QByteArrayView("\r\n"));
+                bytes = bytes.sliced(i + 2);
+            } else {
+                end(QByteArrayView("\r"));
+                bytes = bytes.sliced(i + 1);
+            }
+        }
+    }
+    template <class End>
+    void finish(End&& end)
+    {
+        if (pendingCr_)
+            end(QByteArrayView("\r"));
+        pendingCr_ = false;
+    }
+
+private:
+    bool pendingCr_ = false;
+};
+
+constexpr qint64 CopyBlock = 1 << 16;
+
+// Whether a stream of bytes, block after block, is strict UTF-8: no
+// overlong forms, no surrogates, nothing above U+10FFFF, no character cut
+// off at the end.
+class Utf8Check
+{
+public:
+    void feed(QByteArrayView bytes)
+    {
+        for (const char c : bytes) {
+            if (bad_)
+                return;
+            const auto b = static_cast<unsigned char>(c);
+            if (need_ == 0) {
+                if (b < 0x80)
+                    continue;
+                if ((b & 0xE0) == 0xC0) {
+                    need_ = 1, code_ = b & 0x1F, least_ = 0x80;
+                } else if ((b & 0xF0) == 0xE0) {
+                    need_ = 2, code_ = b & 0x0F, least_ = 0x800;
+                } else if ((b & 0xF8) == 0xF0) {
+                    need_ = 3, code_ = b & 0x07, least_ = 0x10000;
+                } else {
+                    bad_ = true;
+                }
+                continue;
+            }
+            if ((b & 0xC0) != 0x80) {
+                bad_ = true;
+                continue;
+            }
+            code_ = (code_ << 6) | (b & 0x3F);
+            if (--need_ == 0)
+                bad_ = code_ < least_ || code_ > 0x10FFFF || (code_ >= 0xD800 && code_ <= 0xDFFF);
+        }
+    }
+    bool valid() const { return !bad_ && need_ == 0; }
+
+private:
+    int need_ = 0;
+    char32_t code_ = 0;
+    char32_t least_ = 0;
+    bool bad_ = false;
+};
+
+// Copies a file above the section reader's limit, replacing the line that
+// the line scan reads for key (the first that starts with it, in the same
+// case) or, when none does, adding the section and the key at the end. Two
+// passes of blocks: the first finds the line, the line ending in use and
+// whether the file is UTF-8; the second copies.
+bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const QString& keyName,
+                      const QString& value)
+{
+    const QByteArray keyUtf8 = keyName.toUtf8();
+    const std::optional<QByteArray> keyCp1252 = encodeCp1252(keyName);
+    std::vector<char> block(CopyBlock);
+
+    // First pass.
+    Utf8Check utf8;
+    bool bom = false;
+    bool first = true;
+    qint64 line = 0;
+    qint64 keyLine = -1;
+    QByteArray start;  // the first bytes of the line under way
+    bool lineOpen = false;
+    QByteArray newline;
+    LineSplitter split;
+    auto piece = [&](QByteArrayView p) {
+        lineOpen = true;
+        if (start.size() < keyUtf8.size() + 8)
+            start.append(p.first(std::min(p.size(), keyUtf8.size() + 8 - start.size())));
+    };
+    auto end = [&](QByteArrayView ending) {
+        if (keyLine < 0 && (start.startsWith(keyUtf8) || (keyCp1252 && start.startsWith(*keyCp1252))))
+            keyLine = line;
+        if (newline.isEmpty())
+            newline = ending.toByteArray();
+        start.resize(0);
+        lineOpen = false;
+        ++line;
+    };
+    for (;;) {
+        const qint64 got = in.read(block.data(), CopyBlock);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        QByteArrayView bytes(block.data(), got);
+        if (first) {
+            first = false;
+            bom = bytes.startsWith(Utf8Bom);
+            if (bom)
+                bytes = bytes.sliced(Utf8Bom.size());
+        }
+        if (!bom)
+            utf8.feed(bytes);
+        split.feed(bytes, piece, end);
+    }
+    split.finish(end);
+    if (lineOpen)
+        end(QByteArrayView());
+    const bool convert = !bom && !utf8.valid();
+    if (newline.isEmpty())
+        newline = "\r\n";
+
+    // Second pass.
+    if (!in.seek(0))
+        return false;
+    bool ok = true;
+    QByteArray pending; // one buffer, written out whenever it holds a block
+    pending.reserve(2 * CopyBlock);
+    auto flush = [&] {
+        ok = ok && out.write(pending.constData(), pending.size()) == pending.size();
+        pending.resize(0);
+    };
+    auto put = [&](QByteArrayView bytes) {
+        if (bytes.isEmpty() || !ok)
+            return;
+        if (!convert) {
+            pending.append(bytes);
+        } else {
+            for (const char c : bytes) {
+                const auto b = static_cast<unsigned char>(c);
+                const char16_t u = (b >= 0x80 && b < 0xA0) ? Cp1252High[b - 0x80] : char16_t(b);
+                if (u < 0x80) {
+                    pending.append(char(u));
+                } else if (u < 0x800) {
+                    pending.append(char(0xC0 | (u >> 6))).append(char(0x80 | (u & 0x3F)));
+                } else {
+                    pending.append(char(0xE0 | (u >> 12)))
+                        .append(char(0x80 | ((u >> 6) & 0x3F)))
+                        .append(char(0x80 | (u & 0x3F)));
+                }
+            }
+        }
+        if (pending.size() >= CopyBlock)
+            flush();
+    };
+    line = 0;
+    lineOpen = false;
+    auto copyPiece = [&](QByteArrayView p) {
+        lineOpen = true;
+        if (line != keyLine)
+            put(p);
+    };
+    auto copyEnd = [&](QByteArrayView ending) {
+        if (line == keyLine)
+            put(entryLine(keyName, value));
+        put(ending);
+        lineOpen = false;
+        ++line;
+    };
+    first = true;
+    LineSplitter copy;
+    for (;;) {
+        const qint64 got = in.read(block.data(), CopyBlock);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        QByteArrayView bytes(block.data(), got);
+        if (first) {
+            first = false;
+            if (bom) {
+                bytes = bytes.sliced(Utf8Bom.size());
+                ok = ok && out.write(Utf8Bom) == Utf8Bom.size();
+            }
+        }
+        copy.feed(bytes, copyPiece, copyEnd);
+    }
+    copy.finish(copyEnd);
+    if (lineOpen) {
+        if (line == keyLine)
+            put(entryLine(keyName, value));
+        if (keyLine < 0)
+            put(newline);
+    }
+    if (keyLine < 0) {
+        put(sectionLine(sectionName) + newline);
+        put(entryLine(keyName, value) + newline);
+    }
+    flush();
+    return ok;
+}
+
+// Writes a new file beside the one at path and renames it into place: a
+// failure or a kill at any moment leaves the old file whole (a copy left by
+// a kill is removed at the next start, removeWriteLeftovers). The copy keeps
+// the old file's permissions. Renaming replaces whatever stands at path
+// itself, a link included, and never writes where a link points.
+bool replaceFile(const QByteArray& path, const struct stat* existing, const std::function<bool(QFile&)>& produce)
+{
+    static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray copyPath;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        copyPath = path + '.';
+        for (int i = 0; i < 6; ++i)
+            copyPath += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+        fd = ::open(copyPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    bool ok = !existing || ::fchmod(fd, existing->st_mode & 07777) == 0;
+    {
+        QFile out;
+        ok = ok && out.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle);
+        ok = ok && produce(out);
+        ok = ok && out.flush();
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(copyPath.constData(), path.constData()) == 0;
+    if (!ok) {
+        ::unlink(copyPath.constData());
+        return false;
+    }
+    // The new name itself survives a power cut.
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        (void)::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }
 
 } // namespace
@@ -435,101 +884,42 @@ bool writeValue(const QString& file, const QString& section, const QString& key,
         || keyName.contains(u'=') || keyName.startsWith(u'['))
         return false;
 
-    QByteArray bytes;
-    const QFileInfo info(file);
-    if (info.exists()) {
-        if (!info.isFile())
-            return false;
-        QFile in(file);
-        if (!in.open(QIODevice::ReadOnly))
+    // Only a plain file is rewritten, and never through a link: a link at
+    // the settings file's place would make the program write wherever it
+    // points. Opening does not block on a pipe either.
+    const QByteArray path = QFile::encodeName(file);
+    struct stat existing = {};
+    QFile in;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT)
             return false; // replacing what could not be read would lose it
-        bytes = in.readAll();
+    } else if (::fstat(fd, &existing) != 0 || !S_ISREG(existing.st_mode)
+               || !in.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+
+    // Up to the section reader's limit the file is rewritten in memory, as
+    // that reader sees it; a larger one is copied through in blocks, as the
+    // line scan sees it, so its size costs no memory.
+    QByteArray bytes;
+    if (in.isOpen()) {
+        bytes = in.read(SectionReaderLimit + 1);
         if (in.error() != QFileDevice::NoError)
             return false;
     }
-    // The file is written as UTF-8. One that is not UTF-8 yet is converted
-    // whole, so that the new line does not make it a mixture of encodings.
-    if (!bytes.startsWith(Utf8Bom) && !strictUtf8(bytes))
-        bytes = decodeCp1252(bytes).toUtf8();
-
-    std::vector<RawLine> lines = splitRawLines(bytes);
-    QByteArray newline = "\r\n";
-    for (const RawLine& l : lines)
-        if (!l.ending.isEmpty()) {
-            newline = l.ending;
-            break;
-        }
-
-    auto lineText = [&](std::size_t i) {
-        QByteArrayView content = lines[i].content;
-        if (i == 0 && content.startsWith(Utf8Bom))
-            content = content.sliced(Utf8Bom.size());
-        return QString::fromUtf8(content);
-    };
-    auto entryLine = [&](const QString& name) {
-        return (name + QStringLiteral("=\"") + value + QLatin1Char('"')).toUtf8();
-    };
-
-    // The same section and key the reader would find.
-    enum class Found { Nothing, Section, Key } found = Found::Nothing;
-    std::size_t at = 0; // the key's line, or the section's last non-blank line
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QString text = lineText(i);
-        const ParsedLine p = parseLine(text);
-        if (p.kind == ParsedLine::Section) {
-            if (found == Found::Section)
-                break;
-            if (found == Found::Nothing && sameName(p.name, sectionName)) {
-                found = Found::Section;
-                at = i;
-            }
-            continue;
-        }
-        if (found != Found::Section || p.kind == ParsedLine::Blank)
-            continue;
-        at = i;
-        if (sameName(p.name, keyName)) {
-            found = Found::Key;
-            // The key keeps the spelling it has in the file.
-            lines[i].content = entryLine(p.name.toString());
-            if (i == 0 && bytes.startsWith(Utf8Bom))
-                lines[i].content.prepend(Utf8Bom);
-            break;
-        }
-    }
-    if (found == Found::Section) {
-        if (lines[at].ending.isEmpty())
-            lines[at].ending = newline;
-        lines.insert(lines.begin() + at + 1, RawLine{entryLine(keyName), newline});
-    } else if (found == Found::Nothing) {
-        if (!lines.empty() && lines.back().ending.isEmpty())
-            lines.back().ending = newline;
-        lines.push_back({(QLatin1Char('[') + sectionName + QLatin1Char(']')).toUtf8(), newline});
-        lines.push_back({entryLine(keyName), newline});
-    }
-
-    QByteArray out;
-    out.reserve(bytes.size() + value.size() * 3 + keyName.size() + sectionName.size() + 16);
-    for (const RawLine& l : lines)
-        out.append(l.content).append(l.ending);
-
-    // Written beside the file and renamed into place: a failure at any point
-    // leaves the old file whole. Where the folder takes no new file but the
-    // file itself may be written (a shared install), it is written in place.
-    QSaveFile save(file);
-    save.setDirectWriteFallback(true);
-    if (!save.open(QIODevice::WriteOnly))
-        return false;
-    if (save.write(out) != out.size()) {
-        save.cancelWriting();
-        return false;
-    }
-    return save.commit();
+    const bool small = bytes.size() <= SectionReaderLimit;
+    return replaceFile(path, in.isOpen() ? &existing : nullptr, [&](QFile& out) {
+        if (small)
+            return out.write(rewritten(bytes, sectionName, keyName, value)) >= 0;
+        return in.seek(0) && copyReplacingKey(in, out, sectionName, keyName, value);
+    });
 }
 
 int removeWriteLeftovers(const QString& file, int olderThanSeconds)
 {
-    // The names QSaveFile gives its copies: the file's name, a point and six
+    // The names writeValue gives its copies: the file's name, a point and six
     // letters or digits.
     const QFileInfo target(file);
     const QRegularExpression leftover(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")

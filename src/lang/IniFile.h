@@ -26,9 +26,14 @@ std::optional<QString> readValue(const QString& file, const QString& section, co
 std::vector<std::optional<QString>> readValues(const QString& file, const QString& section, const QStringList& keys);
 
 // Creates the file, section and key as needed, or replaces the value; every
-// other line stays as it was. The file is replaced atomically; false when it
-// cannot be written. In a folder that takes no new file, a writable file is
-// written in place.
+// other line stays as it was. A file up to SectionReaderLimit bytes is
+// changed where the section reader finds the key; a larger one where the
+// line scan does, copied in blocks so that its size costs no memory.
+// The new file is written beside the old one and renamed into place, so a
+// kill or a power cut at any moment leaves the old content or the new one,
+// never less. Never writes in place and never through a link: false, and
+// nothing changed, when the folder takes no new file, or when the file is a
+// link or anything but a plain file, or cannot be read.
 bool writeValue(const QString& file, const QString& section, const QString& key, const QString& value);
 
 // Removes the copies of file that an interrupted writeValue left beside it

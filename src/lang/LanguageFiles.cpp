@@ -5,9 +5,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
+#include <algorithm>
 #include <array>
 #include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +27,45 @@ bool isPlainName(const QString& name)
 {
     return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(u'\0'))
            && name != QLatin1String(".") && name != QLatin1String("..");
+}
+
+// Whether this process may make files in the folder, by the ids it acts
+// with.
+bool takesNewFiles(const QString& folder)
+{
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+// Texts cut to the shown length are logged here.
+Q_LOGGING_CATEGORY(lcLanguage, "contalandia.language", QtWarningMsg)
+
+std::optional<QString> cutToShownLength(std::optional<QString> value, const QString& file, const QString& key)
+{
+    if (!value || value->size() <= LanguageFiles::ShownTextLimit)
+        return value;
+    qCWarning(lcLanguage).noquote() << file << "key" << key << "holds" << value->size()
+                                    << "characters; only the first" << LanguageFiles::ShownTextLimit << "are shown";
+    qsizetype keep = LanguageFiles::ShownTextLimit;
+    if (value->at(keep - 1).isHighSurrogate())
+        --keep;
+    value->truncate(keep);
+    value->squeeze();
+    return value;
+}
+
+// Asked along with whatever a scan of a large file looks for: every message
+// string the program may want while the screen is open.
+const QStringList& messageKeys()
+{
+    static const QStringList keys = [] {
+        QStringList k;
+        for (int i = 0; i < 1000; ++i)
+            k << QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
+        for (int i = 9996; i <= 9999; ++i)
+            k << QString::number(i);
+        return k;
+    }();
+    return keys;
 }
 
 } // namespace
@@ -50,7 +94,7 @@ QString LanguageFiles::getString(const QString& key)
     if (current_.isEmpty())
         if (auto language = readSettingsLanguage())
             current_ = *language;
-    return ini::readValue(languagePath(), QStringLiteral("Strings"), key).value_or(QString());
+    return lookup(QStringLiteral("Strings"), {key}).front().value_or(QString());
 }
 
 QStringList LanguageFiles::getStrings(const QStringList& keys)
@@ -60,9 +104,65 @@ QStringList LanguageFiles::getStrings(const QStringList& keys)
             current_ = *language;
     QStringList texts;
     texts.reserve(keys.size());
-    for (const std::optional<QString>& v : ini::readValues(languagePath(), QStringLiteral("Strings"), keys))
+    for (const std::optional<QString>& v : lookup(QStringLiteral("Strings"), keys))
         texts.push_back(v.value_or(QString()));
     return texts;
+}
+
+std::vector<std::optional<QString>> LanguageFiles::screenTexts(const QString& section, const QStringList& keys)
+{
+    return lookup(section, keys);
+}
+
+std::vector<std::optional<QString>> LanguageFiles::lookup(const QString& section, const QStringList& keys)
+{
+    const QString file = languagePath();
+    const QFileInfo info(file);
+    std::vector<std::optional<QString>> values;
+    if (keys.isEmpty())
+        return values;
+    if (!info.isFile() || info.size() <= ini::SectionReaderLimit) {
+        values = ini::readValues(file, section, keys);
+        for (int i = 0; i < keys.size(); ++i)
+            values[i] = cutToShownLength(std::move(values[i]), file, keys[i]);
+        return values;
+    }
+
+    // The line scan of a large file ignores sections: one key has one value
+    // whatever the section asked.
+    if (large_.path != file || large_.size != info.size() || large_.modified != info.lastModified()
+        || large_.changed != info.metadataChangeTime() || large_.screen != screen_)
+        large_ = LargeFileRead{file, info.size(), info.lastModified(), info.metadataChangeTime(), screen_, {}};
+    QStringList ask;
+    for (const QString& key : keys)
+        if (!large_.values.contains(key) && !ask.contains(key))
+            ask << key;
+    if (!ask.isEmpty()) {
+        const qsizetype asked = ask.size();
+        for (const QString& key : messageKeys())
+            if (!large_.values.contains(key) && !ask.contains(key))
+                ask << key;
+        std::vector<std::optional<QString>> found = ini::readValues(file, section, ask);
+        // Nothing is kept from a file that could not be read: the next
+        // lookup tries again.
+        if (std::none_of(found.begin(), found.end(), [](const auto& v) { return v.has_value(); }))
+            return std::vector<std::optional<QString>>(keys.size());
+        for (qsizetype i = 0; i < ask.size(); ++i) {
+            // A string not asked for yet is kept just long enough to be
+            // logged as cut once it is.
+            if (i >= asked && found[i] && found[i]->size() > ShownTextLimit) {
+                found[i]->truncate(ShownTextLimit + 1);
+                found[i]->squeeze();
+            }
+            large_.values.insert(ask[i], std::move(found[i]));
+        }
+    }
+    for (const QString& key : keys) {
+        std::optional<QString>& stored = large_.values[key];
+        stored = cutToShownLength(std::move(stored), file, key);
+        values.push_back(stored);
+    }
+    return values;
 }
 
 std::optional<QString> LanguageFiles::numberWordsLanguage()
@@ -94,10 +194,9 @@ bool LanguageFiles::storesInUserSettings() const
         return false;
     if (sharedProgramFolder_)
         return true;
-    // The writer replaces the file within its folder, or rewrites it in
-    // place when only the file itself can be written.
-    const QFileInfo file(settingsPath());
-    return !(QFileInfo(folder_).isWritable() || (file.isFile() && file.isWritable()));
+    // The writer replaces the file within its folder, never in place and
+    // never through a link.
+    return QFileInfo(settingsPath()).isSymLink() || !takesNewFiles(folder_);
 }
 
 std::optional<QString> LanguageFiles::readSettingsLanguage() const

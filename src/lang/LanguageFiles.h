@@ -2,9 +2,12 @@
 #pragma once
 #include "services/MessageKeys.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 
 // The language files and LangSetting.ini of the program folder.
@@ -28,6 +31,21 @@ public:
     QString getString(const QString& key);
     // Several message strings, in the order of keys, from one reading.
     QStringList getStrings(const QStringList& keys);
+    // The values of keys in a section of the current language file (the
+    // texts of a screen), each as ini::readValues gives it.
+    std::vector<std::optional<QString>> screenTexts(const QString& section, const QStringList& keys);
+
+    // No caption, message or question needs more characters: a longer text
+    // read from a language file is cut there, and the log says so, so that
+    // a huge value never holds the program up.
+    static constexpr int ShownTextLimit = 4000;
+
+    // A new screen is opening. A language file up to the section reader's
+    // limit is read anew at every lookup, as it costs little; a larger one
+    // is scanned once per screen, for the keys asked and every message
+    // string at a time, and the screen's later lookups are answered from
+    // that scan while the file stays as it was.
+    void beginScreen() { ++screen_; }
 
     // The language of number words ("1".."6") that message "0000" names;
     // nullopt when it names none of the six languages.
@@ -36,8 +54,11 @@ public:
     // Each user's own LangSetting.ini (in the user's configuration folder).
     // It keeps the choice whenever the program folder's file cannot: always
     // for a program installed for every user (sharedProgramFolder), else
-    // while the program folder cannot be written. The program folder's file
-    // is then the default, used while the user's own names no language.
+    // while the program folder takes no new file (its file is never
+    // rewritten in place, which a kill could leave empty) or while its
+    // LangSetting.ini is a link (never written through). The program
+    // folder's file is then the default, used while the user's own names no
+    // language.
     void useUserSettings(QString userSettingsPath, bool sharedProgramFolder);
     const QString& userSettingsPath() const { return userSettings_; }
     // True when the choice is kept in the user's own settings file.
@@ -65,8 +86,23 @@ public:
     QStringList languageNames() const;
 
 private:
+    std::vector<std::optional<QString>> lookup(const QString& section, const QStringList& keys);
+
+    // What one scan of a large language file gave, for one screen.
+    struct LargeFileRead
+    {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QDateTime changed;
+        quint64 screen = 0;
+        QHash<QString, std::optional<QString>> values;
+    };
+
     QString folder_;
     QString current_;
+    LargeFileRead large_;
+    quint64 screen_ = 0;
     QString userSettings_;
     bool sharedProgramFolder_ = false;
 };

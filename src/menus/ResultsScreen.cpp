@@ -430,8 +430,11 @@ QList<QStringList> ResultsScreen::shownTable() const
 void ResultsScreen::fillChart()
 {
     chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes())
+    // A removed axis is the caller's again: each refresh makes new ones.
+    for (QAbstractAxis* axis : chart_->axes()) {
         chart_->removeAxis(axis);
+        delete axis;
+    }
     const QDate today = QDate::currentDate();
     const QDate from = today.addDays(-(ChartDays - 1));
     std::vector<DayCount> counted;

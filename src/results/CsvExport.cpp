@@ -8,8 +8,13 @@ CsvWriter::CsvWriter(QIODevice& out) : out_(out)
     ok_ = out_.write("\xEF\xBB\xBF") == 3;
 }
 
-QString CsvWriter::field(const QString& text)
+QString CsvWriter::field(const QString& given)
 {
+    // A cell that begins like a formula (a player's name "=HYPERLINK(...)",
+    // say) would be run by the spreadsheet that opens the export: it is
+    // written after an apostrophe, which spreadsheets show as plain text.
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    const QString text = !given.isEmpty() && formulaStarts.contains(given.front()) ? QLatin1Char('\'') + given : given;
     const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
         || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) || text.trimmed() != text;
     if (!quote)

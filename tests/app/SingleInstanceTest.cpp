@@ -9,13 +9,17 @@
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
 
 const char* LockVariable = "CONTALANDIA_TEST_LOCK";
 const char* CrashVariable = "CONTALANDIA_TEST_LOCK_CRASH";
+const char* HoldVariable = "CONTALANDIA_TEST_LOCK_HOLD";
 constexpr int Started = 10;
 constexpr int TurnedAway = 11;
 
@@ -33,20 +37,32 @@ TEST(SingleInstanceChild, TryToStart)
         started = instance.acquire();
         if (qEnvironmentVariableIsSet(CrashVariable))
             std::_Exit(started ? Started : TurnedAway);
+        if (qEnvironmentVariableIsSet(HoldVariable)) {
+            // Says how it went, then runs on until its input is closed.
+            std::fputs(started ? "started\n" : "away\n", stdout);
+            std::fflush(stdout);
+            while (std::fgetc(stdin) != EOF) {
+            }
+        }
     }
     std::exit(started ? Started : TurnedAway);
+}
+
+void startCopy(QProcess& child, const QString& lock, const char* mode)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(LockVariable, lock);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (mode)
+        env.insert(mode, "1");
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SingleInstanceChild.TryToStart"});
 }
 
 int runSecondCopy(const QString& lock, bool crash)
 {
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(LockVariable, lock);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    if (crash)
-        env.insert(CrashVariable, "1");
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SingleInstanceChild.TryToStart"});
+    startCopy(child, lock, crash ? CrashVariable : nullptr);
     if (!child.waitForFinished(60000))
         return -1;
     return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -2;
@@ -99,10 +115,11 @@ TEST(SingleInstance, ALiveOwnerInThisProcessCountsAsRunning)
 // lock: the program starts, and a second copy is then turned away.
 TEST(SingleInstance, ALeftoverLockFileIsTakenOver)
 {
+    static const char Garbage[] = "\x00\xff\x13 not a lock\n\n\n";
     struct Case { const char* name; QByteArray bytes; bool unreadable; };
     const Case cases[] = {
         {"empty", "", false},
-        {"garbage", QByteArray("\x00\xff\x13 not a lock\n\n\n", 19), false},
+        {"garbage", QByteArray::fromRawData(Garbage, sizeof Garbage - 1), false},
         {"another host", "4242\ncontalandia\nfaraway-host\n", false},
         {"a dead process", "2147483646\ncontalandia\n" + QSysInfo::machineHostName().toUtf8() + "\n", false},
         {"unreadable", "4242\ncontalandia\nfaraway-host\n", true},
@@ -125,6 +142,75 @@ TEST(SingleInstance, ALeftoverLockFileIsTakenOver)
         EXPECT_TRUE(instance.held());
         SingleInstance second(lock);
         EXPECT_FALSE(second.acquire());
+    }
+}
+
+// Whatever stands at the lock's place that is no regular file is no lock:
+// it is cleared away and the rule holds as with a plain file.
+TEST(SingleInstance, SomethingNotAFileAtTheLocksPlaceIsReplaced)
+{
+    struct Case { const char* name; std::function<bool(const QString&)> make; };
+    const Case cases[] = {
+        {"empty folder", [](const QString& p) { return QDir().mkdir(p); }},
+        {"folder with files and a link out",
+         [](const QString& p) {
+             return QDir().mkpath(p + "/inner") && QFile::link(QDir::homePath(), p + "/home")
+                    && QFile(p + "/inner/note").open(QIODevice::WriteOnly);
+         }},
+        {"pipe", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; }},
+        {"link to a folder", [](const QString& p) { return QFile::link(QDir::tempPath(), p); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("contalandia.lock");
+        ASSERT_TRUE(c.make(lock));
+        SingleInstance instance(lock);
+        EXPECT_TRUE(instance.acquire());
+        EXPECT_TRUE(instance.held());
+        EXPECT_TRUE(QFileInfo(lock).isFile() && !QFileInfo(lock).isSymLink());
+        SingleInstance second(lock);
+        EXPECT_FALSE(second.acquire());
+        // Nothing outside the lock's place was touched, and nothing is left
+        // beside it.
+        EXPECT_TRUE(QDir::home().exists());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+                  QStringList({"contalandia.lock"}));
+    }
+}
+
+// Two copies started together with a folder at the lock's place: exactly one
+// starts.
+TEST(SingleInstance, TwoCopiesStartedTogetherPastAFolderGiveOneProgram)
+{
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath("contalandia.lock");
+        ASSERT_TRUE(QDir().mkpath(lock + "/inner"));
+        QProcess first;
+        QProcess second;
+        startCopy(first, lock, HoldVariable);
+        startCopy(second, lock, HoldVariable);
+        QStringList said;
+        for (QProcess* p : {&first, &second}) {
+            // The test runner's own lines come first.
+            QString line;
+            while (line != "started" && line != "away") {
+                while (!p->canReadLine() && p->waitForReadyRead(60000)) {
+                }
+                if (!p->canReadLine())
+                    break;
+                line = QString::fromUtf8(p->readLine()).trimmed();
+            }
+            said << line;
+        }
+        for (QProcess* p : {&first, &second}) {
+            p->closeWriteChannel();
+            p->waitForFinished(60000);
+        }
+        said.sort();
+        EXPECT_EQ(said, QStringList({"away", "started"}));
     }
 }
 

@@ -113,3 +113,89 @@ TEST_F(CellGridTest, AComputedLayoutSurvivesEveryRescale)
 }
 
 } // namespace
+
+namespace {
+
+int focusedCell(const CellGrid* grid)
+{
+    return static_cast<int>(grid->cells().indexOf(qobject_cast<Cell*>(QApplication::focusWidget())));
+}
+
+bool tabStop(const QWidget* w)
+{
+    return w->focusPolicy() & Qt::TabFocus;
+}
+
+} // namespace
+
+// Keys move the focus (and what a screen reader hears) from cell to cell
+// as they stand; the whole grid is one tab stop, the last cell visited.
+TEST_F(CellGridTest, TheGridIsOneTabStopWalkedByArrowsHomeEndAndPages)
+{
+    t.open(QStringLiteral("FormGriglia"));
+    CellGrid* g = s()->grid;
+    int stops = 0;
+    for (Cell* c : g->cells())
+        stops += tabStop(c);
+    EXPECT_EQ(stops, 1);
+    EXPECT_TRUE(tabStop(g->cell(0)));
+
+    g->cell(0)->setFocus();
+    struct Step { Qt::Key key; Qt::KeyboardModifiers modifiers; int to; };
+    const Step steps[] = {
+        {Qt::Key_Right, Qt::NoModifier, 1},  {Qt::Key_Down, Qt::NoModifier, 11},
+        {Qt::Key_End, Qt::NoModifier, 19},   {Qt::Key_Right, Qt::NoModifier, 19},  // the edge holds
+        {Qt::Key_Home, Qt::NoModifier, 10},  {Qt::Key_Left, Qt::NoModifier, 10},
+        {Qt::Key_PageDown, Qt::NoModifier, 90}, {Qt::Key_Down, Qt::NoModifier, 90},
+        {Qt::Key_Up, Qt::NoModifier, 80},    {Qt::Key_PageUp, Qt::NoModifier, 0},
+        {Qt::Key_End, Qt::ControlModifier, 99}, {Qt::Key_Home, Qt::ControlModifier, 0},
+        {Qt::Key_End, Qt::ControlModifier, 99}, {Qt::Key_Up, Qt::NoModifier, 89},
+    };
+    for (const Step& step : steps) {
+        t.press(step.key, step.modifiers);
+        EXPECT_EQ(focusedCell(g), step.to) << QKeySequence(step.key | step.modifiers).toString().toStdString();
+    }
+    // The tab stop follows the focus; Space presses only a clickable cell.
+    EXPECT_TRUE(tabStop(g->cell(89)));
+    EXPECT_FALSE(tabStop(g->cell(0)));
+    t.press(Qt::Key_Space);
+    EXPECT_TRUE(s()->clicks.empty());
+    g->cell(89)->setClickable(true);
+    t.press(Qt::Key_Space);
+    t.press(Qt::Key_Enter);
+    EXPECT_EQ(s()->clicks, (std::vector<int>{89, 89}));
+    EXPECT_TRUE(tabStop(g->cell(89)));
+
+    // A click makes a clickable cell the one Tab comes back to.
+    g->cell(3)->setClickable(true);
+    t.click("Cella", 3);
+    EXPECT_TRUE(tabStop(g->cell(3)));
+    EXPECT_FALSE(tabStop(g->cell(89)));
+}
+
+TEST_F(CellGridTest, KeysFollowCellsLaidOutByColumnsAndSkipDisabledOnes)
+{
+    t.app.navigator.add(QStringLiteral("FormColonne"), [](AppContext& a) -> Screen* {
+        auto* s = new Screen(a, QStringLiteral("FormColonne"), 9000, 6000);
+        CellGrid::Layout l = hundred();
+        l.byColumns = true;
+        l.count = 25;  // the last column holds five
+        new CellGrid(*s, l);
+        return s;
+    });
+    t.open(QStringLiteral("FormColonne"));
+    auto* g = t.current()->findChild<CellGrid*>();
+    ASSERT_NE(g, nullptr);
+    g->cell(0)->setFocus();
+    t.press(Qt::Key_Right);
+    EXPECT_EQ(focusedCell(g), 10);  // index runs down the columns
+    t.press(Qt::Key_Down);
+    EXPECT_EQ(focusedCell(g), 11);
+    t.press(Qt::Key_End);
+    EXPECT_EQ(focusedCell(g), 21);
+    t.press(Qt::Key_PageDown);
+    EXPECT_EQ(focusedCell(g), 24);
+    g->cell(14)->setEnabled(false);
+    t.press(Qt::Key_Left);
+    EXPECT_EQ(focusedCell(g), 24);  // cell 14 takes no focus
+}

@@ -259,10 +259,10 @@ TEST_F(IniFileTest, WriteThatCannotSucceedReturnsFalseAndLeavesNothing)
               QStringList({"folder.ini", "plain", "s.ini"}));
 }
 
-// A shared install: the folder takes no new file, but the settings file
-// itself may be written. The choice is then written in place; a file that
-// may not be written either stays as it was, and nothing is left beside it.
-TEST_F(IniFileTest, InAReadOnlyFolderAWritableFileIsWrittenInPlace)
+// A folder that takes no new file: the file is never rewritten in place
+// (a kill in the middle would leave it empty), whether or not it may be
+// written itself; nothing is left beside it.
+TEST_F(IniFileTest, InAReadOnlyFolderNothingIsWritten)
 {
     const QString folder = path("ro");
     ASSERT_TRUE(QDir(dir.path()).mkdir("ro"));
@@ -272,15 +272,107 @@ TEST_F(IniFileTest, InAReadOnlyFolderAWritableFileIsWrittenInPlace)
     ASSERT_TRUE(user.ready());
     ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
-    EXPECT_TRUE(ini::writeValue(file, "Language", "CurrentLanguage", "B"));
-    EXPECT_EQ(readBytes(file), QByteArray("[Language]\r\nCurrentLanguage=\"B\"\r\n"));
-
-    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner));
-    EXPECT_FALSE(ini::writeValue(file, "Language", "CurrentLanguage", "C"));
-    EXPECT_EQ(readBytes(file), QByteArray("[Language]\r\nCurrentLanguage=\"B\"\r\n"));
+    for (const QFileDevice::Permissions permissions :
+         {QFileDevice::ReadOwner | QFileDevice::WriteOwner, QFileDevice::Permissions(QFileDevice::ReadOwner)}) {
+        ASSERT_TRUE(QFile::setPermissions(file, permissions));
+        EXPECT_FALSE(ini::writeValue(file, "Language", "CurrentLanguage", "B"));
+        EXPECT_EQ(readBytes(file), QByteArray("[Language]\r\nCurrentLanguage=\"A\"\r\n"));
+    }
     EXPECT_FALSE(ini::writeValue(folder + "/New.ini", "Language", "CurrentLanguage", "C"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"LangSetting.ini"}));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A link at the file's place is never written through, wherever it points
+// and whether or not its target exists; a pipe is not waited on.
+TEST_F(IniFileTest, TheWriterFollowsNoLinkAndWritesOnlyPlainFiles)
+{
+    const QString target = path("elsewhere.txt");
+    const QByteArray precious = "[Language]\nCurrentLanguage=\"A\"\nsomeone else's lines\n";
+    writeBytes(target, precious);
+    const QString link = path("LangSetting.ini");
+    ASSERT_TRUE(QFile::link(target, link));
+    EXPECT_FALSE(ini::writeValue(link, "Language", "CurrentLanguage", "B"));
+    EXPECT_EQ(readBytes(target), precious);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+
+    const QString dangling = path("Dangling.ini");
+    ASSERT_TRUE(QFile::link(path("not-yet.ini"), dangling));
+    EXPECT_FALSE(ini::writeValue(dangling, "Language", "CurrentLanguage", "B"));
+    EXPECT_FALSE(QFileInfo::exists(path("not-yet.ini")));
+
+    const QString pipe = path("Pipe.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(ini::writeValue(pipe, "Language", "CurrentLanguage", "B"));
+    QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    left.sort();
+    EXPECT_EQ(left, QStringList({"Dangling.ini", "LangSetting.ini", "Pipe.ini", "elsewhere.txt"}));
+}
+
+// The peak of this process's resident memory from now on, in bytes.
+struct PeakMemory
+{
+    PeakMemory() { reset(); }
+    static bool reset()
+    {
+        QFile f("/proc/self/clear_refs");
+        return f.open(QIODevice::WriteOnly) && f.write("5") == 1;
+    }
+    static qint64 peak()
+    {
+        QFile f("/proc/self/status");
+        if (!f.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray& line : f.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+        return -1;
+    }
+};
+
+// A settings file far above the section reader's limit is changed where the
+// line scan reads the key (the first line that starts with it, in any
+// section), or given the section and key at its end, and copied through in
+// blocks: its size costs time, never memory.
+TEST_F(IniFileTest, AHugeFileIsRewrittenInBoundedMemory)
+{
+    const QString file = path("LangSetting.ini");
+    const QByteArray filler = "Form1.Label1.Caption=\"" + QByteArray(100, 'z') + "\"\r\n";
+    auto writeHuge = [&](const QByteArray& head, const QByteArray& tail) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(head);
+        const QByteArray block = filler.repeated((1 << 20) / filler.size());
+        for (int i = 0; i < 24; ++i)
+            f.write(block);
+        f.write(tail);
+    };
+    auto tailOf = [&](qint64 n) {
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        f.seek(f.size() - n);
+        return f.read(n);
+    };
+
+    writeHuge("[Other]\r\nCurrentLanguage=\"Old\"\r\n[Language]\r\n", "CurrentLanguage=\"Later\"\r\n");
+    const qint64 before = QFileInfo(file).size();
+    ASSERT_TRUE(PeakMemory::reset()) << "no way to measure the peak of memory here";
+    const qint64 start = PeakMemory::peak();
+    ASSERT_TRUE(ini::writeValue(file, "Language", "CurrentLanguage", "New"));
+    EXPECT_LT(PeakMemory::peak() - start, 16 << 20);
+    EXPECT_EQ(QFileInfo(file).size(), before);
+    EXPECT_EQ(ini::readValue(file, "Language", "CurrentLanguage"), QString("New"));
+    EXPECT_EQ(tailOf(filler.size() + 25), filler + "CurrentLanguage=\"Later\"\r\n");
+
+    // No line with the key: the section and the key come at the end, and a
+    // file that is not UTF-8 is converted on the way.
+    writeHuge("[Altro]\nCitt\xE0=\"\xE8\"\n", "last line without end");
+    ASSERT_TRUE(ini::writeValue(file, "Language", "CurrentLanguage", "New"));
+    EXPECT_EQ(ini::readValue(file, "Language", "CurrentLanguage"), QString("New"));
+    EXPECT_EQ(ini::readValue(file, "Altro", "Citt\u00E0"), QString("\u00E8"));
+    const QByteArray end = "last line without end\n[Language]\nCurrentLanguage=\"New\"\n";
+    EXPECT_EQ(tailOf(end.size()), end);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"LangSetting.ini"}));
 }
 
 // Copies left by writes cut short go; the file itself, other files, and a

@@ -2,7 +2,15 @@
 #include "lang/LanguageFiles.h"
 #include "LangTestFiles.h"
 
+#include "support/ActAsUser.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
+#include <QThread>
+
+#include <cstdio>
+#include <random>
 
 using namespace langtest;
 
@@ -251,4 +259,141 @@ TEST_F(UserSettingsTest, AReadOnlyCopiedFolderKeepsTheChoiceInTheUsersFolder)
     ASSERT_TRUE(written);
     EXPECT_EQ(next, "Shqip");
     EXPECT_EQ(readBytes(path("LangSetting.ini")), "[Language]\r\nCurrentLanguage=\"Italiano\"\r\n");
+}
+
+// A program folder that takes no new file keeps the choice in the user's own
+// file, however its LangSetting.ini may be written: that file is never
+// rewritten in place.
+TEST_F(UserSettingsTest, AFolderThatTakesNoNewFileLeavesItsFileAsItIs)
+{
+    settings("Italiano");
+    const QByteArray shipped = readBytes(path("LangSetting.ini"));
+    QDir().mkpath(home.filePath("ada"));
+    ActAsUser user({dir.path(), path("LangSetting.ini"), home.path(), home.filePath("ada")});
+    ASSERT_TRUE(user.ready());
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    files.useUserSettings(userFile(), false);
+    EXPECT_TRUE(files.storesInUserSettings());
+    const bool written = files.writeSettingsLanguage("Shqip");
+    const QString next = languageAtNextStart(false);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(next, "Shqip");
+    EXPECT_EQ(readBytes(path("LangSetting.ini")), shipped);
+}
+
+// A LangSetting.ini that is a link is read but never written through: in
+// the program folder the user's own file takes the choice; the user's own
+// file as a link keeps nothing.
+TEST_F(UserSettingsTest, ASettingsFileThatIsALinkIsNeverWrittenThrough)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("victim.ini");
+    const QByteArray precious = "[Language]\r\nCurrentLanguage=\"Italiano\"\r\nsomeone else's line\r\n";
+    writeBytes(target, precious);
+    ASSERT_TRUE(QFile::link(target, path("LangSetting.ini")));
+    files.useUserSettings(userFile(), false);
+    EXPECT_TRUE(files.storesInUserSettings());
+    EXPECT_EQ(files.readSettingsLanguage(), QString("Italiano"));
+    ASSERT_TRUE(files.writeSettingsLanguage("English"));
+    EXPECT_EQ(readBytes(target), precious);
+    EXPECT_EQ(readBytes(userFile()), "[Language]\r\nCurrentLanguage=\"English\"\r\n");
+    EXPECT_EQ(languageAtNextStart(false), "English");
+
+    // The user's own file as a link.
+    QFile::remove(userFile());
+    ASSERT_TRUE(QFile::link(target, userFile()));
+    EXPECT_FALSE(files.writeSettingsLanguage("Deutsch"));
+    EXPECT_EQ(readBytes(target), precious);
+    EXPECT_TRUE(QFileInfo(userFile()).isSymLink());
+}
+
+namespace {
+const char* const WriterFolder = "CONTALANDIA_TEST_WRITER_FOLDER";
+const char* const WriterUser = "CONTALANDIA_TEST_WRITER_USER";
+} // namespace
+
+// Not a test of its own: a copy of the program that stores one language
+// after the other until it is killed, run by the test below.
+TEST(SettingsWriterChild, WriteUntilKilled)
+{
+    const QString folder = qEnvironmentVariable(WriterFolder);
+    if (folder.isEmpty())
+        GTEST_SKIP() << "runs only as the child of the settings-writer test";
+    ActAsUser user;
+    ASSERT_TRUE(user.ready());
+    LanguageFiles files(folder);
+    files.useUserSettings(qEnvironmentVariable(WriterUser), false);
+    std::fputs("writing\n", stdout);
+    std::fflush(stdout);
+    for (int i = 0;; ++i)
+        files.writeSettingsLanguage(i % 2 ? "English" : "Italiano");
+}
+
+// The writer killed at random moments, many times over, with a program
+// folder that takes new files and with one that does not (where the file
+// itself could be written in place): every settings file is always whole,
+// the old content or the new.
+TEST(SettingsWriter, AKillAtAnyMomentLeavesEverySettingsFileWhole)
+{
+    // Lines of the user's own beside the language, just below the section
+    // reader's limit, so that each write takes a while.
+    QByteArray others;
+    while (others.size() < 60000)
+        others += "; a line of notes that every write must keep as it is\r\n";
+    auto settingsWith = [&](const char* language) {
+        return "[Language]\r\nCurrentLanguage=\"" + QByteArray(language) + "\"\r\n" + others;
+    };
+    const QByteArray userItaliano = "[Language]\r\nCurrentLanguage=\"Italiano\"\r\n";
+    const QByteArray userEnglish = "[Language]\r\nCurrentLanguage=\"English\"\r\n";
+    std::mt19937 moments(24);
+
+    for (const bool folderTakesFiles : {true, false}) {
+        SCOPED_TRACE(folderTakesFiles ? "writable folder" : "folder that takes no new file");
+        QTemporaryDir program;
+        QTemporaryDir home;
+        const QString settings = program.filePath("LangSetting.ini");
+        const QString user = home.filePath("contalandia/LangSetting.ini");
+        writeBytes(settings, settingsWith("Italiano"));
+        for (const QString& p : {program.path(), settings, home.path()})
+            if (::geteuid() == 0)
+                ASSERT_EQ(::chown(QFile::encodeName(p).constData(), ActAsUser::Nobody, ActAsUser::Nobody), 0);
+        if (!folderTakesFiles)
+            ASSERT_TRUE(QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner));
+
+        int seenWriting = 0;
+        for (int kill = 0; kill < 15; ++kill) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(WriterFolder, program.path());
+            env.insert(WriterUser, user);
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SettingsWriterChild.WriteUntilKilled"});
+            // The test runner's own lines come first.
+            for (QByteArray line; line != "writing\n";) {
+                while (!child.canReadLine() && child.waitForReadyRead(60000)) {
+                }
+                if (!child.canReadLine())
+                    break;
+                line = child.readLine();
+                seenWriting += line == "writing\n";
+            }
+            QThread::usleep(std::uniform_int_distribution<int>(0, 30000)(moments));
+            child.kill();
+            child.waitForFinished(60000);
+
+            const QByteArray shared = readBytes(settings);
+            if (folderTakesFiles) {
+                EXPECT_TRUE(shared == settingsWith("Italiano") || shared == settingsWith("English"))
+                    << "kill " << kill << ": " << shared.size() << " bytes";
+            } else {
+                EXPECT_EQ(shared, settingsWith("Italiano")) << "kill " << kill;
+                const QByteArray own = QFileInfo::exists(user) ? readBytes(user) : userItaliano;
+                EXPECT_TRUE(own == userItaliano || own == userEnglish) << "kill " << kill << ": " << own.toStdString();
+            }
+        }
+        EXPECT_EQ(seenWriting, 15);
+        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 }

@@ -86,3 +86,21 @@ TEST(ResultsConfig, TheUsersFileWinsOverTheSystemsAndNoFileMeansThisComputer)
     EXPECT_TRUE(refused.problem.contains(user));
     EXPECT_FALSE(refused.problem.contains(QStringLiteral("me:pw@")));
 }
+
+// Names and typed answers are the users' own text: none of them reaches a
+// spreadsheet as a formula, and plain text is left as it is.
+TEST(Csv, FieldsThatBeginLikeAFormulaAreWrittenAsText)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("=HYPERLINK(\"http://x\")"), QStringLiteral("\"'=HYPERLINK(\"\"http://x\"\")\"")},
+        {QStringLiteral("+1+1"), QStringLiteral("'+1+1")},
+        {QStringLiteral("-2"), QStringLiteral("'-2")},
+        {QStringLiteral("@SUM(A1)"), QStringLiteral("'@SUM(A1)")},
+        {QStringLiteral("\t=1"), QStringLiteral("'\t=1")},
+        {QStringLiteral("5 + 10 = 15"), QStringLiteral("5 + 10 = 15")},
+        {QStringLiteral("Anna-Lena"), QStringLiteral("Anna-Lena")},
+        {QString(), QString()},
+    };
+    for (const auto& [text, written] : cases)
+        EXPECT_EQ(CsvWriter::field(text), written) << text.toStdString();
+}

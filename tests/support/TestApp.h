@@ -239,6 +239,38 @@ public:
         flush();
     }
 
+    // A key pressed and released as the keyboard sends it: to the window of
+    // the screen on show, which hands it to the control with the focus, or
+    // takes it itself when none has it (shortcuts first, as on a display).
+    void press(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        if (!current() || !current()->windowHandle()) {
+            ADD_FAILURE() << "no window to type into";
+            return;
+        }
+        // Keys go to the active window, shortcuts too: a screen just opened
+        // becomes active once the display has said so.
+        if (!current()->isActiveWindow() && !QTest::qWaitForWindowActive(current()))
+            ADD_FAILURE() << "the screen never became active";
+        QTest::keyClick(current()->windowHandle(), k, modifiers);
+        flush();
+    }
+    // Characters typed on the keyboard (ASCII), each as press() sends it.
+    void pressKeys(const QString& text)
+    {
+        for (QChar ch : text) {
+            if (!current() || !current()->windowHandle()) {
+                ADD_FAILURE() << "no window to type into";
+                return;
+            }
+            if (!current()->isActiveWindow() && !QTest::qWaitForWindowActive(current()))
+                ADD_FAILURE() << "the screen never became active";
+            QTest::keyClick(current()->windowHandle(), ch.toLatin1());
+            flush();
+        }
+    }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+
     // Resizes the screen on show, as the window system does when it
     // maximises a window after activation; the screen rescales.
     void resize(QSize size)

@@ -356,8 +356,14 @@ void ColumnScreen::showProblem()
     // The result is written only when the problem is solved.
     result_->setText(problem_.resultText());
     result_->setVisible(!problem_.resultText().isEmpty());
+    // A new instruction is told to assistive technology as it appears.
     const QString hint = problem_.hintKey();
-    message_->setText(hint.isEmpty() ? QString() : app().strings.getString(hint));
+    const QString instruction = hint.isEmpty() ? QString() : app().strings.getString(hint);
+    if (message_->text() != instruction) {
+        message_->setText(instruction);
+        if (!instruction.isEmpty())
+            spoken::announce(message_);
+    }
     layOutTextLine();
 }
 

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -358,6 +359,7 @@ void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> f
     // The box whose Enter is being judged, for the results: the box lives
     // no longer than this screen.
     QPointer<QLineEdit> guarded(box);
+    watched_.push_back(guarded);
     new AnswerBox(box, filter, upperCase, [this, guarded, onEnter = std::move(onEnter)] {
         judgedBox_ = guarded;
         if (onEnter)
@@ -371,4 +373,34 @@ void ExerciseScreen::watchAnswer(QLineEdit* box, std::optional<DigitFilter> filt
                                  std::function<void(bool)> judged)
 {
     watchAnswerBox(box, filter, upperCase, AnswerBox::judging(box, reading, std::move(expected), std::move(judged)));
+}
+
+QLineEdit* ExerciseScreen::typingBox() const
+{
+    for (auto it = watched_.crbegin(); it != watched_.crend(); ++it)
+        if (*it && (*it)->isVisible() && (*it)->isEnabled() && !(*it)->isReadOnly())
+            return *it;
+    return nullptr;
+}
+
+void ExerciseScreen::keyPressEvent(QKeyEvent* event)
+{
+    // A character no control took on its way up: the focus is on a button,
+    // a cell or nothing. Not while an option frame is open over the screen.
+    const QString typed = event->text();
+    const bool character = typed.size() == 1 && typed[0].isPrint() && !typed[0].isSpace()
+                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    QWidget* focus = focusWidget();
+    bool inFrame = false;
+    for (QWidget* w = focus; w && !inFrame; w = w->parentWidget())
+        inFrame = qobject_cast<QGroupBox*>(w) != nullptr;
+    QLineEdit* box = character && !inFrame ? typingBox() : nullptr;
+    if (box && focus != box) {
+        box->setFocus(Qt::OtherFocusReason);
+        QKeyEvent again(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
+                        static_cast<quint16>(event->count()));
+        QCoreApplication::sendEvent(box, &again);
+        return;
+    }
+    Screen::keyPressEvent(event);
 }

@@ -101,6 +101,13 @@ protected:
 
     QPushButton* nextButton() const { return next_; }
 
+    // The box a character typed elsewhere on the screen goes to: by default
+    // the last watched box that is shown and open. After a click on a
+    // control that needs no keyboard (a colour or bead button, a cell), the
+    // child's digits are not lost; they go there, and the focus with them.
+    virtual QLineEdit* typingBox() const;
+    void keyPressEvent(QKeyEvent* event) override;
+
     // Closing an exercise window asks the exit question and leads back to
     // the exercise menu, like the exit menu.
     void closeRequested() override { exitToMenu(); }
@@ -138,5 +145,6 @@ private:
     QAction* information_ = nullptr;
     QAction* exit_ = nullptr;
     QPointer<QLineEdit> judgedBox_;     // the box whose Enter is being judged
+    QList<QPointer<QLineEdit>> watched_; // every box made an AnswerBox
     QDateTime openedAt_;                // UTC, for the results' visit
 };

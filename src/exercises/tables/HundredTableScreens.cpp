@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -115,6 +116,16 @@ FindNumberScreen::FindNumberScreen(AppContext& app, const ExerciseRow& row) : Hu
         table_.showHundred(value);
         fillTable(fill_);
     });
+    // Wherever the focus is (in the table too), Page Down or + shows the
+    // next hundred and Page Up or - the one before, as the bar's arrows do.
+    const std::pair<QKeySequence, int> hundredKeys[] = {
+        {QKeySequence(Qt::Key_PageDown), 1}, {QKeySequence(Qt::Key_Plus), 1},
+        {QKeySequence(Qt::Key_PageUp), -1}, {QKeySequence(Qt::Key_Minus), -1}};
+    for (const auto& hundredKey : hundredKeys) {
+        const int step = hundredKey.second;
+        connect(new QShortcut(hundredKey.first, this), &QShortcut::activated, this,
+                [this, step] { scroll_->setValue(scroll_->value() + step); });
+    }
 
     QMenu* tableMenu = addOwnMenu(QStringLiteral("mnuTabella"), QStringLiteral("Tabella"));
     easy_ = addMenuItem(tableMenu, QStringLiteral("mnuFacile"), QStringLiteral("facile"));

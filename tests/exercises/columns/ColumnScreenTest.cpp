@@ -246,6 +246,38 @@ TEST(ColumnScreen, WithoutHintsTheExerciseStillWorks)
     EXPECT_EQ(r.wrong(), QStringLiteral("0"));
 }
 
+// A screen reader hears each new instruction of the hint line once, as it
+// appears; a hint line left empty says nothing.
+TEST(ColumnScreen, EveryNewHintIsAnnouncedOnce)
+{
+    QStringList heard;
+    spoken::observeAnnouncements([&heard](QWidget* w) {
+        if (w->objectName() == QLatin1String("Label3"))
+            heard << static_cast<QLabel*>(w)->text();
+    });
+    {
+        ColumnRoad r("Form34", {pick(432, 979), pick(157, 452)});
+        ASSERT_EQ(heard.size(), 1);
+        EXPECT_EQ(heard.last(), r.label("Label3")->text());
+        for (const char* d : {"Lh1", "Lda1", "Lu1"})
+            r.drop(d, QByteArray(d).replace('L', 'E').constData());
+        EXPECT_EQ(heard, (QStringList{heard.first(), r.hint("0073")}));
+        for (const char* d : {"Lh2", "Lda2", "Lu2"})
+            r.drop(d, QByteArray(d).replace('L', 'E').constData());
+        EXPECT_EQ(heard.size(), 3);
+        EXPECT_EQ(heard.last(), r.hint("0074"));
+    }
+    heard.clear();
+    {
+        ColumnRoad r("FormCola", {pick(7, 10), pick(4, 7), pick(0, 10), 0.5, pick(0, 10), 0.5},
+                     QStringLiteral("[Strings]\n0000=\"ITALIAN\"\n"));
+        r.drop("Lu1", "Eu1");
+        r.drop("Lu2", "Eu2");
+        EXPECT_TRUE(heard.isEmpty());
+    }
+    spoken::observeAnnouncements({});
+}
+
 TEST(ColumnScreen, TheTextLineStaysWithoutGapsAfterEveryRescale)
 {
     ColumnRoad r("Form37", {pick(332, 979), pick(157, 352)});

@@ -89,3 +89,33 @@ TEST(OptionChoice, OpensOverTheScreenAndSaysWhichOptionWasChosen)
 }
 
 } // namespace
+
+// Digits typed after a click on a control that takes no typing (a colour
+// button, a bead button) go to the screen's answer box, with the focus.
+TEST(AnswerBox, DigitsTypedAfterAClickElsewhereGoToTheAnswerBox)
+{
+    struct Case { const char* screen; std::vector<double> draws; const char* button; };
+    const Case cases[] = {
+        {"Form100g", {(63 + 0.5) / 101}, "Command1"},
+        {"Form999c1", {0.3, 0.75, 0.15, 0.75, 7.5 / 9, 5.5 / 8, 0.75, 0.55}, "Bot_u"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        TestApp t;
+        t.random.setFallback(0.0);
+        for (double d : c.draws)
+            t.random.push({d});
+        t.open(QString::fromLatin1(c.screen));
+        auto* box = t.find<QLineEdit>(QStringLiteral("Text1"));
+        ASSERT_NE(box, nullptr);
+        t.click(QString::fromLatin1(c.button));
+        ASSERT_NE(QApplication::focusWidget(), box);
+        t.pressKeys(QStringLiteral("63"));
+        EXPECT_EQ(QApplication::focusWidget(), box);
+        EXPECT_EQ(box->text(), "63");
+        // Space and the arrows still belong to the focused control.
+        t.click(QString::fromLatin1(c.button));
+        t.press(Qt::Key_Space);
+        EXPECT_EQ(box->text(), "63");
+    }
+}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/SpokenName.h"
 #include "framework/CellGrid.h"
+#include "exercises/tables/HundredTable.h"
+#include "framework/ChildStyle.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <gtest/gtest.h>
 
 namespace {
@@ -247,3 +250,42 @@ TEST(TablesMenu, TheFiveTableAndSquareButtonsOpenTheirScreens)
 }
 
 } // namespace
+
+// The hundred changes by keys wherever the focus is, and the bar's arrows
+// are as large as a fingertip at every size of the screen.
+TEST(HundredTableScreens, TheHundredChangesByKeysAndTheBarArrowsFitAFinger)
+{
+    TableScreen s("Form100Trova2", {0.3, fractionFor(345, 999)});
+    struct Step { Qt::Key key; int hundred; };
+    for (const Step& step : {Step{Qt::Key_PageDown, 1}, Step{Qt::Key_Plus, 2}, Step{Qt::Key_Minus, 1},
+                             Step{Qt::Key_PageUp, 0}, Step{Qt::Key_PageUp, 0}}) {
+        s.t.press(step.key);
+        EXPECT_EQ(s.scroll()->value(), step.hundred);
+        EXPECT_EQ(s.text(0).trimmed(), QString::number(step.hundred * 100));
+    }
+    s.t.press(Qt::Key_End, Qt::ControlModifier);  // the grid has the focus: it moves in it
+    EXPECT_EQ(QApplication::focusWidget(), s.cell(99));
+    for (int i = 0; i < 12; ++i)
+        s.t.press(Qt::Key_PageDown);
+    EXPECT_EQ(s.scroll()->value(), HundredTable::LastHundred);
+    EXPECT_EQ(QApplication::focusWidget(), s.cell(99));
+
+    for (QSize size : {QSize(1280, 800), QSize(800, 600), QSize(1920, 1080)}) {
+        s.t.resize(size);
+        QScrollBar* bar = s.scroll();
+        QStyleOptionSlider o;
+        o.initFrom(bar);
+        o.orientation = bar->orientation();
+        o.minimum = bar->minimum();
+        o.maximum = bar->maximum();
+        o.sliderPosition = o.sliderValue = bar->value();
+        o.singleStep = bar->singleStep();
+        o.pageStep = bar->pageStep();
+        o.subControls = QStyle::SC_All;
+        for (auto arrow : {QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine}) {
+            const QRect r = bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, arrow, bar);
+            EXPECT_GE(r.width(), std::min(ChildStyle::FingerTip, bar->width() / 3)) << size.width();
+            EXPECT_GE(r.width(), bar->height()) << size.width();
+        }
+    }
+}
