@@ -165,20 +165,20 @@ std::vector<std::optional<QString>> LanguageFiles::lookup(const QString& section
     return values;
 }
 
-std::optional<QString> LanguageFiles::numberWordsLanguage()
+std::optional<WordsLanguage> LanguageFiles::numberWordsLanguage()
 {
-    static const std::array<std::pair<QLatin1String, QLatin1String>, 6> Languages = {{
-        {QLatin1String("ITALIAN"), QLatin1String("1")},
-        {QLatin1String("ENGLISH"), QLatin1String("2")},
-        {QLatin1String("FRENCH"), QLatin1String("3")},
-        {QLatin1String("GERMAN"), QLatin1String("4")},
-        {QLatin1String("SPANISH"), QLatin1String("5")},
-        {QLatin1String("ALBANIAN"), QLatin1String("6")},
+    static const std::array<std::pair<QLatin1String, WordsLanguage>, 6> Languages = {{
+        {QLatin1String("ITALIAN"), WordsLanguage::Italian},
+        {QLatin1String("ENGLISH"), WordsLanguage::English},
+        {QLatin1String("FRENCH"), WordsLanguage::French},
+        {QLatin1String("GERMAN"), WordsLanguage::German},
+        {QLatin1String("SPANISH"), WordsLanguage::Spanish},
+        {QLatin1String("ALBANIAN"), WordsLanguage::Albanian},
     }};
     const QString name = getString(msg::NumberWordsLanguage).toUpper().trimmed();
-    for (const auto& [language, code] : Languages)
-        if (name == language)
-            return QString(code);
+    for (const auto& [spelled, language] : Languages)
+        if (name == spelled)
+            return language;
     return std::nullopt;
 }
 

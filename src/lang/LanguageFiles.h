@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "services/MessageKeys.h"
+#include "services/NumberWords.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -47,9 +48,9 @@ public:
     // that scan while the file stays as it was.
     void beginScreen() { ++screen_; }
 
-    // The language of number words ("1".."6") that message "0000" names;
+    // The language of number words that message "0000" names;
     // nullopt when it names none of the six languages.
-    std::optional<QString> numberWordsLanguage();
+    std::optional<WordsLanguage> numberWordsLanguage();
 
     // Each user's own LangSetting.ini (in the user's configuration folder).
     // It keeps the choice whenever the program folder's file cannot: always

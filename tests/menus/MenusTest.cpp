@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "framework/ProgramDialogs.h"
 #include "support/TestApp.h"
+#include "support/WordsLanguages.h"
 
 #include <QCheckBox>
 #include <QMenu>
@@ -297,7 +298,7 @@ TEST(ExerciseMenus, AbacusWithColouredWordsOnlyForItalianNumberWords)
     for (const Case c : {Case{"1", true}, Case{"2", false}, Case{"6", false}, Case{"", false}}) {
         TestApp t;
         t.random.setFallback(0.0);
-        t.app.state.numberWordsLanguage = QString::fromLatin1(c.code);
+        t.app.state.numberWordsLanguage = wordsLanguageNumbered(c.code);
         t.open("FormMenuGrafici");
         QWidget* b = t.find("Command13");
         ASSERT_TRUE(b);

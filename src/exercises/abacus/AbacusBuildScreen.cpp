@@ -116,7 +116,7 @@ void AbacusBuildScreen::showTheNumber()
     const int n = app().state.currentNumber;
     if (number_) {
         number_->setFont(designFont(QStringLiteral("Arial"), showDigits_ ? 48 : 22));
-        number_->setText(showDigits_ ? signedText(n) : numberInWords(n, app().state.numberWordsLanguage));
+        number_->setText(showDigits_ ? signedText(n) : numberInWords(n, app().state.wordsLanguage()));
         return;
     }
     const ColouredNumber c = showDigits_ ? colouredDigits(n) : colouredWords(n);
