@@ -29,7 +29,7 @@ AbacusReadScreen::AbacusReadScreen(AppContext& app, const ExerciseRow& row, Read
         // Blanks before and after the words do not count, on either side.
         watchAnswerBox(answer_, std::nullopt, true, [this] {
             judged(wordAnswer::isRight(answer_->text(), this->app().state.currentNumber,
-                                       this->app().state.numberWordsLanguage));
+                                       this->app().state.wordsLanguage()));
         });
     } else {
         watchAnswer(answer_, std::nullopt, false, AnswerReading::Lenient,

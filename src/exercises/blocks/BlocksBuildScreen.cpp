@@ -123,7 +123,7 @@ void BlocksBuildScreen::newProblem()
     view_->setDrawing({});
     view_->show();
     posed_ = drawBlocksNumber(app().random, app().state.maxNumber);
-    number_->setText(words_ ? numberInWords(posed_, app().state.numberWordsLanguage) : patternedText(posed_));
+    number_->setText(words_ ? numberInWords(posed_, app().state.wordsLanguage()) : patternedText(posed_));
     fitNumber();
 }
 

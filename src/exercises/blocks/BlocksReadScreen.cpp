@@ -37,7 +37,7 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
         watchAnswer(answer_, std::nullopt, true, AnswerReading::Words,
                     [this] {
                         const ProgramState& state = this->app().state;
-                        return ExpectedAnswer{0, numberInWords(state.currentNumber, state.numberWordsLanguage)};
+                        return ExpectedAnswer{0, numberInWords(state.currentNumber, state.wordsLanguage())};
                     },
                     [this](bool right) { judged(right); });
     } else {

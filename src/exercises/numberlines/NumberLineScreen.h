@@ -40,4 +40,7 @@ private:
     std::array<LineControl*, NumberLine::TickCount> ticks_{};
     std::array<QLabel*, NumberLine::TickCount> labels_{};
     QLineEdit* answer_ = nullptr;
+    // With large text, the question a screen reader hears, written above
+    // the line.
+    QLabel* question_ = nullptr;
 };

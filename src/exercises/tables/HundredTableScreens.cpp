@@ -4,6 +4,7 @@
 #include "framework/AppContext.h"
 #include "framework/CellGrid.h"
 #include "framework/Controls.h"
+#include "framework/SquareGrid.h"
 #include "services/MessageKeys.h"
 #include "services/TextForms.h"
 
@@ -70,6 +71,12 @@ void HundredTableScreen::fillTable(HundredTable::Fill fill)
     for (int i = 0; i < grid_->count(); ++i)
         grid_->cell(i)->setText(table_.text(i, fill));
     nameCells();
+}
+
+void HundredTableScreen::afterRescale()
+{
+    layOutSquareGrid(*grid_, tableLayout(), scale());
+    frameSquareGrid(canvas(), *grid_, app().state.largeText);
 }
 
 void HundredTableScreen::markCell(int cell)

@@ -37,6 +37,8 @@ protected:
     void fillTable(HundredTable::Fill fill);
     // Turns one cell red (-1: none) and every other light green.
     void markCell(int cell);
+    // The cells stay square and share their lines at every size.
+    void afterRescale() override;
 
     HundredTable table_;
 

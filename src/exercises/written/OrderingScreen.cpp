@@ -86,6 +86,9 @@ void OrderingScreen::shown()
 
 void OrderingScreen::newProblem()
 {
+    // A new problem is open, whoever posed it ("avanti", a new count, a new
+    // maximum number): "avanti" waits for its right order.
+    nextButton()->setEnabled(false);
     randomBackground();
     for (QLabel* l : placed_)
         l->hide();
@@ -163,7 +166,7 @@ void OrderingScreen::chooseHowMany(int option)
 {
     howMany_ = Ordering::countFromCaption(howManyChoice_->option(option)->text());
     howManyChoice_->close();
-    newProblem();  // "avanti" stays as it was
+    newProblem();
 }
 
 void OrderingScreen::setAscending(bool ascending)

@@ -135,7 +135,7 @@ void WrittenNumberScreen::newProblem()
 
     WrittenSettings settings;
     settings.maxNumber = app().state.maxNumber;
-    settings.numberWordsLanguage = app().state.numberWordsLanguage;
+    settings.wordsLanguage = app().state.wordsLanguage();
     settings.strings = [this](const QString& key) { return app().strings.getString(key); };
     const std::optional<WrittenProblem> p = writtenProblem(type, app().random, settings);
     if (!p) {
