@@ -76,7 +76,7 @@ struct Program
         app = std::make_unique<AppContext>(random, player, dialogs, clock, dir.path());
         registerScreens(app->navigator);
         app->navigator.add(QStringLiteral("FormCentoCelle"), [](AppContext& a) -> Screen* { return new HundredCells(a); });
-        app->state.numberWordsLanguage = app->strings.numberWordsLanguage().value_or(QString());
+        app->state.numberWordsLanguage = app->strings.numberWordsLanguage();
     }
     ~Program()
     {

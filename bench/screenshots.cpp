@@ -5,11 +5,12 @@
 // pixels, so a change meant to leave the look alone can be checked picture
 // by picture.
 //
-//   contalandia_screenshots OUT_DIR [--size 1280x800] [--language Italiano] [--only Form999a,FormScri_9]
+//   contalandia_screenshots OUT_DIR [--size 1280x800] [--language Italiano] [--large-text] [--only Form999a,FormScri_9]
 //       writes OUT_DIR/<screen>.png for every registered screen,
 //       OUT_DIR/FormScri_<mode>.png for each mode of the written-number screen,
 //       and OUT_DIR/<screen>+<command>.png with the choice that a menu
 //       command opens (the maximum number, how many numbers to order);
+//       --large-text takes them with "Testo grande" ticked;
 //   contalandia_screenshots --compare DIR_A DIR_B
 //       compares the pictures of two such folders pixel by pixel; exits 1
 //       when a picture differs or is missing on either side.
@@ -96,7 +97,7 @@ const QStringList ChoiceCommands = {QStringLiteral("MenuNumeroMassimo"), QString
                                     QStringLiteral("mnuNumeroMassimo"), QStringLiteral("MenuQuantiNumeri")};
 
 // A program folder with the shipped language files, one of them chosen.
-bool fillProgramFolder(const QString& folder, const QString& language)
+bool fillProgramFolder(const QString& folder, const QString& language, bool largeText)
 {
     const QDir data(QStringLiteral(CONTALANDIA_DATA_DIR));
     const QStringList files = data.entryList({QStringLiteral("*.lng")}, QDir::Files);
@@ -110,6 +111,8 @@ bool fillProgramFolder(const QString& folder, const QString& language)
     if (!settings.open(QIODevice::WriteOnly))
         return false;
     settings.write(QStringLiteral("[Language]\r\nCurrentLanguage=%1\r\n").arg(language).toUtf8());
+    if (largeText)
+        settings.write("[Display]\r\nLargeText=1\r\n");
     return true;
 }
 
@@ -123,10 +126,10 @@ void settle()
 
 // Every screen from a fresh start of the program: its state, counts and
 // largest number as after start-up, the start screen shown first.
-int takePictures(const QString& outDir, const QString& language, const QStringList& only)
+int takePictures(const QString& outDir, const QString& language, const QStringList& only, bool largeText)
 {
     QTemporaryDir folder;
-    if (!folder.isValid() || !fillProgramFolder(folder.path(), language) || !QDir().mkpath(outDir))
+    if (!folder.isValid() || !fillProgramFolder(folder.path(), language, largeText) || !QDir().mkpath(outDir))
         return 2;
 
     QList<Shot> shots;
@@ -279,7 +282,7 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: contalandia_screenshots OUT_DIR [--size WxH] [--language NAME] [--only A,B,...]\n"
+                 "usage: contalandia_screenshots OUT_DIR [--size WxH] [--language NAME] [--large-text] [--only A,B,...]\n"
                  "       contalandia_screenshots --compare DIR_A DIR_B\n");
     return 2;
 }
@@ -303,6 +306,7 @@ int main(int argc, char** argv)
     QSize size(1280, 800);
     QString language = QStringLiteral("Italiano");
     QStringList only;
+    bool largeText = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--size") && i + 1 < args.size()) {
@@ -310,6 +314,8 @@ int main(int argc, char** argv)
                 return usage();
         } else if (a == QLatin1String("--language") && i + 1 < args.size()) {
             language = args[++i];
+        } else if (a == QLatin1String("--large-text")) {
+            largeText = true;
         } else if (a == QLatin1String("--only") && i + 1 < args.size()) {
             only = args[++i].split(u',', Qt::SkipEmptyParts);
         } else if (!a.startsWith(QLatin1String("--")) && outDir.isEmpty()) {
@@ -332,5 +338,5 @@ int main(int argc, char** argv)
     registerBundledFonts();
     QApplication::setStyle(new ChildStyle);
     QApplication::setCursorFlashTime(0);
-    return takePictures(outDir, language, only);
+    return takePictures(outDir, language, only, largeText);
 }

@@ -15,7 +15,16 @@ scenarios=("$@")
 scripts/deps.sh >/dev/null
 
 if [ -z "${CONTALANDIA_IN_SESSION:-}" ]; then
-    CONTALANDIA_IN_SESSION=1 exec dbus-run-session -- "$0" "$build" "${scenarios[@]}"
+    # The accessibility bus puts its socket in the runtime folder, or else
+    # in ~/.cache: folders of this run's own, so that two runs side by side
+    # never take (or remove) each other's bus.
+    session="$(mktemp -d)"
+    mkdir -m 700 "$session/run"
+    status=0
+    CONTALANDIA_IN_SESSION=1 HOME="$session" XDG_RUNTIME_DIR="$session/run" \
+        dbus-run-session -- "$0" "$build" "${scenarios[@]}" || status=$?
+    rm -rf "$session"
+    exit $status
 fi
 
 home="$(mktemp -d)"

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MessageBoxDialogs.h"
 
+#include "framework/AppContext.h"
+#include "framework/Screen.h"
 #include "lang/LanguageFiles.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 // Texts break their lines with CR LF; a label wants plain line feeds.
@@ -17,6 +23,36 @@ QString shown(QString text)
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 } // namespace
+
+void sizeForChild(QMessageBox& box, QWidget* parent)
+{
+    auto* screen = qobject_cast<Screen*>(parent ? parent->window() : nullptr);
+    if (!screen || !screen->app().state.largeText)
+        return;
+    double points = 0;
+    QSize button;
+    for (QObject* c : screen->controls()) {
+        auto* w = qobject_cast<QWidget*>(c);
+        if (!w || !w->isVisible())
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().trimmed().isEmpty())
+            points = std::max(points, label->font().pointSizeF());
+        if (auto* b = qobject_cast<QPushButton*>(w))
+            if (button.isEmpty() || b->width() * b->height() < button.width() * button.height())
+                button = b->size();
+    }
+    QFont font = box.font();
+    if (QWidget* bar = screen->menuWidget())
+        points = std::min(points, 1.5 * bar->font().pointSizeF());
+    if (points > font.pointSizeF()) {
+        font.setPointSizeF(points);
+        box.setFont(font);
+    }
+    const QSize display = screen->displaySize();
+    button = button.boundedTo(QSize(display.width() / 4, display.height() / 8));
+    for (QAbstractButton* b : box.buttons())
+        b->setMinimumSize(button);
+}
 
 void MessageBoxDialogs::nameButtons(QMessageBox& box) const
 {
@@ -37,6 +73,7 @@ void MessageBoxDialogs::information(QWidget* parent, const QString& title, const
     QMessageBox box(QMessageBox::Information, title, shown(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     nameButtons(box);
+    sizeForChild(box, parent);
     box.exec();
 }
 
@@ -46,6 +83,7 @@ bool MessageBoxDialogs::askYesNo(QWidget* parent, const QString& title, const QS
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     nameButtons(box);
+    sizeForChild(box, parent);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -55,6 +93,7 @@ void MessageBoxDialogs::notice(QWidget* parent, const QString& text)
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     nameButtons(box);
+    sizeForChild(box, parent);
     box.exec();
 }
 

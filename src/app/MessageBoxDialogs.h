@@ -7,6 +7,15 @@
 #include <functional>
 
 class QMessageBox;
+class QWidget;
+
+// With large text, a box over a screen is sized for a child: its buttons at
+// least as large as the smallest push button of the screen (at most a
+// quarter of the display across and an eighth down), its text as large as
+// the screen's largest label, up to one and a half times the size of the
+// screen's menu bar (a label of big digits would not fit a box). Without
+// large text the box keeps Qt's look.
+void sizeForChild(QMessageBox& box, QWidget* parent);
 
 // The program's message boxes as modal QMessageBoxes over the screen on show.
 // Their buttons (Yes, No, OK) speak the language in use when the box opens:

@@ -25,6 +25,7 @@ void startProgram(AppContext& app)
     if (const auto words = app.strings.numberWordsLanguage())
         app.state.numberWordsLanguage = *words;
     app.state.soundsOn = true;
+    app.state.largeText = app.strings.readLargeText();
     app.state.maxNumber = 999;
     app.navigator.open(QStringLiteral("FormAvvio"));
 }

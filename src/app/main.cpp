@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     startProgram(app);
     qCInfo(lcStartup).noquote() << "data folder:" << data.path;
     qCInfo(lcStartup).noquote() << "language file:" << app.strings.languagePath()
-                                << "number words:" << app.state.numberWordsLanguage;
+                                << "number words:" << int(app.state.wordsLanguage());
 
     const int status = QApplication::exec();
     // The screens close and go first, while every service they use is

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QHelpEvent>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -75,6 +77,40 @@ QSize ChildStyle::sizeFromContents(ContentsType type, const QStyleOption* option
                 return QProxyStyle::sizeFromContents(type, option, QSize(cap, size.height()), widget);
         }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void ChildStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                    const QWidget* widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control != CC_ScrollBar || !bar || !standsAlone(widget))
+        return;
+    // The base style draws a sign of a few pixels whatever the size of its
+    // button; on a button a fingertip wide the child looks for a sign as
+    // large: a triangle half as tall as the button, drawn over the small one.
+    const bool across = bar->orientation == Qt::Horizontal;
+    const bool enabled = bar->state & State_Enabled;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(bar->palette.color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    for (const SubControl part : {SC_ScrollBarSubLine, SC_ScrollBarAddLine}) {
+        const QRectF r = subControlRect(control, option, part, widget);
+        const double side = std::min(r.width(), r.height()) * 0.5;
+        const double depth = side * 0.6;
+        const QPointF c = r.center();
+        const double toward = part == SC_ScrollBarAddLine ? 1 : -1;
+        QPolygonF sign;
+        if (across)
+            sign << QPointF(c.x() + toward * depth / 2, c.y()) << QPointF(c.x() - toward * depth / 2, c.y() - side / 2)
+                 << QPointF(c.x() - toward * depth / 2, c.y() + side / 2);
+        else
+            sign << QPointF(c.x(), c.y() + toward * depth / 2) << QPointF(c.x() - side / 2, c.y() - toward * depth / 2)
+                 << QPointF(c.x() + side / 2, c.y() - toward * depth / 2);
+        painter->drawPolygon(sign);
+    }
+    painter->restore();
 }
 
 void ChildStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

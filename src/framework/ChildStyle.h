@@ -5,7 +5,7 @@
 // The look of the whole program: tick boxes and option dots as large as the
 // letters beside them, and their whole box clickable, so a child sees them
 // and hits them; the arrows of a scroll bar on a screen as large as a
-// fingertip; captions of menu-bar commands and buttons drawn cut where
+// fingertip, their signs filling them; captions of menu-bar commands and buttons drawn cut where
 // they do not fit, so that no caption pushes a command out of sight
 // (framework/FittedCaptions), shown in full when pointed at.
 class ChildStyle : public QProxyStyle
@@ -27,6 +27,9 @@ public:
                            const QWidget* widget) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    // The arrows of a scroll bar on a screen fill their buttons.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
     void polish(QWidget* widget) override;
     void unpolish(QWidget* widget) override;
     using QProxyStyle::polish;

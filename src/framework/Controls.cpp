@@ -147,7 +147,7 @@ LineControl::LineControl(QWidget* parent) : QWidget(parent)
 void LineControl::setEnds(const QLineF& e)
 {
     ends_ = e;
-    const int pad = thickness_;
+    const int pad = thickness_ + (outline_.isValid() ? 1 : 0);
     const QRect box = QRectF(e.p1(), e.p2()).normalized().toAlignedRect().adjusted(-pad, -pad, pad, pad);
     setGeometry(box);
     update();
@@ -157,8 +157,13 @@ void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    const QLineF line = ends_.translated(-QPointF(geometry().topLeft()));
+    if (outline_.isValid()) {
+        p.setPen(QPen(outline_, thickness_ + 2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(line);
+    }
     p.setPen(QPen(colour_, thickness_, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(ends_.translated(-QPointF(geometry().topLeft())));
+    p.drawLine(line);
 }
 
 ShapeControl::ShapeControl(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {}

@@ -62,6 +62,8 @@ public:
     void setColour(const QColor& c) { colour_ = c; update(); }
     QColor colour() const { return colour_; }
     void setThickness(int px) { thickness_ = px; setEnds(ends_); }
+    // Drawn one pixel wider on each side under the line; invalid: none.
+    void setOutline(const QColor& c) { outline_ = c; setEnds(ends_); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -69,6 +71,7 @@ protected:
 private:
     QLineF ends_;
     QColor colour_ = Qt::black;
+    QColor outline_;
     int thickness_ = 2;
 };
 

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "services/NumberWords.h"
+
 #include <QString>
+
+#include <optional>
 
 
 // The texts every exercise screen's frame shows, read once at start-up in
@@ -18,7 +22,7 @@ struct FrameTexts
 };
 
 // The program-wide variables shared by the screens. Nothing here is stored
-// between runs.
+// between runs but largeText.
 struct ProgramState
 {
     qint16 exerciseType = 0;   // mode of WrittenNumberScreen, 1..21
@@ -27,6 +31,14 @@ struct ProgramState
     qint16 currentNumber = 0;
     qint16 maxNumber = 999;    // 199, 299, ..., 999
     bool soundsOn = true;
-    QString numberWordsLanguage;   // "1".."6", empty until chosen
+    // Every text grows with the screen ("Testo grande" on the main menu):
+    // read at start from the settings file, kept there with the language.
+    bool largeText = false;
+    // The language numbers are written in words in, as the language file
+    // names it; none until a file does.
+    std::optional<WordsLanguage> numberWordsLanguage;
+    // The words' language in use: without a named one, the language the
+    // screens are designed in.
+    WordsLanguage wordsLanguage() const { return numberWordsLanguage.value_or(WordsLanguage::Italian); }
     FrameTexts frameTexts;
 };

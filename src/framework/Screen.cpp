@@ -5,6 +5,7 @@
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/FocusFrame.h"
+#include "framework/TextSize.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 Screen::Screen(AppContext& app, const QString& designName, double designWidthTwips, double designHeightTwips)
     : app_(app), canvas_(new QWidget(this)),
@@ -134,6 +136,7 @@ void Screen::load()
     scaler_->setSource(canvas_, [this] { return controls(); });
     scaler_->sizeFormToScreen(75);
     onLoad();
+    scaleTexts();
     afterRescale();
 }
 
@@ -145,6 +148,7 @@ void Screen::activate()
     if (app_.maximizedWindows)
         setWindowState(windowState() | Qt::WindowMaximized);
     onActivate();
+    scaleTexts();
     afterRescale();
 }
 
@@ -174,7 +178,35 @@ QPoint Screen::toPixels(const QPointF& designTwips) const
 void Screen::rescaled()
 {
     scaler_->resizeControls();
+    scaleTexts();
     afterRescale();
+}
+
+double Screen::textScale() const
+{
+    return app_.state.largeText && scaler_ ? textsize::factorFor(scale()) : 1.0;
+}
+
+void Screen::scaleTexts()
+{
+    const bool on = app_.state.largeText;
+    if (!on && !textsScaled_)
+        return;  // design fonts, untouched
+    textsScaled_ = on;
+    textsize::apply(controls(), textScale());
+    // The menu bar grows with the window, not the canvas below it, whose
+    // height the bar itself changes.
+    double bar = 1;
+    if (on && scaler_ && scaler_->originalSize().height() > 0)
+        bar = std::max(1.0, std::min(width() / scaler_->originalSize().width(),
+                                     height() / scaler_->originalSize().height()));
+    textsize::applyToMenus(menuWidget(), bar);
+}
+
+void Screen::rescaleText()
+{
+    if (scaler_)
+        rescaled();
 }
 
 void Screen::closeEvent(QCloseEvent* event)
@@ -201,6 +233,9 @@ bool Screen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == canvas_ && event->type() == QEvent::Resize && scaler_)
         rescaled();
+    // A text changed: fit it again to its box.
+    if (watched == canvas_ && event->type() == QEvent::LayoutRequest && textsScaled_)
+        textsize::apply(controls(), textScale(), true);
     if (watched == canvas_ && event->type() == QEvent::Paint) {
         QPainter p(canvas_);
         p.fillRect(static_cast<QPaintEvent*>(event)->rect(), background());

@@ -74,6 +74,13 @@ public:
     QPoint toPixels(const QPointF& designTwips) const;
     // Pixels per design twip, across and down, as the canvas is scaled now.
     QPointF scale() const;
+    // How much the texts grow: with large text on (ProgramState::largeText)
+    // the layout's factor (the smaller of across and down, at least 1),
+    // else 1. A screen that sizes a font itself multiplies by it.
+    double textScale() const;
+    // Scales everything again, fonts included, after large text was
+    // switched on or off.
+    void rescaleText();
 
     // Puts a control on the canvas (or inside a container control) at its
     // design place and registers it under its design name.
@@ -118,6 +125,9 @@ protected:
 
 private:
     void rescaled();
+    // The fonts for textScale(): before afterRescale(), so that what a
+    // screen places from its texts is placed with them.
+    void scaleTexts();
 
     AppContext& app_;
     QWidget* canvas_;
@@ -125,4 +135,5 @@ private:
     std::unique_ptr<LayoutScaler> scaler_;
     QColor background_;
     SpokenNames spoken_;
+    bool textsScaled_ = false;  // fonts were changed here: restore them when off
 };

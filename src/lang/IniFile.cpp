@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <cerrno>
@@ -646,6 +647,30 @@ private:
     bool bad_ = false;
 };
 
+// Reads the file from where it stands in blocks and gives each to take, the
+// byte-order mark at its start left out. Says whether the file began with
+// the mark; nullopt on a read error.
+std::optional<bool> forEachBlock(QFile& in, std::vector<char>& block, const std::function<void(QByteArrayView, bool bom)>& take)
+{
+    bool first = true;
+    bool bom = false;
+    for (;;) {
+        const qint64 got = in.read(block.data(), qint64(block.size()));
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return bom;
+        QByteArrayView bytes(block.data(), got);
+        if (first) {
+            first = false;
+            bom = bytes.startsWith(Utf8Bom);
+            if (bom)
+                bytes = bytes.sliced(Utf8Bom.size());
+        }
+        take(bytes, bom);
+    }
+}
+
 // Copies a file above the section reader's limit, replacing the line that
 // the line scan reads for key (the first that starts with it, in the same
 // case) or, when none does, adding the section and the key at the end. Two
@@ -660,8 +685,6 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
 
     // First pass.
     Utf8Check utf8;
-    bool bom = false;
-    bool first = true;
     qint64 line = 0;
     qint64 keyLine = -1;
     QByteArray start;  // the first bytes of the line under way
@@ -682,23 +705,14 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
         lineOpen = false;
         ++line;
     };
-    for (;;) {
-        const qint64 got = in.read(block.data(), CopyBlock);
-        if (got < 0)
-            return false;
-        if (got == 0)
-            break;
-        QByteArrayView bytes(block.data(), got);
-        if (first) {
-            first = false;
-            bom = bytes.startsWith(Utf8Bom);
-            if (bom)
-                bytes = bytes.sliced(Utf8Bom.size());
-        }
+    const std::optional<bool> marked = forEachBlock(in, block, [&](QByteArrayView bytes, bool bom) {
         if (!bom)
             utf8.feed(bytes);
         split.feed(bytes, piece, end);
-    }
+    });
+    if (!marked)
+        return false;
+    const bool bom = *marked;
     split.finish(end);
     if (lineOpen)
         end(QByteArrayView());
@@ -753,24 +767,11 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
         lineOpen = false;
         ++line;
     };
-    first = true;
+    if (bom)
+        ok = out.write(Utf8Bom) == Utf8Bom.size();
     LineSplitter copy;
-    for (;;) {
-        const qint64 got = in.read(block.data(), CopyBlock);
-        if (got < 0)
-            return false;
-        if (got == 0)
-            break;
-        QByteArrayView bytes(block.data(), got);
-        if (first) {
-            first = false;
-            if (bom) {
-                bytes = bytes.sliced(Utf8Bom.size());
-                ok = ok && out.write(Utf8Bom) == Utf8Bom.size();
-            }
-        }
-        copy.feed(bytes, copyPiece, copyEnd);
-    }
+    if (!forEachBlock(in, block, [&](QByteArrayView bytes, bool) { copy.feed(bytes, copyPiece, copyEnd); }))
+        return false;
     copy.finish(copyEnd);
     if (lineOpen) {
         if (line == keyLine)

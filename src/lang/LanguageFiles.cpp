@@ -165,20 +165,20 @@ std::vector<std::optional<QString>> LanguageFiles::lookup(const QString& section
     return values;
 }
 
-std::optional<QString> LanguageFiles::numberWordsLanguage()
+std::optional<WordsLanguage> LanguageFiles::numberWordsLanguage()
 {
-    static const std::array<std::pair<QLatin1String, QLatin1String>, 6> Languages = {{
-        {QLatin1String("ITALIAN"), QLatin1String("1")},
-        {QLatin1String("ENGLISH"), QLatin1String("2")},
-        {QLatin1String("FRENCH"), QLatin1String("3")},
-        {QLatin1String("GERMAN"), QLatin1String("4")},
-        {QLatin1String("SPANISH"), QLatin1String("5")},
-        {QLatin1String("ALBANIAN"), QLatin1String("6")},
+    static const std::array<std::pair<QLatin1String, WordsLanguage>, 6> Languages = {{
+        {QLatin1String("ITALIAN"), WordsLanguage::Italian},
+        {QLatin1String("ENGLISH"), WordsLanguage::English},
+        {QLatin1String("FRENCH"), WordsLanguage::French},
+        {QLatin1String("GERMAN"), WordsLanguage::German},
+        {QLatin1String("SPANISH"), WordsLanguage::Spanish},
+        {QLatin1String("ALBANIAN"), WordsLanguage::Albanian},
     }};
     const QString name = getString(msg::NumberWordsLanguage).toUpper().trimmed();
-    for (const auto& [language, code] : Languages)
-        if (name == language)
-            return QString(code);
+    for (const auto& [spelled, language] : Languages)
+        if (name == spelled)
+            return language;
     return std::nullopt;
 }
 
@@ -201,21 +201,31 @@ bool LanguageFiles::storesInUserSettings() const
 
 std::optional<QString> LanguageFiles::readSettingsLanguage() const
 {
-    // A user's file that cannot be read or names no language leaves the
-    // program's default.
-    if (storesInUserSettings())
-        if (auto own = ini::readValue(userSettings_, SettingsSection, SettingsKey); own && !own->isEmpty())
-            return own;
-    return ini::readValue(settingsPath(), SettingsSection, SettingsKey);
+    return readSetting(SettingsSection, SettingsKey);
 }
 
 bool LanguageFiles::writeSettingsLanguage(const QString& language) const
 {
+    return writeSetting(SettingsSection, SettingsKey, language);
+}
+
+std::optional<QString> LanguageFiles::readSetting(const QString& section, const QString& key) const
+{
+    // A user's file that cannot be read or lacks the value leaves the
+    // program's default.
+    if (storesInUserSettings())
+        if (auto own = ini::readValue(userSettings_, section, key); own && !own->isEmpty())
+            return own;
+    return ini::readValue(settingsPath(), section, key);
+}
+
+bool LanguageFiles::writeSetting(const QString& section, const QString& key, const QString& value) const
+{
     if (!storesInUserSettings())
-        return ini::writeValue(settingsPath(), SettingsSection, SettingsKey, language);
+        return ini::writeValue(settingsPath(), section, key, value);
     if (!QDir().mkpath(QFileInfo(userSettings_).absolutePath()))
         return false;
-    return ini::writeValue(userSettings_, SettingsSection, SettingsKey, language);
+    return ini::writeValue(userSettings_, section, key, value);
 }
 
 void LanguageFiles::removeSettingsLeftovers() const
@@ -237,4 +247,14 @@ QStringList LanguageFiles::languageNames() const
             names.append(name);
     }
     return names;
+}
+
+bool LanguageFiles::readLargeText() const
+{
+    return readSetting(QStringLiteral("Display"), QStringLiteral("LargeText")) == QStringLiteral("1");
+}
+
+bool LanguageFiles::writeLargeText(bool on) const
+{
+    return writeSetting(QStringLiteral("Display"), QStringLiteral("LargeText"), on ? QStringLiteral("1") : QStringLiteral("0"));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "services/MessageKeys.h"
+#include "services/NumberWords.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -47,9 +48,9 @@ public:
     // that scan while the file stays as it was.
     void beginScreen() { ++screen_; }
 
-    // The language of number words ("1".."6") that message "0000" names;
+    // The language of number words that message "0000" names;
     // nullopt when it names none of the six languages.
-    std::optional<QString> numberWordsLanguage();
+    std::optional<WordsLanguage> numberWordsLanguage();
 
     // Each user's own LangSetting.ini (in the user's configuration folder).
     // It keeps the choice whenever the program folder's file cannot: always
@@ -69,6 +70,13 @@ public:
     // Stores the choice; false when the file cannot be written (then
     // nothing is written).
     bool writeSettingsLanguage(const QString& language) const;
+    // Any other choice kept beside the language, in the same file and the
+    // same way (the user's own file first while it has the key).
+    std::optional<QString> readSetting(const QString& section, const QString& key) const;
+    bool writeSetting(const QString& section, const QString& key, const QString& value) const;
+    // "Testo grande": [Display] LargeText="1" or "0"; off when absent.
+    bool readLargeText() const;
+    bool writeLargeText(bool on) const;
 
     // Removes the copies of the settings files (the program's and the
     // user's) that a write cut short by the end of the program left beside

@@ -34,6 +34,11 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
                     at(2400, 4320, 3135, 375));
     check1_->setFont(designFont(QStringLiteral("Arial"), 12));
     check1_->setCursor(svgCursor(pictures::TrebleClefPointer, 48, {25, 2}));
+    // Beside the sounds: every text of every screen grows with the screen.
+    largeText_ = place(new QCheckBox(QStringLiteral("Testo grande")), QStringLiteral("CheckTestoGrande"),
+                       at(5700, 4320, 2800, 375));
+    largeText_->setFont(designFont(QStringLiteral("Arial"), 12));
+    largeText_->setCursor(check1_->cursor());
     auto* quit = button(new PictureButton(QStringLiteral("Esci"), pictures::ExitDoor),
                         QStringLiteral("Command1"), at(1830, 5040, 5500, 1200));
 
@@ -41,6 +46,7 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
     setTabOrder(quit, graphic);
     setTabOrder(graphic, numbers);
     setTabOrder(numbers, check1_);
+    setTabOrder(check1_, largeText_);
 
     languages_ = addMenu(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua"));
     addLanguageItem(0)->setText(QStringLiteral("mnuLanguage 0"));
@@ -56,6 +62,7 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
             [this] { this->app().navigator.open(QStringLiteral("FormMenuNumeri")); });
     connect(quit, &QPushButton::clicked, this, [this] { confirmQuit(this->app(), this); });
     connect(check1_, &QCheckBox::toggled, this, &MainMenu::soundsToggled);
+    connect(largeText_, &QCheckBox::toggled, this, &MainMenu::largeTextToggled);
 }
 
 QAction* MainMenu::addLanguageItem(int index)
@@ -123,6 +130,7 @@ void MainMenu::chooseLanguage(int index)
 void MainMenu::onLoad()
 {
     check1_->setChecked(app().state.soundsOn);
+    largeText_->setChecked(app().state.largeText);
     // Check1 paints no background of its own, so it shows the screen's
     // colour and never a patch of another one.
     randomBackground();
@@ -139,4 +147,13 @@ void MainMenu::onActivate()
 void MainMenu::soundsToggled()
 {
     app().state.soundsOn = check1_->isChecked();
+}
+
+void MainMenu::largeTextToggled()
+{
+    if (app().state.largeText == largeText_->isChecked())
+        return;
+    app().state.largeText = largeText_->isChecked();
+    app().strings.writeLargeText(app().state.largeText);
+    rescaleText();
 }

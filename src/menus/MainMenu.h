@@ -28,7 +28,9 @@ private:
     QAction* languageItem(int index) const;
     QAction* addLanguageItem(int index);
     void soundsToggled();
+    void largeTextToggled();
 
     QCheckBox* check1_ = nullptr;
+    QCheckBox* largeText_ = nullptr;
     QMenu* languages_ = nullptr;
 };

@@ -67,7 +67,7 @@ void PicturesMenu::onLoad()
 {
     // The first abacus exercise splits Italian number words into coloured
     // parts; with any other number-words language its cell stays empty.
-    if (app().state.numberWordsLanguage != QLatin1String("1"))
+    if (app().state.numberWordsLanguage != WordsLanguage::Italian)
         control<QWidget>(QStringLiteral("Command13"))->hide();
     ExerciseMenu::onLoad();
 }

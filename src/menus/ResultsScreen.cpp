@@ -6,16 +6,18 @@
 #include "menus/ResultsTexts.h"
 #include "results/CsvExport.h"
 #include "results/Pin.h"
+#include "results/PinWork.h"
 #include "results/ResultsQueries.h"
 #include "results/ResultsStore.h"
 
-#include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSet>
 #include <QBuffer>
 #include <QButtonGroup>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -116,6 +118,8 @@ ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("Form
     chart_->setAnimationOptions(QChart::NoAnimation);
     chartView_ = place(new QChartView(chart_), QStringLiteral("GraficoGiorni"), at(7080, 1740, 4680, 5040));
     chartView_->setRenderHint(QPainter::Antialiasing);
+    // The names of the days follow the chart's width.
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { labelDays(); });
 
     auto* csv = place(button(QStringLiteral("Esporta la tabella (CSV)")), QStringLiteral("BottoneCsv"),
                       at(240, 6900, 2040, 480));
@@ -189,6 +193,9 @@ ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("Form
     }
 
     connect(back, &QPushButton::clicked, this, [this] { this->app().navigator.open(QStringLiteral("FormMenu")); });
+    pinWork_ = new PinWork(this);
+    connect(pinWork_, &PinWork::checked, this, &ResultsScreen::pinChecked);
+    connect(pinWork_, &PinWork::hashed, this, &ResultsScreen::pinHashed);
     connect(open, &QPushButton::clicked, this, &ResultsScreen::tryPin);
     connect(pinBox_, &QLineEdit::returnPressed, this, &ResultsScreen::tryPin);
     connect(players_, &QComboBox::activated, this, [this] { fillTable(); fillChart(); });
@@ -263,10 +270,28 @@ void ResultsScreen::showLocked(bool locked)
 
 void ResultsScreen::tryPin()
 {
+    if (unlocked_ || !store() || pinWork_->busy())
+        return;
+    const QString typed = pinBox_->text();
+    pinBox_->clear();
+    if (!store()->pinGate().canTry()) {
+        showPinWait();
+        return;
+    }
+    pinWork_->check(typed, store()->setting(PinSetting));
+    show(pinMessage_, text(key(PinChecking)));
+    // Read-only rather than disabled: the box keeps the focus, so the Enter
+    // released after the one that started the check lands on it and not on
+    // a button the focus would move to.
+    pinBox_->setReadOnly(true);
+}
+
+void ResultsScreen::pinChecked(bool right)
+{
+    pinBox_->setReadOnly(false);
     if (unlocked_ || !store())
         return;
-    const PinGate::Outcome outcome = store()->pinGate().attempt(pinBox_->text(), store()->setting(PinSetting));
-    pinBox_->clear();
+    const PinGate::Outcome outcome = store()->pinGate().settle(right);
     if (outcome == PinGate::Outcome::Right) {
         unlocked_ = true;
         show(pinMessage_, QString());
@@ -274,11 +299,17 @@ void ResultsScreen::tryPin()
         refresh();
         return;
     }
-    if (outcome == PinGate::Outcome::Wrong && store()->pinGate().secondsToWait() <= 0)
+    if (store()->pinGate().canTry())
         show(pinMessage_, text(key(PinWrong)));
     else
-        show(pinMessage_, text(key(PinWait)).replace(
-            QLatin1String("%1"), QString::number(std::ceil(store()->pinGate().secondsToWait()))));
+        showPinWait();
+    pinBox_->setFocus();
+}
+
+void ResultsScreen::showPinWait()
+{
+    show(pinMessage_, text(key(PinWait)).replace(
+        QLatin1String("%1"), QString::number(std::ceil(store()->pinGate().secondsToWait()))));
 }
 
 void ResultsScreen::showNotice()
@@ -435,6 +466,7 @@ void ResultsScreen::fillChart()
         chart_->removeAxis(axis);
         delete axis;
     }
+    dayAxis_ = nullptr;
     const QDate today = QDate::currentDate();
     const QDate from = today.addDays(-(ChartDays - 1));
     std::vector<DayCount> counted;
@@ -454,13 +486,12 @@ void ResultsScreen::fillChart()
     auto* wrong = new QBarSet(text(key(SeriesWrong)));
     wrong->setBrush(QBrush(QColor(180, 20, 20), Qt::BDiagPattern));
     wrong->setPen(QPen(Qt::black, 1));
-    QStringList labels;
     qint64 most = 0;
+    chartDays_.clear();
     for (const DayCount& d : days) {
         *right << double(d.right);
         *wrong << double(d.wrong);
-        // The day of the month: short enough to stand upright under its bar.
-        labels << QString::number(d.day.day());
+        chartDays_.push_back(d.day);
         most = std::max(most, d.right + d.wrong);
     }
     auto* series = new QStackedBarSeries;
@@ -468,11 +499,17 @@ void ResultsScreen::fillChart()
     series->append(wrong);
     series->setBarWidth(0.8);
     chart_->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(labels);
+    // The bars stand at 0, 1, ... on a value axis whose categories name
+    // the days or the weeks (labelDays).
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    x->setRange(-0.5, double(days.size()) - 0.5);
+    x->setStartValue(-0.5);
+    dayAxis_ = x;
     QFont small = font();
     small.setPointSizeF(7);
     x->setLabelsFont(small);
+    labelDays();
     auto* y = new QValueAxis;
     // Room above the highest bar, in steps the four intervals divide.
     y->setRange(0, double(std::max<qint64>(4, (most + most / 10 + 4) / 4 * 4)));
@@ -485,6 +522,46 @@ void ResultsScreen::fillChart()
     series->attachAxis(y);
     chart_->setTitle(text(key(ChartTitle)));
     chart_->legend()->setAlignment(Qt::AlignBottom);
+}
+
+// The days named under the chart: each day of the month under its bar
+// where every name has room for itself and a blank of two digits, else the
+// weeks ending today, "14–20" under their seven bars (a chart names a
+// category only within its own width, and cuts a longer name short). Again
+// whenever the chart's plot area changes.
+void ResultsScreen::labelDays()
+{
+    if (!dayAxis_ || chartDays_.empty())
+        return;
+    const QFontMetrics m(dayAxis_->labelsFont());
+    const int count = int(chartDays_.size());
+    // Before the chart is laid out its plot area is empty: the view's width
+    // less the margins and the left axis stands in for it.
+    double plot = chart_->plotArea().width();
+    if (plot <= 0)
+        plot = chartView_->width() - 8 * m.horizontalAdvance(QLatin1Char('0'));
+    const double perDay = plot / count;
+    const int blank = m.horizontalAdvance(QStringLiteral("00"));
+    dayStep_ = perDay >= m.horizontalAdvance(QStringLiteral("00")) + blank ? 1 : 7;
+
+    // Each name with the value where its days end, the last one today.
+    QList<QPair<QString, double>> names;
+    for (int last = count - 1; last >= 0; last -= dayStep_) {
+        const int first = std::max(0, last - dayStep_ + 1);
+        const QString day = QString::number(chartDays_[size_t(last)].day());
+        names.prepend({dayStep_ == 1 ? day
+                                     : QString::number(chartDays_[size_t(first)].day()) + QChar(0x2013) + day,
+                       last + 0.5});
+    }
+    QStringList shown;
+    for (const auto& n : names)
+        shown << n.first;
+    if (shown == dayAxis_->categoriesLabels())
+        return;
+    for (const QString& old : dayAxis_->categoriesLabels())
+        dayAxis_->remove(old);
+    for (const auto& n : names)
+        dayAxis_->append(n.first, n.second);
 }
 
 void ResultsScreen::exportCsv()
@@ -681,7 +758,7 @@ void ResultsScreen::showPinPanel()
 
 void ResultsScreen::savePin()
 {
-    if (!unlocked_ || !store())
+    if (!unlocked_ || !store() || pinWork_->busy())
         return;
     const QString typed = newPin_->text();
     if (!pin::acceptable(typed)) {
@@ -692,15 +769,25 @@ void ResultsScreen::savePin()
         show(pinSetMessage_, text(key(PinDiffer)));
         return;
     }
-    const bool ok = store()->setSetting(PinSetting, pin::hash(typed));
+    // Hashed off this thread and kept when the hash comes back; until then
+    // the PIN buttons do nothing.
+    pinWork_->hash(typed);
     newPin_->clear();
     repeatPin_->clear();
+    show(pinSetMessage_, QString());
+}
+
+void ResultsScreen::pinHashed(const QString& stored)
+{
+    if (!unlocked_ || !store())
+        return;
+    const bool ok = store()->setSetting(PinSetting, stored);
     show(pinSetMessage_, ok ? text(key(PinSet)) : store()->problem());
 }
 
 void ResultsScreen::removePin()
 {
-    if (!unlocked_ || !store())
+    if (!unlocked_ || !store() || pinWork_->busy())
         return;
     store()->setSetting(PinSetting, QString());
     show(pinSetMessage_, text(key(PinRemoved)));

@@ -3,8 +3,11 @@
 #include "framework/Screen.h"
 #include "results/Summaries.h"
 
+#include <QDate>
+
 #include <vector>
 
+class QCategoryAxis;
 class QButtonGroup;
 class QChart;
 class QChartView;
@@ -16,6 +19,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class PinWork;
 class ResultsStore;
 
 // The results for teachers and parents, reached from the main menu: per
@@ -41,6 +45,11 @@ public:
     // Reads the results again and shows them.
     void refresh();
 
+    // How many days each name under the chart stands for: 1 (the day of the
+    // month under each bar) where the chart is wide enough for them, else
+    // 7 (a week, "14–20", under its seven bars).
+    int dayLabelStep() const { return dayStep_; }
+
 protected:
     void onLoad() override;
     void onActivate() override;
@@ -50,13 +59,18 @@ private:
     QString text(const QString& key) const;
     QString familyName(const QString& family) const;
     void showLocked(bool locked);
+    // The PIN typed is checked off this thread: until the check is done the
+    // screen says so and takes no other try.
     void tryPin();
+    void pinChecked(bool right);
+    void showPinWait();
     void showNotice();
     void say(const QString& notice);
     static void show(QLabel* message, const QString& text);
     void fillPlayers();
     void fillTable();
     void fillChart();
+    void labelDays();
     void exportCsv();
     void exportAnswers();
     void exportPdf();
@@ -68,6 +82,7 @@ private:
     void removePlayer();
     void playerProblem(int problem);
     void savePin();
+    void pinHashed(const QString& stored);
     void removePin();
     QString selectedPlayerKey() const;
 
@@ -82,11 +97,15 @@ private:
     QTableWidget* table_ = nullptr;
     QChartView* chartView_ = nullptr;
     QChart* chart_ = nullptr;
+    QCategoryAxis* dayAxis_ = nullptr;
+    std::vector<QDate> chartDays_;
+    int dayStep_ = 1;
     QList<QWidget*> content_;           // hidden while the PIN is asked
 
     QGroupBox* pinFrame_ = nullptr;
     QLineEdit* pinBox_ = nullptr;
     QLabel* pinMessage_ = nullptr;
+    PinWork* pinWork_ = nullptr;
 
     QGroupBox* playersFrame_ = nullptr;
     QListWidget* playerList_ = nullptr;

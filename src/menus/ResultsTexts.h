@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The message strings of the results screen: 0500 to 0555 ("%1", "%2"
+// The message strings of the results screen: 0500 to 0556 ("%1", "%2"
 // stand for what the program fills in).
 namespace resultsTexts {
 
@@ -64,7 +64,8 @@ enum : int {
     PlayerAdded = 553,      // %1 the player
     PlayerRenamed = 554,    // %1 the new name
     PlayerRemoved = 555,    // %1 the player
-    Last = 555,
+    PinChecking = 556,
+    Last = 556,
 };
 
 // The exercise families as the frame records them, in the order of their

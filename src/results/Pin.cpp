@@ -98,9 +98,14 @@ bool verify(const QString& pin, const QString& stored)
 
 PinGate::Outcome PinGate::attempt(const QString& typed, const QString& stored)
 {
-    if (secondsToWait() > 0)
+    if (!canTry())
         return Outcome::Waiting;
-    if (pin::verify(typed, stored)) {
+    return settle(pin::verify(typed, stored));
+}
+
+PinGate::Outcome PinGate::settle(bool right)
+{
+    if (right) {
         wrong_ = 0;
         return Outcome::Right;
     }

@@ -39,6 +39,10 @@ public:
 
     enum class Outcome { Right, Wrong, Waiting };
     Outcome attempt(const QString& typed, const QString& stored);
+    // A try in two halves, for a check made elsewhere (PinWork): whether a
+    // try is heard now, then its judgement counted as attempt() counts it.
+    bool canTry() const { return secondsToWait() <= 0; }
+    Outcome settle(bool right);
     // Seconds until a try is heard again; 0 when it is now.
     double secondsToWait() const;
 

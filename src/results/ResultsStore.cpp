@@ -70,10 +70,21 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
     thread_->setObjectName(QStringLiteral("results writer"));
     writer_ = new ResultsWriter(ws, state_);
     writer_->moveToThread(thread_);
-    connect(writer_, &ResultsWriter::serverPlayers, this, &ResultsStore::keepServerPlayers);
     thread_->start(QThread::LowPriority);
     if (usable_)
         QMetaObject::invokeMethod(writer_, [w = writer_] { w->open(); }, Qt::QueuedConnection);
+    if (!setup_.config.server)
+        return;
+    ws.role = ResultsWriter::Setup::Role::Sends;
+    senderThread_ = new QThread(this);
+    senderThread_->setObjectName(QStringLiteral("results sender"));
+    sender_ = new ResultsWriter(ws, state_);
+    sender_->moveToThread(senderThread_);
+    connect(sender_, &ResultsWriter::serverPlayers, this, &ResultsStore::keepServerPlayers);
+    connect(writer_, &ResultsWriter::queued, sender_, &ResultsWriter::sendQueued);
+    senderThread_->start(QThread::LowPriority);
+    if (usable_)
+        QMetaObject::invokeMethod(sender_, [s = sender_] { s->open(); }, Qt::QueuedConnection);
 }
 
 ResultsStore::~ResultsStore()
@@ -84,6 +95,12 @@ ResultsStore::~ResultsStore()
     thread_->quit();
     thread_->wait();
     delete writer_;
+    if (sender_) {
+        QMetaObject::invokeMethod(sender_, [s = sender_] { s->close(); }, Qt::BlockingQueuedConnection);
+        senderThread_->quit();
+        senderThread_->wait();
+        delete sender_;
+    }
     closeConnection(serverName_);
     closeConnection(localName_);
 }
@@ -120,11 +137,15 @@ void ResultsStore::record(VisitRecord visit)
 void ResultsStore::waitForWrites()
 {
     QMetaObject::invokeMethod(writer_, [] {}, Qt::BlockingQueuedConnection);
+    // The writer's word about what it queued is on the sender's list by now.
+    if (sender_)
+        QMetaObject::invokeMethod(sender_, [] {}, Qt::BlockingQueuedConnection);
 }
 
 void ResultsStore::sendNow()
 {
-    QMetaObject::invokeMethod(writer_, [w = writer_] { w->sendPending(true); }, Qt::QueuedConnection);
+    if (sender_)
+        QMetaObject::invokeMethod(sender_, [s = sender_] { s->sendPending(true); }, Qt::QueuedConnection);
 }
 
 QSqlDatabase ResultsStore::local() const

@@ -20,7 +20,8 @@ class QThread;
 //
 // The store lives in the user-interface thread; writing happens in its own
 // worker thread (ResultsWriter), so recording an answer only hands it over
-// and returns. The user-interface thread keeps its own connection to this
+// and returns. With a classroom server a second worker thread sends the
+// queue, so that a server that hangs never holds up the writing here. The user-interface thread keeps its own connection to this
 // computer's database for the players, the store's settings and the
 // results screen; a classroom server is read through a connection opened
 // when the results screen asks for it.
@@ -62,7 +63,8 @@ public:
     void record(AnswerRecord answer);
     void record(VisitRecord visit);
     // Waits until the worker has written everything recorded so far (and
-    // tried to send it). For the end of the program and for tests.
+    // tried to send it: with a server that hangs, as long as it takes the
+    // connection to give up). For the end of the program and for tests.
     void waitForWrites();
     // Tries to send the queue to the server now instead of at the next try.
     void sendNow();
@@ -121,6 +123,8 @@ private:
     PinGate pinGate_;
     QThread* thread_ = nullptr;
     ResultsWriter* writer_ = nullptr;
+    QThread* senderThread_ = nullptr;   // with a server only
+    ResultsWriter* sender_ = nullptr;
 };
 
 // The computer's user as the results name it: the full name of the login,

@@ -51,8 +51,9 @@ QVariantList valuesOf(const VisitRecord& v)
 
 ResultsWriter::ResultsWriter(Setup setup, WriterState& state)
     : setup_(std::move(setup)), state_(state),
-      localName_(setup_.connectionPrefix + QStringLiteral("-writer")),
-      serverName_(setup_.connectionPrefix + QStringLiteral("-writer-server"))
+      localName_(setup_.connectionPrefix +
+                 (setup_.role == Setup::Role::Sends ? QStringLiteral("-sender") : QStringLiteral("-writer"))),
+      serverName_(localName_ + QStringLiteral("-server"))
 {
 }
 
@@ -71,7 +72,7 @@ void ResultsWriter::open()
     localOpen_ = local.ok;
     if (!localOpen_)
         qWarning("results: %s cannot be written: %s", qPrintable(setup_.localPath), qPrintable(local.error));
-    if (setup_.server) {
+    if (setup_.server && setup_.role == Setup::Role::Sends) {
         countPending();
         sendPending(true);
     }
@@ -99,24 +100,20 @@ bool ResultsWriter::writeLocal(const QString& table, const QVariantList& values,
 
 void ResultsWriter::write(const AnswerRecord& answer)
 {
-    const bool queued = setup_.server.has_value();
-    if (writeLocal(queued ? QStringLiteral("pending_answers") : QStringLiteral("answers"),
+    const bool toQueue = setup_.server.has_value();
+    if (writeLocal(toQueue ? QStringLiteral("pending_answers") : QStringLiteral("answers"),
                    valuesOf(answer), answerColumns)
-        && queued) {
-        ++state_.pending;
-        sendPending();
-    }
+        && toQueue)
+        emit this->queued();
 }
 
 void ResultsWriter::write(const VisitRecord& visit)
 {
-    const bool queued = setup_.server.has_value();
-    if (writeLocal(queued ? QStringLiteral("pending_visits") : QStringLiteral("visits"), valuesOf(visit),
+    const bool toQueue = setup_.server.has_value();
+    if (writeLocal(toQueue ? QStringLiteral("pending_visits") : QStringLiteral("visits"), valuesOf(visit),
                    visitColumns)
-        && queued) {
-        ++state_.pending;
-        sendPending();
-    }
+        && toQueue)
+        emit this->queued();
 }
 
 bool ResultsWriter::connectServer()
@@ -212,9 +209,16 @@ bool ResultsWriter::sendTable(const QString& table, const QString& target, const
     return true;
 }
 
+void ResultsWriter::sendQueued()
+{
+    sendPending();
+    if (localOpen_)
+        countPending();
+}
+
 void ResultsWriter::sendPending(bool force)
 {
-    if (!setup_.server || !localOpen_)
+    if (!setup_.server || !localOpen_ || setup_.role != Setup::Role::Sends)
         return;
     if (!force && retry_ && retry_->isActive())
         return;

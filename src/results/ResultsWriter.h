@@ -20,7 +20,8 @@ struct WriterState
     std::atomic<qint64> lost{0};        // records that could not be kept
 };
 
-// Writes answers and visits; lives in the results store's worker thread,
+// Writes answers and visits, or sends them to a classroom server: one
+// object in each role, each in a worker thread of the results store, each
 // with its own connections.
 //
 // On one computer each record goes into the SQLite database. With a
@@ -31,13 +32,23 @@ struct WriterState
 // and only after that transaction is committed is the batch taken off the
 // queue. A batch sent again after a failure between the two is therefore
 // stored once. While the server cannot be reached the queue waits and the
-// writer tries again, first after `retryMinMs`, doubling up to `retryMaxMs`.
+// sender tries again, first after `retryMinMs`, doubling up to `retryMaxMs`.
+//
+// Writing and sending run in separate threads so that a server that hangs
+// (a connection that neither answers nor fails, up to the connection's
+// timeouts) never holds up the writing on this computer: the writer only
+// says queued() after each record it puts in the queue, and the sender,
+// told so, sends when it can.
 class ResultsWriter : public QObject
 {
     Q_OBJECT
 public:
     struct Setup
     {
+        // Writes: this computer's database (with a server, its queue).
+        // Sends: the queue to the server.
+        enum class Role { Writes, Sends };
+        Role role = Role::Writes;
         QString localPath;
         std::optional<ServerAddress> server;
         QString connectionPrefix;
@@ -49,16 +60,21 @@ public:
     ResultsWriter(Setup setup, WriterState& state);
     ~ResultsWriter() override;
 
-    // All of these run in the worker thread.
+    // All of these run in the object's worker thread.
     void open();
     void write(const AnswerRecord& answer);
     void write(const VisitRecord& visit);
     // Sends the queue now (after a failure, only once the wait is over,
     // unless `force`).
     void sendPending(bool force = false);
+    // The writer put more in the queue: sent now unless a try after a
+    // failure is still waiting; the count of what waits is updated.
+    void sendQueued();
     void close();
 
 signals:
+    // The writer put a record in the queue.
+    void queued();
     // The server's players, read after each connection: the store keeps
     // them on this computer for a start without the server.
     void serverPlayers(const QStringList& names);

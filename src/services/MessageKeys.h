@@ -45,6 +45,8 @@ inline const QString DialogButtons[] = {YesButton, NoButton, OkButton};
 inline constexpr int HintFirst = 64;
 inline constexpr int HintLast = 127;
 QString hintKey(int number);  // 64 -> "0064"
+// The hint line of a column screen once its problem is solved.
+inline const QString ColumnSolvedHint = QStringLiteral("0600");
 // What the controls of the column screens say they hold (column names, digit
 // labels, cells, answer boxes, exchange marks, the drawn bar and signs):
 // ColumnNamesFirst .. ColumnNamesLast.

@@ -87,7 +87,7 @@ const WordTable& tableOf(WordsLanguage language)
     case WordsLanguage::Albanian: return albanian;
     case WordsLanguage::Italian: break;
     }
-    // A value outside the six cannot come from wordsLanguageFromCode; treat
+    // A value outside the six cannot come from the enum's names; treat
     // it like the design language rather than reading past the tables.
     return italian;
 }
@@ -179,14 +179,6 @@ QString numberToWords(qint64 number, WordsLanguage language)
     return r;
 }
 
-WordsLanguage wordsLanguageFromCode(const QString& code)
-{
-    const QString c = code.trimmed();
-    if (c.size() == 1 && c[0] >= QLatin1Char('1') && c[0] <= QLatin1Char('6'))
-        return static_cast<WordsLanguage>(c[0].unicode() - u'0');
-    return WordsLanguage::Italian;
-}
-
 QString upperWords(const QString& words)
 {
     // Character by character on purpose: QString::toUpper would turn "ß"
@@ -197,7 +189,7 @@ QString upperWords(const QString& words)
     return out;
 }
 
-QString numberInWords(qint64 number, const QString& languageCode)
+QString numberInWords(qint64 number, WordsLanguage language)
 {
-    return upperWords(numberToWords(number, wordsLanguageFromCode(languageCode)));
+    return upperWords(numberToWords(number, language));
 }

@@ -5,20 +5,19 @@
 // Numbers in words in six languages: 1 Italian, 2 English, 3 French,
 // 4 German, 5 Spanish, 6 Albanian.
 enum class WordsLanguage { Italian = 1, English, French, German, Spanish, Albanian };
+inline constexpr WordsLanguage AllWordsLanguages[] = {
+    WordsLanguage::Italian, WordsLanguage::English, WordsLanguage::French,
+    WordsLanguage::German,  WordsLanguage::Spanish, WordsLanguage::Albanian,
+};
 
 // The number written in words, in the mixed case of the word tables, not
 // trimmed. Up to twelve digits; longer (or negative) values give the
 // language's "not calculable" text.
 QString numberToWords(qint64 number, WordsLanguage language);
 
-// The language of a NumberWordsLanguage value "1".."6"; anything else
-// (empty when no language file names one) falls back to Italian, the
-// language the screens are designed in.
-WordsLanguage wordsLanguageFromCode(const QString& code);
-
 // Upper-casing as every caller shows and compares number words: each letter
 // that has an upper-case form takes it; "ß" and other characters stay.
 QString upperWords(const QString& words);
 
 // The words callers show and compare: upper-cased numberToWords.
-QString numberInWords(qint64 number, const QString& languageCode);
+QString numberInWords(qint64 number, WordsLanguage language);

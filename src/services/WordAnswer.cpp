@@ -14,18 +14,18 @@ int draw(RandomSource& random, int maxNumber)
     return random.below(maxNumber) + 1;
 }
 
-bool isRight(const QString& typed, int number, const QString& languageCode)
+bool isRight(const QString& typed, int number, WordsLanguage language)
 {
-    return withoutOuterBlanks(typed) == withoutOuterBlanks(numberInWords(number, languageCode));
+    return withoutOuterBlanks(typed) == withoutOuterBlanks(numberInWords(number, language));
 }
 
 int answerCapacity()
 {
     static const int capacity = [] {
         qsizetype longest = 40;
-        for (int code = 1; code <= 6; ++code)
+        for (const WordsLanguage language : AllWordsLanguages)
             for (int n = 1; n <= 999; ++n)
-                longest = std::max(longest, withoutOuterBlanks(numberInWords(n, QString::number(code))).size());
+                longest = std::max(longest, withoutOuterBlanks(numberInWords(n, language)).size());
         return static_cast<int>(longest);
     }();
     return capacity;

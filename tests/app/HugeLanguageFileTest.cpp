@@ -152,7 +152,7 @@ TEST(HugeLanguageFile, EveryScreenChangeAndDialogAnswersWithinASecond)
     TestApp::flush();
     EXPECT_LT(clock.elapsed(), Second) << "start";
     EXPECT_EQ(t.app.state.frameTexts.exitQuestion.size(), LanguageFiles::ShownTextLimit);
-    EXPECT_EQ(t.app.state.numberWordsLanguage, "1");
+    EXPECT_EQ(t.app.state.numberWordsLanguage, WordsLanguage::Italian);
 
     const std::pair<const char*, int> walk[] = {
         {"FormMenu", 0},   {"FormMenuNumeri", 0}, {"FormScri", 9},      {"FormMenuNumeri", 0},

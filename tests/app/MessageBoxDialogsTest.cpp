@@ -54,3 +54,44 @@ TEST(MessageBoxDialogs, ButtonsSpeakTheLanguageInUse)
 }
 
 } // namespace
+
+namespace {
+
+// With large text the question's buttons are as large as the screen's
+// smallest button and its text grows with the screen's labels; without,
+// the box keeps Qt's sizes.
+TEST(MessageBoxDialogs, WithLargeTextABoxIsSizedForAChild)
+{
+    for (const bool large : {false, true}) {
+        TestApp t;
+        t.random.setFallback(0.3);
+        t.app.state.largeText = large;
+        t.open(QStringLiteral("FormOrd"));
+        t.resize(QSize(1920, 1080));
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Contalandia"), QStringLiteral("Vuoi uscire?"),
+                        QMessageBox::Yes | QMessageBox::No, t.current());
+        const double before = box.font().pointSizeF();
+        sizeForChild(box, t.current());
+        QSize smallest;
+        for (QPushButton* b : t.current()->canvas()->findChildren<QPushButton*>())
+            if (b->isVisible() && (smallest.isEmpty() || b->width() * b->height() < smallest.width() * smallest.height()))
+                smallest = b->size();
+        ASSERT_FALSE(smallest.isEmpty());
+        const QSize display = t.current()->displaySize();
+        for (QAbstractButton* b : box.buttons()) {
+            if (large) {
+                EXPECT_GE(b->minimumWidth(), std::min(smallest.width(), display.width() / 4));
+                EXPECT_GE(b->minimumHeight(), std::min(smallest.height(), display.height() / 8));
+                EXPECT_GT(b->minimumHeight(), 24);
+            } else {
+                EXPECT_EQ(b->minimumSize(), QSize(0, 0));
+            }
+        }
+        if (large)
+            EXPECT_GT(box.font().pointSizeF(), before * 1.5);
+        else
+            EXPECT_EQ(box.font().pointSizeF(), before);
+    }
+}
+
+} // namespace

@@ -39,7 +39,7 @@ TEST(StartProgram, FillsTheStateAndOpensTheStartScreen)
     EXPECT_EQ(f.nextButton, "next");
     EXPECT_EQ(f.exitMenu, "Exit");
     EXPECT_EQ(t.app.strings.currentLanguage(), "English");
-    EXPECT_EQ(t.app.state.numberWordsLanguage, "2");
+    EXPECT_EQ(t.app.state.numberWordsLanguage, WordsLanguage::English);
     EXPECT_TRUE(t.app.state.soundsOn);
     EXPECT_EQ(t.app.state.maxNumber, 999);
     EXPECT_EQ(t.random.reseeds(), 1);
@@ -54,7 +54,9 @@ TEST(StartProgram, WithoutLanguageFilesTheFrameTextsAreEmpty)
     startProgram(t.app);
     EXPECT_EQ(t.app.state.frameTexts.rightLabel, "");
     EXPECT_EQ(t.app.state.frameTexts.exitQuestion, "");
-    EXPECT_EQ(t.app.state.numberWordsLanguage, "");
+    EXPECT_EQ(t.app.state.numberWordsLanguage, std::nullopt);
+    // Numbers are then written in the words the screens are designed in.
+    EXPECT_EQ(numberInWords(21, t.app.state.wordsLanguage()), "VENTUNO");
     EXPECT_EQ(t.currentName(), "FormAvvio");
 }
 

@@ -372,6 +372,11 @@ TEST_F(IniFileTest, AHugeFileIsRewrittenInBoundedMemory)
     EXPECT_EQ(ini::readValue(file, "Altro", "Citt\u00E0"), QString("\u00E8"));
     const QByteArray end = "last line without end\n[Language]\nCurrentLanguage=\"New\"\n";
     EXPECT_EQ(tailOf(end.size()), end);
+
+    // A byte-order mark stays, once, at the start.
+    writeHuge("\xEF\xBB\xBF[Language]\r\nCurrentLanguage=\"Old\"\r\n", "");
+    ASSERT_TRUE(ini::writeValue(file, "Language", "CurrentLanguage", "New"));
+    EXPECT_EQ(readBytes(file).first(38), QByteArray("\xEF\xBB\xBF[Language]\r\nCurrentLanguage=\"New\"\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"LangSetting.ini"}));
 }
 

@@ -49,10 +49,10 @@ QString dataDir()
 }
 
 // The shipped languages and the number-words language each must select.
-const std::map<QString, QString> ShippedLanguages = {
-    {QStringLiteral("Italiano"), QStringLiteral("1")}, {QStringLiteral("English"), QStringLiteral("2")},
-    {QStringLiteral("Français"), QStringLiteral("3")}, {QStringLiteral("Deutsch"), QStringLiteral("4")},
-    {QStringLiteral("Español"), QStringLiteral("5")},  {QStringLiteral("Shqip"), QStringLiteral("6")},
+const std::map<QString, WordsLanguage> ShippedLanguages = {
+    {QStringLiteral("Italiano"), WordsLanguage::Italian}, {QStringLiteral("English"), WordsLanguage::English},
+    {QStringLiteral("Français"), WordsLanguage::French},  {QStringLiteral("Deutsch"), WordsLanguage::German},
+    {QStringLiteral("Español"), WordsLanguage::Spanish},  {QStringLiteral("Shqip"), WordsLanguage::Albanian},
 };
 
 QStringList shippedBaseNames()
@@ -136,7 +136,7 @@ ScreenTexts collectScreen(const QString& name)
     // A language file must exist for the main menu to list one.
     t.writeLanguage(QStringLiteral("Zz"), QStringLiteral("[Strings]\n"));
     t.app.strings.setCurrentLanguage(QStringLiteral("NoSuchLanguage"));
-    t.app.state.numberWordsLanguage = QStringLiteral("1");
+    t.app.state.numberWordsLanguage = WordsLanguage::Italian;
 
     std::unique_ptr<Screen> built(t.app.navigator.createFromDesign(name));
     EXPECT_TRUE(built) << name.toStdString();
@@ -292,6 +292,7 @@ QStringList messageKeys()
     keys << abacus::texts::allKeys();
     for (int n = msg::ColumnNamesFirst; n <= msg::ColumnNamesLast; ++n)
         keys << msg::hintKey(n);
+    keys << msg::ColumnSolvedHint;
     for (int n = msg::TableNamesFirst; n <= msg::TableNamesLast; ++n)
         keys << msg::hintKey(n);
     for (int kind = 0; kind < 3; ++kind)

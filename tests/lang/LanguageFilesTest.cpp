@@ -105,17 +105,19 @@ TEST_F(LanguageFilesTest, SelectNumberWordsLanguageFromString0000)
     struct Case
     {
         QByteArray name;
-        const char* expected;
+        std::optional<WordsLanguage> expected;
     };
+    using enum WordsLanguage;
     const std::vector<Case> cases = {
-        {"ITALIAN", "1"}, {" english ", "2"}, {"French", "3"}, {"german", "4"}, {"SPANISH", "5"},
-        {"Albanian", "6"}, {"Englsh", "none"}, {"", "none"}, {"ENGLISH UK", "none"}, {"Italiano", "none"},
+        {"ITALIAN", Italian}, {" english ", English}, {"French", French}, {"german", German},
+        {"SPANISH", Spanish}, {"Albanian", Albanian}, {"Englsh", std::nullopt}, {"", std::nullopt},
+        {"ENGLISH UK", std::nullopt}, {"Italiano", std::nullopt},
     };
     settings("L");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         languageFile("L", "0000=\"" + c.name + "\"\r\n");
-        EXPECT_EQ(files.numberWordsLanguage().value_or("none"), QString(c.expected));
+        EXPECT_EQ(files.numberWordsLanguage(), c.expected);
     }
     QFile::remove(path("L.lng"));
     EXPECT_EQ(files.numberWordsLanguage(), std::nullopt);

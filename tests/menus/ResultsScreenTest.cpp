@@ -10,20 +10,24 @@
 #include "menus/ResultsScreen.h"
 #include "results/CsvExport.h"
 #include "results/Pin.h"
+#include "results/PinWork.h"
 #include "results/ResultsQueries.h"
 #include "support/TestApp.h"
 
 #include <QAbstractBarSeries>
-#include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTableWidget>
 
@@ -88,6 +92,23 @@ protected:
         return cells;
     }
 
+    // The PIN typed and Enter released: the check runs off the window's
+    // thread, and its result comes back through the event loop.
+    void enterPin(const QString& typed)
+    {
+        t.type("TestoPin", typed);
+        t.key("TestoPin", Qt::Key_Return);
+    }
+    // Waits until the PIN work the screen started is back.
+    template <class Signal>
+    void pinWorkDone(Signal signal)
+    {
+        auto* work = t.current()->findChild<PinWork*>();
+        ASSERT_NE(work, nullptr) << t.currentName().toStdString();
+        QSignalSpy spy(work, signal);
+        ASSERT_TRUE(spy.wait(20000)) << "the PIN work never came back";
+    }
+
     TestApp t;
     ResultsStore& store = t.useResults();
 };
@@ -110,6 +131,7 @@ TEST_F(ResultsScreenTest, AnswersOnARealScreenAreKeptAsTheFrameCountsThem)
         std::swap(a[0], a[1]);
     EXPECT_EQ(a[0].screen, "FormScri");
     EXPECT_EQ(a[0].mode, 9);
+    EXPECT_EQ(a[0].title, "Scrivi il numero: più 10");   // the mode by its button's caption
     EXPECT_EQ(a[0].family, "written");
     EXPECT_EQ(a[0].problem, " 47 + 10 = ");
     EXPECT_EQ(a[0].answer, "56");
@@ -266,16 +288,18 @@ TEST_F(ResultsScreenTest, APinKeepsTheScreenShutAndFiveWrongTriesWaitAMinute)
     EXPECT_TRUE(t.find("CornicePin")->isVisible());
     EXPECT_EQ(table->rowCount(), 0);   // nothing read either
     for (int i = 0; i < 5; ++i) {
-        t.type("TestoPin", "1111");
-        t.key("TestoPin", Qt::Key_Return);
+        enterPin("1111");
+        pinWorkDone(&PinWork::checked);
     }
     EXPECT_TRUE(t.find<QLabel>("LabelPinAvviso")->text().contains("60"));
-    t.type("TestoPin", "2468");
-    t.key("TestoPin", Qt::Key_Return);
+    enterPin("2468");   // heard only after the minute
+    EXPECT_FALSE(t.current()->findChild<PinWork*>()->busy());
     EXPECT_FALSE(table->isVisible());
     t.clock.advance(60);
     t.type("TestoPin", "2468");
     t.click("BottoneApri");
+    EXPECT_FALSE(table->isVisible());   // not yet: the check is under way
+    pinWorkDone(&PinWork::checked);
     EXPECT_TRUE(table->isVisible());
     EXPECT_EQ(table->rowCount(), 1);
 
@@ -284,17 +308,84 @@ TEST_F(ResultsScreenTest, APinKeepsTheScreenShutAndFiveWrongTriesWaitAMinute)
     t.type("TestoPinNuovo", "13579");
     t.type("TestoPinRipeti", "13578");
     t.click("BottonePinImposta");
+    EXPECT_FALSE(t.current()->findChild<PinWork*>()->busy());   // refused at once
     EXPECT_TRUE(pin::verify("2468", store.setting("pin")));
     t.find<QLineEdit>("TestoPinNuovo")->clear();
     t.find<QLineEdit>("TestoPinRipeti")->clear();
     t.type("TestoPinNuovo", "13579");
     t.type("TestoPinRipeti", "13579");
     t.click("BottonePinImposta");
+    pinWorkDone(&PinWork::hashed);
     EXPECT_TRUE(pin::verify("13579", store.setting("pin")));
     t.click("BottonePinTogli");
     EXPECT_TRUE(store.setting("pin").isEmpty());
     openResults();
     EXPECT_TRUE(t.find("TabellaRiassunto")->isVisible());
+}
+
+TEST_F(ResultsScreenTest, TheChartNamesOnlyTheDaysItHasRoomFor)
+{
+    for (int d = 0; d < ResultsScreen::ChartDays; ++d)
+        played("Luca", "FormMM", "written", d % 3 != 0, 60 * 24 * d);
+    ResultsScreen* s = openResults();
+    ASSERT_NE(s, nullptr);
+    const QString today = QString::number(QDate::currentDate().day());
+    QSet<int> steps;
+    for (QSize size : {QSize(1024, 768), QSize(1280, 800), QSize(1920, 1080), QSize(2560, 1440)}) {
+        SCOPED_TRACE(size.width());
+        t.resize(size);
+        QCoreApplication::sendPostedEvents();   // the chart lays itself out
+        auto* x = qobject_cast<QCategoryAxis*>(s->chart()->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(x, nullptr);
+        const QStringList names = x->categoriesLabels();
+        const int step = s->dayLabelStep();
+        steps << step;
+        ASSERT_EQ(names.size(), ResultsScreen::ChartDays / step);
+        EXPECT_TRUE(names.last().endsWith(today)) << names.last().toStdString();   // today's bar named last
+        if (step == 7)
+            EXPECT_EQ(names.last(), QString::number(QDate::currentDate().addDays(-6).day()) + QChar(0x2013) + today);
+        // Each name fits its own days with a blank of two digits: the chart
+        // neither cuts it short nor lets it touch the next.
+        const QFontMetrics m(x->labelsFont());
+        const double perDay = s->chart()->plotArea().width() / ResultsScreen::ChartDays;
+        double from = x->startValue();
+        for (const QString& name : names) {
+            const double width = (x->endValue(name) - from) * perDay;
+            EXPECT_GE(width, m.horizontalAdvance(name) + m.horizontalAdvance(QStringLiteral("00"))) << name.toStdString();
+            EXPECT_DOUBLE_EQ(x->endValue(name) - from, step);
+            from = x->endValue(name);
+        }
+    }
+    EXPECT_EQ(steps, (QSet<int>{1, 7}));   // days on a wide display, weeks on a small one
+}
+
+TEST_F(ResultsScreenTest, ThePinIsCheckedWhileTheWindowGoesOn)
+{
+    played("Luca", "FormMM", "written", true);
+    store.setSetting("pin", pin::hash("2468"));   // the slow derivation
+    openResults();
+    auto* box = t.find<QLineEdit>("TestoPin");
+    enterPin("2468");
+    // Back at once: the screen says it is checking and takes no other try.
+    EXPECT_TRUE(t.current()->findChild<PinWork*>()->busy());
+    EXPECT_EQ(t.find<QLabel>("LabelPinAvviso")->text(), "Controllo del PIN…");
+    EXPECT_TRUE(box->isReadOnly());
+    t.type("TestoPin", "1111");
+    EXPECT_EQ(box->text(), "");
+    t.click("BottoneApri");
+    EXPECT_EQ(t.currentName(), "FormRisultati");
+    EXPECT_FALSE(t.find("TabellaRiassunto")->isVisible());
+    pinWorkDone(&PinWork::checked);
+    EXPECT_FALSE(box->isReadOnly());
+    EXPECT_TRUE(t.find("TabellaRiassunto")->isVisible());
+
+    // Leaving while a check is under way: the screen goes, nothing is left.
+    openResults();
+    enterPin("1111");
+    ASSERT_TRUE(t.current()->findChild<PinWork*>()->busy());
+    t.open("FormMenu");
+    EXPECT_EQ(t.currentName(), "FormMenu");
+    EXPECT_EQ(TestApp::screenCount(), 1);
 }
 
 TEST_F(ResultsScreenTest, PlayersAreAddedRenamedAndRemovedFromTheResultsScreen)

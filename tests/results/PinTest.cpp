@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/Pin.h"
+#include "results/PinWork.h"
+
+#include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -95,4 +99,45 @@ TEST(PinGate, FiveWrongTriesWaitAMinute)
     now += 0.5;
     EXPECT_DOUBLE_EQ(gate.secondsToWait(), 0.0);
     EXPECT_EQ(gate.attempt(QStringLiteral("2468"), stored), PinGate::Outcome::Right);
+}
+
+TEST(PinWork, TheDerivationRunsAsideAndItsResultComesThroughTheEventLoop)
+{
+    const QString stored = pin::hash(QStringLiteral("2468"), 1000);
+    PinWork work;
+    QSignalSpy checked(&work, &PinWork::checked);
+    ASSERT_TRUE(work.check(QStringLiteral("2468"), stored));
+    // The caller is free at once; nothing comes back until its loop runs,
+    // and no second piece of work starts meanwhile.
+    EXPECT_TRUE(work.busy());
+    EXPECT_FALSE(work.check(QStringLiteral("1111"), stored));
+    EXPECT_FALSE(work.hash(QStringLiteral("1111")));
+    EXPECT_EQ(checked.count(), 0);
+    ASSERT_TRUE(checked.wait(20000));
+    EXPECT_EQ(checked.takeFirst().at(0).toBool(), true);
+    EXPECT_FALSE(work.busy());
+
+    ASSERT_TRUE(work.check(QStringLiteral("1111"), stored));
+    ASSERT_TRUE(checked.wait(20000));
+    EXPECT_EQ(checked.takeFirst().at(0).toBool(), false);
+
+    QSignalSpy hashed(&work, &PinWork::hashed);
+    ASSERT_TRUE(work.hash(QStringLiteral("13579")));
+    EXPECT_EQ(hashed.count(), 0);
+    ASSERT_TRUE(hashed.wait(20000));
+    EXPECT_TRUE(pin::verify(QStringLiteral("13579"), hashed.at(0).at(0).toString()));
+    EXPECT_EQ(checked.count(), 0);
+}
+
+TEST(PinWork, DestroyedWhileWorkingItWaitsAndSaysNothing)
+{
+    int heard = 0;
+    QObject listener;
+    {
+        PinWork work;
+        QObject::connect(&work, &PinWork::checked, &listener, [&] { ++heard; });
+        ASSERT_TRUE(work.check(QStringLiteral("2468"), pin::hash(QStringLiteral("2468"))));
+    }   // the window closed, the program quitting
+    QTest::qWait(50);
+    EXPECT_EQ(heard, 0);
 }

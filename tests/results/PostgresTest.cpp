@@ -9,6 +9,12 @@
 #include <QSqlQuery>
 #include <QThread>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 // Waits (in the test, never in the program) until the condition holds.
@@ -32,6 +38,39 @@ int count(QSqlDatabase db, const QString& sql)
     EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
     return q.next() ? q.value(0).toInt() : -1;
 }
+
+// A server that takes the connection and then never says a word: the
+// socket listens, the system completes the connection, nobody reads it.
+class SilentServer
+{
+public:
+    SilentServer()
+    {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof a;
+        if (::bind(socket_, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 && ::listen(socket_, 8) == 0
+            && ::getsockname(socket_, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+            port_ = ntohs(a.sin_port);
+    }
+    ~SilentServer() { ::close(socket_); }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+
+    int port() const { return port_; }
+    // Whether a connection waits to be taken (someone is stuck on it).
+    bool someoneWaits() const
+    {
+        pollfd p{socket_, POLLIN, 0};
+        return ::poll(&p, 1, 0) == 1;
+    }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
 
 class PostgresResults : public ResultsFixture
 {
@@ -171,4 +210,43 @@ TEST_F(PostgresResults, AServerThatCannotBeReachedNeverStopsRecording)
     auto r = store->reading();
     EXPECT_FALSE(r.db.isValid());
     EXPECT_FALSE(r.error.isEmpty());
+}
+
+TEST_F(PostgresResults, AServerThatHangsNeverHoldsUpTheWritingHere)
+{
+    SilentServer silent;
+    ASSERT_GT(silent.port(), 0);
+    ServerAddress hanging = pg.address();
+    hanging.port = silent.port();
+    serverTimeoutSeconds = 4;
+    auto store = makeStore(hanging);
+    ASSERT_TRUE(eventually([&] { return silent.someoneWaits(); }, 2000)) << "the store never tried the server";
+
+    // While the sender waits on the silent server, answers land in this
+    // computer's queue at once.
+    QSqlDatabase local = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("hang-check"));
+    local.setDatabaseName(QDir(dir.path()).filePath(QStringLiteral("pc1/results.sqlite")));
+    ASSERT_TRUE(local.open());
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < 5; ++i)
+        store->record(answer(QStringLiteral("FormMM"), i % 2 == 0));
+    ASSERT_TRUE(eventually([&] { return count(local, QStringLiteral("SELECT count(*) FROM pending_answers")) == 5; },
+                           3000));
+    EXPECT_LT(t.elapsed(), 1000) << "the writing waited for the server";
+    EXPECT_TRUE(silent.someoneWaits());   // the server still hangs meanwhile
+    EXPECT_FALSE(store->serverReachable());
+    local.close();
+    local = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("hang-check"));
+
+    // Pointed at the real server, the queue arrives once.
+    store.reset();
+    store = makeStore(pg.address());
+    store->waitForWrites();
+    ASSERT_TRUE(eventually([&] { return store->pending() == 0 && store->serverReachable(); }));
+    auto r = store->reading();
+    ASSERT_TRUE(r.db.isValid()) << r.error.toStdString();
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 5);
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers WHERE is_right = 1")), 3);
 }

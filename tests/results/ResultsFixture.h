@@ -13,6 +13,7 @@ class ResultsFixture : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
+    int serverTimeoutSeconds = 2;
 
     QString dbPath() const { return QDir(dir.path()).filePath(QStringLiteral("data/results.sqlite")); }
 
@@ -25,7 +26,7 @@ protected:
         s.config.server = server;
         s.computer = computer;
         s.computerUser = QStringLiteral("Maria Rossi");
-        s.serverTimeoutSeconds = 2;
+        s.serverTimeoutSeconds = serverTimeoutSeconds;
         s.retryMinMs = 100;
         s.retryMaxMs = 400;
         return std::make_unique<ResultsStore>(s);

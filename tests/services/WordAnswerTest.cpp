@@ -2,6 +2,7 @@
 #include "services/WordAnswer.h"
 #include "services/NumberWords.h"
 #include "support/ScriptedRandom.h"
+#include "support/WordsLanguages.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ class WordAnswerCheck : public ::testing::TestWithParam<WordCase>
 TEST_P(WordAnswerCheck, JudgesTheTypedWords)
 {
     const WordCase& c = GetParam();
-    EXPECT_EQ(wordAnswer::isRight(QString::fromUtf8(c.typed), c.number, QString::fromLatin1(c.language)), c.right)
+    EXPECT_EQ(wordAnswer::isRight(QString::fromUtf8(c.typed), c.number, *wordsLanguageNumbered(c.language)), c.right)
         << c.typed << " for " << c.number << " in language " << c.language;
 }
 
@@ -62,10 +63,10 @@ TEST(WordAnswer, EveryNumberFitsTheAnswerBox)
     const int capacity = wordAnswer::answerCapacity();
     EXPECT_GE(capacity, 40);
     int longest = 0;
-    for (int code = 1; code <= 6; ++code)
+    for (const WordsLanguage language : AllWordsLanguages)
         for (int n = 1; n <= 999; ++n) {
-            const QString words = numberInWords(n, QString::number(code)).trimmed();
-            ASSERT_FALSE(words.isEmpty()) << n << " in language " << code;
+            const QString words = numberInWords(n, language).trimmed();
+            ASSERT_FALSE(words.isEmpty()) << n << " in language " << int(language);
             longest = std::max(longest, static_cast<int>(words.size()));
         }
     // Albanian 666 alone is 37 characters; nothing may be cut off.

@@ -6,10 +6,12 @@
 #include "exercises/abacus/ColouredNumber.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
+#include "framework/TextSize.h"
 #include "services/NumberWords.h"
 #include "services/TextForms.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -42,6 +44,7 @@ AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const ExerciseRow& row, Bu
             p.setColor(QPalette::WindowText, PartColours[i]);
             part->setPalette(p);
             control::setComputedLayout(part);
+            textsize::keepOwnFont(part);  // sized in placeParts()
             parts_[i] = part;
         }
     } else {
@@ -113,12 +116,13 @@ void AbacusBuildScreen::showTheNumber()
     const int n = app().state.currentNumber;
     if (number_) {
         number_->setFont(designFont(QStringLiteral("Arial"), showDigits_ ? 48 : 22));
-        number_->setText(showDigits_ ? signedText(n) : numberInWords(n, app().state.numberWordsLanguage));
+        number_->setText(showDigits_ ? signedText(n) : numberInWords(n, app().state.wordsLanguage()));
         return;
     }
     const ColouredNumber c = showDigits_ ? colouredDigits(n) : colouredWords(n);
     const QFont font = designFont(QStringLiteral("Arial"), showDigits_ ? 48 : 24);
     for (int i = 0; i < 3; ++i) {
+        parts_[i]->setProperty("partsPoints", font.pointSizeF());
         parts_[i]->setFont(font);
         parts_[i]->setText(c.parts[i]);
     }
@@ -138,6 +142,27 @@ void AbacusBuildScreen::placeParts()
 {
     if (!partsBox_)
         return;
+    // With large text the parts grow together as far as the box lets them,
+    // never below the size they are given.
+    const double design = parts_[0]->property("partsPoints").toDouble() > 0 ? parts_[0]->property("partsPoints").toDouble()
+                                                                            : parts_[0]->font().pointSizeF();
+    parts_[0]->setProperty("partsPoints", design);
+    auto widthAt = [&](double points) {
+        QFont f = parts_[0]->font();
+        f.setPointSizeF(points);
+        double w = 0;
+        for (QLabel* part : parts_)
+            w += QFontMetricsF(f).horizontalAdvance(part->text());
+        return w;
+    };
+    double points = design * textScale();
+    while (points > design && widthAt(points) > partsBox_->width() - 8)
+        points = std::max(design, points * 0.95);
+    for (QLabel* part : parts_) {
+        QFont f = part->font();
+        f.setPointSizeF(points);
+        part->setFont(f);
+    }
     std::array<double, 3> widths{};
     for (int i = 0; i < 3; ++i)
         widths[i] = parts_[i]->text().isEmpty() ? 0 : parts_[i]->fontMetrics().horizontalAdvance(parts_[i]->text());
@@ -153,6 +178,22 @@ void AbacusBuildScreen::afterRescale()
 {
     AbacusScreen::afterRescale();
     placeParts();
+}
+
+QString AbacusBuildScreen::problemShown() const
+{
+    if (number_)
+        return number_->text().trimmed();
+    const int order[3] = {0, unitsFirst_ ? 2 : 1, unitsFirst_ ? 1 : 2};
+    QString whole;
+    for (int i : order)
+        whole += parts_[i]->text();
+    return whole.trimmed();
+}
+
+QString AbacusBuildScreen::answerGiven() const
+{
+    return QString::number(model().value());
 }
 
 void AbacusBuildScreen::checkAbacus()

@@ -25,6 +25,10 @@ protected:
     void newProblem() override;
     void shown() override;
     void afterRescale() override;
+    // The number as it is shown, in words or digits; the number on the
+    // abacus.
+    QString problemShown() const override;
+    QString answerGiven() const override;
 
 private:
     void showTheNumber();

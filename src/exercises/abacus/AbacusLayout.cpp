@@ -24,8 +24,15 @@ AbacusGeometry layoutAbacus(const AbacusDesign& d, const DesignToScreen& toScree
     const double baseline = mapY(d.unitsFootTop);
 
     for (int w = 0; w < WireCount; ++w) {
+        // A wire that keeps its design place carries its beads centred on
+        // it; their design edge would follow the width's scale while their
+        // size follows the height's, and slide off the wire on a display
+        // that is not shaped like the design.
+        const double onWire = mapX(d.wireX[w]) - std::floor(step / 2);
         const double second = mapX(d.secondLeft[w]);
-        const double main = d.touchingColumns && d.places[w] > 9 ? second + step : mapX(d.mainLeft[w]);
+        const double main = !d.wiresThroughBeads              ? onWire
+                            : d.touchingColumns && d.places[w] > 9 ? second + step
+                                                                   : mapX(d.mainLeft[w]);
         const int mainPlaces = d.places[w] > 9 ? 10 : d.places[w];
         for (int i = 0; i < mainPlaces; ++i)
             g.places[w][i] = QRectF(main, baseline - i * step, step, step);

@@ -20,7 +20,7 @@ struct AbacusDesign
     double wireTop = 0;                 // every wire has the same ends
     double wireBottom = 0;
     std::array<double, WireCount> wireX{};      // design place of each wire
-    std::array<double, WireCount> mainLeft{};   // left edge of places 0..9
+    std::array<double, WireCount> mainLeft{};   // left edge of places 0..9, with wiresThroughBeads
     std::array<double, WireCount> secondLeft{}; // left edge of places 10..18
     std::array<int, WireCount> places{9, 9, 9};
     double unitsFootTop = 0;            // top edge of units place 0
@@ -52,7 +52,9 @@ using DesignToScreen = std::function<QRectF(const QRectF&)>;
 //    with touchingColumns the main column starts S right of the second
 //    column's left edge, otherwise both keep their design edges;
 //  - with wiresThroughBeads each wire passes through the centre of its main
-//    column (left of place 0 + S / 2 rounded down), else it keeps its place;
+//    column (left of place 0 + S / 2 rounded down); else it keeps its place
+//    and its beads stand centred on it (left edge at the wire - S / 2
+//    rounded down), whatever their design edges;
 //  - the marker is level with the top of units place 4.
 AbacusGeometry layoutAbacus(const AbacusDesign& design, const DesignToScreen& toScreen = {});
 

@@ -29,7 +29,7 @@ AbacusReadScreen::AbacusReadScreen(AppContext& app, const ExerciseRow& row, Read
         // Blanks before and after the words do not count, on either side.
         watchAnswerBox(answer_, std::nullopt, true, [this] {
             judged(wordAnswer::isRight(answer_->text(), this->app().state.currentNumber,
-                                       this->app().state.numberWordsLanguage));
+                                       this->app().state.wordsLanguage()));
         });
     } else {
         watchAnswer(answer_, std::nullopt, false, AnswerReading::Lenient,
@@ -53,6 +53,11 @@ void AbacusReadScreen::newProblem()
     // A box locked after a right answer stays locked until "avanti".
     if (answer_->isEnabled())
         answer_->setFocus();
+}
+
+QString AbacusReadScreen::problemShown() const
+{
+    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(model().value());
 }
 
 void AbacusReadScreen::judged(bool right)

@@ -16,6 +16,8 @@ public:
 protected:
     void newProblem() override;
     void shown() override;
+    // The instruction, then in brackets the number on the abacus.
+    QString problemShown() const override;
 
 private:
     void judged(bool right);

@@ -255,12 +255,19 @@ void AbacusScreen::afterRescale()
         return QRectF(r.x() * f.x(), r.y() * f.y(), r.width() * f.x(), r.height() * f.y());
     });
     const int thickness = std::max(2, static_cast<int>(g.step / 12));
+    // With large text, the abacus is outlined in dark, so that no
+    // background of the palette swallows a bead, a wire or the base.
+    const QColor outline = app().state.largeText ? QColor(25, 25, 25) : QColor();
+    base_->setBorder(outline.isValid() ? outline : QColor(100, 60, 25));
     for (int w = 0; w < WireCount; ++w) {
+        wires_[w]->setOutline(outline);
         wires_[w]->setThickness(thickness);
         wires_[w]->setEnds(g.wires[w]);
         for (int i = 0; i < MaxPlaces; ++i)
-            if (BeadControl* bead = beads_[w][i])
+            if (BeadControl* bead = beads_[w][i]) {
+                bead->setOutline(outline);
                 bead->setGeometry(g.places[w][i].toRect());
+            }
     }
     marker_->setThickness(std::max(2, thickness / 2));
     marker_->setEnds(g.marker);

@@ -9,8 +9,7 @@ AbacusDesign shortWires()
     d.wireTop = 2400;
     d.wireBottom = 6900;   // 4500: beads of 500
     d.wireX = {2600, 4700, 6800};
-    d.mainLeft = {2350, 4450, 6550};
-    d.secondLeft = d.mainLeft;
+    // The beads stand centred on the wires (500 wide: 250 each side).
     d.places = {9, 9, 9};
     d.unitsFootTop = 6400;
     d.markerLeft = 1800;

@@ -18,7 +18,7 @@ void BeadControl::paintEvent(QPaintEvent*)
     shine.setColorAt(0.0, colour_.lighter(150));
     shine.setColorAt(0.45, colour_);
     shine.setColorAt(1.0, colour_.darker(115));
-    p.setPen(QPen(colour_.darker(170), 1.5));
+    p.setPen(QPen(outline_.isValid() ? outline_ : colour_.darker(170), 1.5));
     p.setBrush(shine);
     p.drawEllipse(r);
 }

@@ -12,10 +12,14 @@ class BeadControl : public QWidget
 public:
     explicit BeadControl(const QColor& colour, QWidget* parent = nullptr);
     QColor colour() const { return colour_; }
+    // A dark outline that no background swallows; invalid: the bead's own
+    // darker shade.
+    void setOutline(const QColor& c) { outline_ = c; update(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QColor colour_;
+    QColor outline_;
 };

@@ -123,7 +123,7 @@ void BlocksBuildScreen::newProblem()
     view_->setDrawing({});
     view_->show();
     posed_ = drawBlocksNumber(app().random, app().state.maxNumber);
-    number_->setText(words_ ? numberInWords(posed_, app().state.numberWordsLanguage) : patternedText(posed_));
+    number_->setText(words_ ? numberInWords(posed_, app().state.wordsLanguage()) : patternedText(posed_));
     fitNumber();
 }
 
@@ -148,6 +148,16 @@ void BlocksBuildScreen::confirm()
         // The blocks stay: the child adds more or starts again.
         countWrong(WrongSignal::Both);
     }
+}
+
+QString BlocksBuildScreen::problemShown() const
+{
+    return number_->text().trimmed();
+}
+
+QString BlocksBuildScreen::answerGiven() const
+{
+    return QString::number(view_->drawing().value());
 }
 
 void BlocksBuildScreen::showIn(bool words)

@@ -23,6 +23,10 @@ protected:
     void newProblem() override;
     void afterRescale() override;
     void hideDrawingForChoice() override;
+    // The number as it is shown, in words or digits; the number the blocks
+    // on the drawing make.
+    QString problemShown() const override;
+    QString answerGiven() const override;
 
 private:
     void addBlock(BlockKind kind);

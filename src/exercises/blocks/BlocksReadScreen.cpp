@@ -37,7 +37,7 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
         watchAnswer(answer_, std::nullopt, true, AnswerReading::Words,
                     [this] {
                         const ProgramState& state = this->app().state;
-                        return ExpectedAnswer{0, numberInWords(state.currentNumber, state.numberWordsLanguage)};
+                        return ExpectedAnswer{0, numberInWords(state.currentNumber, state.wordsLanguage())};
                     },
                     [this](bool right) { judged(right); });
     } else {
@@ -48,6 +48,11 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
     setAnswerInputs({answer_});
     // The box is named by the instruction above it.
     spokenNames().answerBox(answer_, instruction_);
+}
+
+QString BlocksReadScreen::problemShown() const
+{
+    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(drawing().value());
 }
 
 const BlocksDrawing& BlocksReadScreen::drawing() const

@@ -21,6 +21,8 @@ protected:
     void newProblem() override;
     void shown() override;
     void hideDrawingForChoice() override;
+    // The instruction, then in brackets the number the blocks make.
+    QString problemShown() const override;
 
 private:
     void judged(bool right);

@@ -53,6 +53,9 @@ void ColumnProblem::pose(ColumnNumbers numbers)
 
 QString ColumnProblem::hintKey() const
 {
+    // Done: no step is left to speak about, only "avanti".
+    if (phase_ == Phase::Solved)
+        return msg::ColumnSolvedHint;
     const int n = rules_.hints[static_cast<int>(moment_)];
     return n == 0 ? QString() : msg::hintKey(n);
 }

@@ -83,7 +83,8 @@ public:
     // --- what the screen shows ---------------------------------------------
     Phase phase() const { return phase_; }
     Moment moment() const { return moment_; }
-    // The message number of the moment ("0098"), empty if the screen has none.
+    // The message number of the moment ("0098"), empty if the screen has
+    // none; once solved, the closing message (msg::ColumnSolvedHint).
     QString hintKey() const;
 
     // Digit labels of the text line: the units digit always, the tens digit

@@ -305,6 +305,30 @@ void ColumnScreen::enter(Place place)
     }
 }
 
+QString ColumnScreen::problemShown() const
+{
+    int top = 0;
+    int bottom = 0;
+    for (Place p : Places) {
+        top = 10 * top + problem_.topDigit(p);
+        bottom = 10 * bottom + problem_.bottomDigit(p);
+    }
+    const bool adding = problem_.rules().operation == Operation::Addition;
+    return QStringLiteral("%1 %2 %3").arg(top).arg(adding ? QStringLiteral("+") : QStringLiteral("-")).arg(bottom);
+}
+
+QString ColumnScreen::answerGiven() const
+{
+    if (problem_.phase() == Phase::Solved)
+        return problem_.resultText().trimmed();
+    QString typed;
+    for (Place p : Places) {
+        const QString digit = problem_.boxText(p).trimmed();
+        typed += digit.isEmpty() ? QStringLiteral("_") : digit;
+    }
+    return typed;
+}
+
 void ColumnScreen::shown()
 {
     newProblem();

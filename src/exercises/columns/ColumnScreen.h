@@ -35,6 +35,11 @@ protected:
     void shown() override;
     void afterRescale() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The operation, "125 + 38"; the result once it is done, else the
+    // digits typed so far from the hundreds to the units, "_" where none is
+    // yet.
+    QString problemShown() const override;
+    QString answerGiven() const override;
 
 private:
     void buildTextLine();

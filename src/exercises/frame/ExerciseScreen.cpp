@@ -171,7 +171,7 @@ ExerciseScreen::~ExerciseScreen()
         visit.screen = objectName();
         // Taken at activation: the derived screen is gone by now.
         visit.mode = property("resultsMode").toInt();
-        visit.title = windowTitle();
+        visit.title = resultsTitle();
         visit.family = exerciseFamily(objectName());
         visit.opened = openedAt_;
         visit.left = QDateTime::currentDateTimeUtc();
@@ -187,12 +187,19 @@ void ExerciseScreen::recordAnswer(bool right)
     AnswerRecord a;
     a.screen = objectName();
     a.mode = resultsMode();
-    a.title = windowTitle();
+    a.title = resultsTitle();
     a.family = exerciseFamily(objectName());
     a.problem = problemShown();
     a.answer = answerGiven();
     a.right = right;
     results->record(a);
+}
+
+QString ExerciseScreen::resultsTitle() const
+{
+    if (modeName_.isEmpty())
+        return windowTitle();
+    return windowTitle() + QStringLiteral(": ") + modeName_;
 }
 
 QString ExerciseScreen::problemShown() const

@@ -76,6 +76,12 @@ protected:
     virtual QString answerGiven() const;
     // The written-number screen keeps its mode apart in the results.
     virtual int resultsMode() const { return 0; }
+    // A screen that plays several modes under one title names the mode it
+    // plays (in the current language): the results call it by its title,
+    // then this name, "Scrivi il numero: più 10".
+    void setResultsModeName(const QString& name) { modeName_ = name; }
+    // What the results call the screen: its title, and its mode's name.
+    QString resultsTitle() const;
 
     virtual void newProblem() = 0;
     virtual void opened() {}
@@ -147,4 +153,5 @@ private:
     QPointer<QLineEdit> judgedBox_;     // the box whose Enter is being judged
     QList<QPointer<QLineEdit>> watched_; // every box made an AnswerBox
     QDateTime openedAt_;                // UTC, for the results' visit
+    QString modeName_;
 };

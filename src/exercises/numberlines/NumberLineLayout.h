@@ -26,6 +26,10 @@ inline constexpr double SmallLabelPoints = 12;
 inline constexpr double LineWidthPixels = 3;  // line and ticks, at design size
 
 inline constexpr QRectF AnswerBox{3255, 4620, 2955, 1065};
+// The question, with large text: in the free space between the counts box
+// and the labels of the line.
+inline constexpr QRectF QuestionLine{525, 1700, 8400, 700};
+inline constexpr double QuestionPoints = 14.25;
 inline constexpr double AnswerPoints = 24;
 inline constexpr int AnswerMaxLength = 4;
 // The counts box (the wide kind), centred above the line.

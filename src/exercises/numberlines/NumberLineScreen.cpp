@@ -4,6 +4,7 @@
 #include "exercises/numberlines/NumberLineLayout.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
+#include "framework/TextSize.h"
 #include "services/MessageKeys.h"
 #include "services/TextForms.h"
 
@@ -39,10 +40,18 @@ NumberLineScreen::NumberLineScreen(AppContext& app, const ExerciseRow& row, Grad
         auto* label = place(new QLabel(), QStringLiteral("Label3"), QRect(), i);
         control::setComputedLayout(label);
         label->setFont(designFont(QStringLiteral("Arial"), L::labelPoints(i)));
+        textsize::keepOwnFont(label);  // grows in afterRescale()
         label->setAlignment(Qt::AlignCenter);
         label->hide();
         labels_[i] = label;
     }
+
+    const QRectF q = L::QuestionLine;
+    question_ = place(new QLabel(), QStringLiteral("EtichettaDomanda"), at(q.left(), q.top(), q.width(), q.height()));
+    question_->setFont(designFont(QStringLiteral("Arial"), L::QuestionPoints));
+    question_->setAlignment(Qt::AlignCenter);
+    question_->setWordWrap(true);
+    question_->hide();
 
     const QRectF box = L::AnswerBox;
     answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(box.left(), box.top(), box.width(), box.height()));
@@ -77,6 +86,16 @@ void NumberLineScreen::judged(bool right)
     showLine();
 }
 
+QString NumberLineScreen::problemShown() const
+{
+    QStringList ticks;
+    for (int i = 0; i < NumberLine::TickCount; ++i)
+        ticks << (line_.labelShown(i)                          ? plainText(line_.tickValue(i))
+                  : line_.tick(i) == NumberLine::Tick::Asked ? QStringLiteral("?")
+                                                             : QStringLiteral("\u00B7"));
+    return ticks.join(QLatin1Char(' '));
+}
+
 // Colours, labels and names follow the state of the line; the answer box
 // is emptied and takes the focus for the asked tick.
 void NumberLineScreen::showLine()
@@ -88,6 +107,10 @@ void NumberLineScreen::showLine()
         labels_[i]->setVisible(shown);
     }
     nameControls();
+    // Read aloud always; written too where the texts are large.
+    question_->setVisible(app().state.largeText);
+    if (app().state.largeText)
+        question_->setText(app().strings.getString(msg::NumberLineAskedTick));
     answer_->clear();
     answer_->setFocus();
     afterRescale();
@@ -125,21 +148,42 @@ void NumberLineScreen::afterRescale()
     line1_->setThickness(thickness);
     line1_->setEnds(QLineF(toPixels(L::line().p1()), toPixels(L::line().p2())));
     const double pitch = L::TickPitch * f.x();
+    // With large text the asked tick is drawn twice as thick, apart from
+    // the red ones already answered.
+    const bool large = app().state.largeText;
     for (int i = 0; i < NumberLine::TickCount; ++i) {
         const QLineF t = L::tick(i);
-        ticks_[i]->setThickness(thickness);
+        const bool asked = line_.tick(i) == NumberLine::Tick::Asked;
+        ticks_[i]->setThickness(large && asked ? 2 * thickness : thickness);
         ticks_[i]->setEnds(QLineF(toPixels(t.p1()), toPixels(t.p2())));
 
         QLabel* label = labels_[i];
         if (label->isHidden())
             continue;
-        QFont font = designFont(QStringLiteral("Arial"), L::labelPoints(i));
-        const double shrink = L::labelShrink(QFontMetricsF(font).horizontalAdvance(label->text()), pitch);
-        if (shrink < 1)
-            font.setPointSizeF(font.pointSizeF() * shrink);
+        // At the design size, smaller where it would run into its
+        // neighbours; larger with large text, as far as the same rule lets.
+        auto fitted = [&](double points) {
+            QFont f = designFont(QStringLiteral("Arial"), points);
+            const double shrink = L::labelShrink(QFontMetricsF(f).horizontalAdvance(label->text()), pitch);
+            if (shrink < 1)
+                f.setPointSizeF(f.pointSizeF() * shrink);
+            return f;
+        };
+        QFont font = fitted(L::labelPoints(i));
+        if (large) {
+            const QFont grown = fitted(L::labelPoints(i) * textScale());
+            if (grown.pointSizeF() > font.pointSizeF())
+                font = grown;
+        }
         label->setFont(font);
         const QSize text = QFontMetrics(font).size(Qt::TextSingleLine, label->text()) + QSize(2, 0);
-        const QPoint top = toPixels(QPointF(L::tickX(i), L::label(i, {}).top()));
+        QPoint top = toPixels(QPointF(L::tickX(i), L::label(i, {}).top()));
+        // A larger label stands on the place of the design one's foot, so
+        // that it grows upwards, away from its tick.
+        if (large) {
+            const QFont design = fitted(L::labelPoints(i));
+            top.ry() += QFontMetrics(design).height() - text.height();
+        }
         label->setGeometry(top.x() - text.width() / 2, top.y(), text.width(), text.height());
     }
 }

@@ -25,6 +25,9 @@ protected:
     void newProblem() override;
     void shown() override;
     void afterRescale() override;
+    // The line as it is shown, tick by tick: its number where it has one,
+    // "?" for the asked tick, "·" for any other ("100 · · ? · 150 ...").
+    QString problemShown() const override;
 
 private:
     void judged(bool right);
@@ -37,4 +40,7 @@ private:
     std::array<LineControl*, NumberLine::TickCount> ticks_{};
     std::array<QLabel*, NumberLine::TickCount> labels_{};
     QLineEdit* answer_ = nullptr;
+    // With large text, the question a screen reader hears, written above
+    // the line.
+    QLabel* question_ = nullptr;
 };

@@ -41,8 +41,13 @@ void EquationRow::setTexts(const QString& left, const QString& right)
 {
     left_->setText(left);
     right_->setText(right);
-    screen_.spokenNames().said(box_, left.trimmed() + QStringLiteral(" ? ") + right.trimmed());
+    screen_.spokenNames().said(box_, question());
     layOut();
+}
+
+QString EquationRow::question() const
+{
+    return left_->text().trimmed() + QStringLiteral(" ? ") + right_->text().trimmed();
 }
 
 // Placed by hand: the box is as wide as its design width at the present

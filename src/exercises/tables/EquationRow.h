@@ -27,6 +27,8 @@ public:
     // Writes the two fixed parts; the box's accessible name becomes the
     // question, "37 + ? = 100".
     void setTexts(const QString& left, const QString& right);
+    // The equation with a question mark for the box: "37 + ? = 100".
+    QString question() const;
     // Lines up label, box, label at the screen's present scale.
     void layOut();
 

@@ -4,6 +4,7 @@
 #include "framework/AppContext.h"
 #include "framework/CellGrid.h"
 #include "framework/Controls.h"
+#include "framework/SquareGrid.h"
 #include "services/MessageKeys.h"
 #include "services/TextForms.h"
 
@@ -72,6 +73,12 @@ void HundredTableScreen::fillTable(HundredTable::Fill fill)
     nameCells();
 }
 
+void HundredTableScreen::afterRescale()
+{
+    layOutSquareGrid(*grid_, tableLayout(), scale());
+    frameSquareGrid(canvas(), *grid_, app().state.largeText);
+}
+
 void HundredTableScreen::markCell(int cell)
 {
     marked_ = cell;
@@ -90,7 +97,8 @@ void HundredTableScreen::nameCells()
 
 FindNumberScreen::FindNumberScreen(AppContext& app, const ExerciseRow& row) : HundredTableScreen(app, row)
 {
-    place(instruction(QStringLiteral("clicca sul numero")), QStringLiteral("Label3"), at(Column, 2400, ColumnWidth, 735));
+    instruction_ = place(instruction(QStringLiteral("clicca sul numero")), QStringLiteral("Label3"),
+                         at(Column, 2400, ColumnWidth, 735));
 
     number_ = place(new QLabel(QStringLiteral("Forma il numero")), QStringLiteral("EtichettaNumero"),
                     at(Column, 3210, ColumnWidth, 1215));
@@ -158,8 +166,19 @@ void FindNumberScreen::chooseFill(HundredTable::Fill fill)
     fillTable(fill_);
 }
 
+QString FindNumberScreen::problemShown() const
+{
+    return instruction_->text().trimmed() + QLatin1Char(' ') + number_->text().trimmed();
+}
+
+QString FindNumberScreen::answerGiven() const
+{
+    return clicked_ < 0 ? QString() : QString::number(table_.value(clicked_));
+}
+
 void FindNumberScreen::cellClicked(int cell)
 {
+    clicked_ = cell;
     if (!problem_.isFound(table_, cell)) {
         countWrong();
         return;
@@ -200,6 +219,11 @@ void RecogniseNumberScreen::newProblem()
     fillTable(HundredTable::Fill::Edges);
     answer_->clear();
     answer_->setFocus();
+}
+
+QString RecogniseNumberScreen::problemShown() const
+{
+    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(problem_.expected());
 }
 
 void RecogniseNumberScreen::judged(bool right)

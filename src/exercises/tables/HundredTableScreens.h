@@ -37,6 +37,8 @@ protected:
     void fillTable(HundredTable::Fill fill);
     // Turns one cell red (-1: none) and every other light green.
     void markCell(int cell);
+    // The cells stay square and share their lines at every size.
+    void afterRescale() override;
 
     HundredTable table_;
 
@@ -58,6 +60,10 @@ public:
 protected:
     void newProblem() override;
     void shown() override;
+    // The instruction and the number to find; the number of the cell
+    // clicked.
+    QString problemShown() const override;
+    QString answerGiven() const override;
 
 private:
     void chooseFill(HundredTable::Fill fill);
@@ -67,6 +73,8 @@ private:
     HundredTable::Fill fill_ = HundredTable::Fill::Edges;
     QScrollBar* scroll_ = nullptr;
     QLabel* number_ = nullptr;
+    QLabel* instruction_ = nullptr;
+    int clicked_ = -1;
     QAction* easy_ = nullptr;
     QAction* medium_ = nullptr;
 };
@@ -82,6 +90,9 @@ public:
 protected:
     void newProblem() override;
     void shown() override;
+    // The question, then in brackets the number the red cell stands for,
+    // which the child sees only as a place in the table.
+    QString problemShown() const override;
 
 private:
     void judged(bool right);

@@ -8,7 +8,8 @@
 
 bool SquareColouring::addTen()
 {
-    if (filled_ > Small - 10)
+    // Only up to 89 coloured: from 90 on the last ten stays for the units.
+    if (filled_ > Small - 11)
         return false;
     for (int i = filled_; i < filled_ + 10; ++i)
         shades_[i] = Shade::Ten;

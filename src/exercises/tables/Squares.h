@@ -21,8 +21,10 @@ public:
     // bigSquares: 0 on the 100 screen, 4 on the 500 screen.
     explicit SquareColouring(int bigSquares = 0) : big_(bigSquares) {}
 
-    // Each returns whether anything was coloured: a ten never runs over the
-    // end of the square, and nothing happens once the squares are used up.
+    // Each returns whether anything was coloured: a ten only while at most
+    // 89 squares are coloured (so never over the end of the square, and the
+    // tenth ten is always made of units), and nothing happens once the
+    // squares are used up.
     bool addTen();
     bool addUnit();
     bool addHundred();

@@ -4,6 +4,7 @@
 #include "framework/AppContext.h"
 #include "framework/CellGrid.h"
 #include "framework/Controls.h"
+#include "framework/SquareGrid.h"
 #include "services/MessageKeys.h"
 
 #include <QLineEdit>
@@ -152,6 +153,12 @@ void SquaresScreen::shown()
 
 void SquaresScreen::afterRescale()
 {
+    layOutSquareGrid(*small_, smallLayout(variant_), scale());
+    frameSquareGrid(canvas(), *small_, app().state.largeText);
+    for (int i = 0; i < big_.size(); ++i) {
+        control::setComputedLayout(big_[i]);
+        big_[i]->setGeometry(squareInBox(variant_.bigSquares[i], scale()));
+    }
     equation_->layOut();
 }
 
@@ -196,6 +203,11 @@ void SquaresScreen::restart()
     paintSquares();
     equation_->box()->clear();
     equation_->setTexts(problem_.leftText(), problem_.rightText());
+}
+
+QString SquaresScreen::problemShown() const
+{
+    return equation_->question();
 }
 
 void SquaresScreen::judged(bool right)

@@ -58,6 +58,8 @@ protected:
     void opened() override;
     void shown() override;
     void afterRescale() override;
+    // The equation as shown, with a question mark for the box.
+    QString problemShown() const override;
 
 private:
     void paintSquares();

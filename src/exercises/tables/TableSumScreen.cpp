@@ -3,6 +3,7 @@
 
 #include "framework/AppContext.h"
 #include "framework/CellGrid.h"
+#include "framework/SquareGrid.h"
 #include "framework/Controls.h"
 #include "services/MessageKeys.h"
 
@@ -54,6 +55,7 @@ void TableSumScreen::shown()
 
 void TableSumScreen::afterRescale()
 {
+    layOutSquareGrid(*grid_, tableLayout(), scale());
     equation_->layOut();
 }
 
@@ -78,6 +80,11 @@ void TableSumScreen::showCells(bool solved)
         c->setText(problem_.cellText(i, solved));
         spokenNames().update(c);
     }
+}
+
+QString TableSumScreen::problemShown() const
+{
+    return equation_->question();
 }
 
 void TableSumScreen::judged(bool right)

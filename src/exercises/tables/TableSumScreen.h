@@ -23,6 +23,8 @@ protected:
     void newProblem() override;
     void shown() override;
     void afterRescale() override;
+    // The equation as shown, with a question mark for the box.
+    QString problemShown() const override;
 
 private:
     void showCells(bool solved);

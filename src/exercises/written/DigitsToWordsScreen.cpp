@@ -47,6 +47,6 @@ void DigitsToWordsScreen::newProblem()
 
 void DigitsToWordsScreen::checkWords()
 {
-    settleAnswer(wordAnswer::isRight(answer_->text(), app().state.currentNumber, app().state.numberWordsLanguage),
+    settleAnswer(wordAnswer::isRight(answer_->text(), app().state.currentNumber, app().state.wordsLanguage()),
                  answer_);
 }

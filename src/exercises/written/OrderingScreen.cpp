@@ -86,6 +86,9 @@ void OrderingScreen::shown()
 
 void OrderingScreen::newProblem()
 {
+    // A new problem is open, whoever posed it ("avanti", a new count, a new
+    // maximum number): "avanti" waits for its right order.
+    nextButton()->setEnabled(false);
     randomBackground();
     for (QLabel* l : placed_)
         l->hide();
@@ -112,9 +115,17 @@ void OrderingScreen::offerNumbersAgain()
 void OrderingScreen::placeNumber(int i)
 {
     const int slot = ordering_.pickedCount();
+    // The numbers in the order picked, this one last: a wrong order is
+    // offered again (and forgotten) as soon as it is complete.
+    QStringList picked;
+    for (int n : ordering_.picked())
+        picked << QString::number(n);
+    if (i >= 0 && i < ordering_.howMany())
+        picked << QString::number(ordering_.numbers()[i]);
     const Ordering::Outcome outcome = ordering_.place(i);
     if (outcome == Ordering::Outcome::Ignored)
         return;
+    answered_ = picked.join(QStringLiteral(", "));
     QPushButton* b = numberButtons_[i];
     b->setEnabled(false);
     placed_[slot]->setText(b->text());
@@ -137,6 +148,15 @@ void OrderingScreen::placeNumber(int i)
     }
 }
 
+QString OrderingScreen::problemShown() const
+{
+    QStringList offered;
+    for (int n : ordering_.numbers())
+        offered << QString::number(n);
+    const QAction* order = ordering_.ascending() ? ascendingItem_ : descendingItem_;
+    return order->text().remove(QLatin1Char('&')).trimmed() + QStringLiteral(": ") + offered.join(QStringLiteral(", "));
+}
+
 void OrderingScreen::showHowManyChoice()
 {
     howManyChoice_->open();
@@ -146,7 +166,7 @@ void OrderingScreen::chooseHowMany(int option)
 {
     howMany_ = Ordering::countFromCaption(howManyChoice_->option(option)->text());
     howManyChoice_->close();
-    newProblem();  // "avanti" stays as it was
+    newProblem();
 }
 
 void OrderingScreen::setAscending(bool ascending)

@@ -24,6 +24,10 @@ protected:
     void newProblem() override;
     void opened() override;
     void shown() override;
+    // The order asked for and the numbers offered; the numbers in the order
+    // the child picked them.
+    QString problemShown() const override;
+    QString answerGiven() const override { return answered_; }
 
 private:
     void placeNumber(int i);
@@ -33,6 +37,7 @@ private:
     void setAscending(bool ascending);
 
     Ordering ordering_;
+    QString answered_;
     int howMany_ = 7;
     std::array<QPushButton*, Buttons> numberButtons_{};
     std::array<QLabel*, Buttons> placed_{};

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <iterator>
 
 namespace {
 constexpr double ProblemPoints = 36;
@@ -50,11 +51,46 @@ private:
             setFont(f);
     }
 };
+
+// The button of the numbers menu that opens each mode (1..21), with its
+// design caption: the results call a mode by that caption, as the current
+// language file gives it.
+struct ModeButton
+{
+    const char* name;
+    const char* caption;
+};
+constexpr ModeButton ModeButtons[] = {
+    {"Command6", "dalla parola alle cifre"}, {"Command8", "h  da  u"},
+    {"Command13", "trova il numero in mezzo"}, {"Command12", "trova il numero successivo"},
+    {"Command11", "trova il numero precedente"}, {"Command10", "espressioni"},
+    {"Command37", "più 1"}, {"Command14", "più unità"},
+    {"Command2", "più 10"}, {"Command15", "più decine"},
+    {"Command3", "più 100"}, {"Command16", "più centinaia"},
+    {"Command18", "meno decine"}, {"Command17", "meno unità"},
+    {"Command5", "meno 10"}, {"Command4", "meno 1"},
+    {"Command19", "meno centinaia"}, {"Command26", "meno 100"},
+    {"Command20", "+ 1   + 10   + 100"}, {"Command21", "- 1   - 10   - 100"},
+    {"Command22", "Costruisci il 100"},
+};
+
+QString modeName(LanguageFiles& strings, int mode)
+{
+    if (mode < 1 || mode > int(std::size(ModeButtons)))
+        return QString();
+    const ModeButton& b = ModeButtons[mode - 1];
+    const auto caption = strings.screenTexts(QStringLiteral("FormMenuNumeri"),
+                                             {QLatin1String(b.name) + QStringLiteral(".Caption")});
+    const QString text = caption.front() && !caption.front()->trimmed().isEmpty() ? *caption.front()
+                                                                                   : QString::fromUtf8(b.caption);
+    return text.simplified();
+}
 } // namespace
 
 WrittenNumberScreen::WrittenNumberScreen(AppContext& app, const ExerciseRow& row)
     : ExerciseScreen(app, row), mode_(row.variant)
 {
+    setResultsModeName(modeName(app.strings, mode_));
     problem_ = place(new ProblemLabel(), QStringLiteral("EtichettaNumero"), at(360, 1920, 8340, 795));
 
     answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(1800, 3120, 3135, 1575));
@@ -99,7 +135,7 @@ void WrittenNumberScreen::newProblem()
 
     WrittenSettings settings;
     settings.maxNumber = app().state.maxNumber;
-    settings.numberWordsLanguage = app().state.numberWordsLanguage;
+    settings.wordsLanguage = app().state.wordsLanguage();
     settings.strings = [this](const QString& key) { return app().strings.getString(key); };
     const std::optional<WrittenProblem> p = writtenProblem(type, app().random, settings);
     if (!p) {

@@ -59,7 +59,7 @@ QString lookUp(const MessageLookup& strings, const QString& key)
 
 namespace written {
 
-WrittenProblem wordsToDigits(RandomSource& random, int maxNumber, const QString& wordsLanguage)
+WrittenProblem wordsToDigits(RandomSource& random, int maxNumber, WordsLanguage wordsLanguage)
 {
     const int n = floorOf(random.fraction() * maxNumber) + 1;
     return withEquals(numberInWords(n, wordsLanguage), n);
@@ -254,7 +254,7 @@ WrittenProblem buildHundred(RandomSource& random)
 std::optional<WrittenProblem> writtenProblem(int exerciseType, RandomSource& random, const WrittenSettings& settings)
 {
     switch (exerciseType) {
-    case 1: return written::wordsToDigits(random, settings.maxNumber, settings.numberWordsLanguage);
+    case 1: return written::wordsToDigits(random, settings.maxNumber, settings.wordsLanguage);
     case 2: return written::placeValue(random, settings.strings);
     case 3: return written::numberInTheMiddle(random);
     case 4: return written::successor(random, settings.maxNumber);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "services/NumberWords.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -31,14 +33,14 @@ using MessageLookup = std::function<QString(const QString& key)>;
 struct WrittenSettings
 {
     int maxNumber = 999;              // modes 1, 4, 5
-    QString numberWordsLanguage;      // mode 1, "1".."6"
+    WordsLanguage wordsLanguage = WordsLanguage::Italian;   // mode 1
     MessageLookup strings;            // mode 2
 };
 
 namespace written {
 
 // 1 "dalla parola alle cifre": n = floor(r max) + 1, shown in words.
-WrittenProblem wordsToDigits(RandomSource& random, int maxNumber, const QString& wordsLanguage);
+WrittenProblem wordsToDigits(RandomSource& random, int maxNumber, WordsLanguage wordsLanguage);
 // 2 "h  da  u": kind = floor(2r) + 1; kind 1 draws n = floor(999 r) + 1 and
 // names its non-zero digits by place; kind 2 draws d = floor(9r) + 1, then
 // place = floor(3r) + 1, and names the lone digit.

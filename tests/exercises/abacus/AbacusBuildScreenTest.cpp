@@ -15,7 +15,7 @@ double toBuild(int n, int maxNumber = 999)
 // A build screen open on the number n (background colour first).
 void openOn(TestApp& t, const char* screen, int n)
 {
-    t.app.state.numberWordsLanguage = QStringLiteral("1");
+    t.app.state.numberWordsLanguage = WordsLanguage::Italian;
     t.random.setFallback(0.0);   // praise sounds draw too
     t.random.push({0.3, toBuild(n)});
     t.open(QString::fromLatin1(screen));

@@ -13,7 +13,7 @@ TEST(AbacusMenu, EveryAbacusButtonOpensItsScreen)
     for (int i = 0; i < 2000; ++i)
         t.random.push(fraction(generator));
     t.random.setFallback(0.5);
-    t.app.state.numberWordsLanguage = QStringLiteral("1");
+    t.app.state.numberWordsLanguage = WordsLanguage::Italian;
     const std::pair<const char*, const char*> buttons[] = {
         {"Command13", "Form999sem"}, {"Command4", "Form999a"},   {"Command7", "Form999b1"},
         {"Command5", "Form999b"},    {"Command16", "Form999c"},  {"Command25", "Form999c1"},

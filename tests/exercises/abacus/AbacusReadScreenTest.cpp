@@ -2,6 +2,7 @@
 #include "exercises/abacus/AbacusReadScreen.h"
 #include "exercises/abacus/AbacusScreenFixture.h"
 #include "services/WordAnswer.h"
+#include "support/WordsLanguages.h"
 
 using namespace abacustest;
 
@@ -9,7 +10,7 @@ namespace {
 
 void openOn(TestApp& t, const char* screen, int n, const char* language = "1")
 {
-    t.app.state.numberWordsLanguage = QString::fromLatin1(language);
+    t.app.state.numberWordsLanguage = wordsLanguageNumbered(language);
     t.random.setFallback(0.0);
     t.random.push({0.3, pick(n, 999)});
     t.open(QString::fromLatin1(screen));

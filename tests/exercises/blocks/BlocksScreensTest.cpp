@@ -2,6 +2,7 @@
 #include "exercises/blocks/BlocksView.h"
 #include "services/NumberWords.h"
 #include "support/TestApp.h"
+#include "support/WordsLanguages.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -30,7 +31,7 @@ struct BlocksScreen
     BlocksScreen(const char* screen, int n, const char* wordsLanguage = "1")
     {
         t.useLanguage(QStringLiteral("English"), QStringLiteral("[Strings]\n") + QString::fromLatin1(EnglishBlockWords));
-        t.app.state.numberWordsLanguage = QString::fromLatin1(wordsLanguage);
+        t.app.state.numberWordsLanguage = wordsLanguageNumbered(wordsLanguage);
         t.random.setFallback(0.0);  // praise sounds are drawn too
         t.random.push({0.3, fractionFor(n)});
         t.open(QString::fromLatin1(screen));
@@ -148,7 +149,7 @@ TEST(Form999x, TheLongestWordsFitTheLabel)
 {
     BlocksScreen s("Form999x", 666, "6");
     auto* label = s.t.find<QLabel>(QStringLiteral("EtichettaNumero"));
-    ASSERT_EQ(label->text(), numberInWords(666, QStringLiteral("6")));
+    ASSERT_EQ(label->text(), numberInWords(666, WordsLanguage::Albanian));
     for (QSize size : {QSize(640, 480), QSize(1600, 1200)}) {
         s.t.resize(size);
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width());

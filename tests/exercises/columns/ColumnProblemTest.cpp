@@ -319,10 +319,12 @@ TEST(ColumnProblem, SubtractionsBorrowBeforeTheColumnIsTyped)
         EXPECT_EQ(w.type(Hundreds, QStringLiteral("7")), Judgement::WrongErrorSound);
         EXPECT_EQ(w.type(Hundreds, QString::fromLatin1(c.hundreds)), Judgement::Solved);
         EXPECT_EQ(w.p.resultText(), QString::fromLatin1(c.result));
+        hints << w.p.hintKey();
 
         QStringList expected;
         for (const char* h : c.hints)
             expected << QString::fromLatin1(h);
+        expected << QStringLiteral("0600");  // done: the closing message
         EXPECT_EQ(hints, expected);
     }
 }

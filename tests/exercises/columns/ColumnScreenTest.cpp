@@ -168,6 +168,8 @@ TEST(ColumnScreen, AnAdditionFromTheFirstDropToTheResult)
     r.answer("Ehr", QStringLiteral("1"));
     EXPECT_EQ(r.text("Lris"), QStringLiteral(" 125"));
     EXPECT_EQ(r.right(), QStringLiteral(" 1"));
+    // No step is left: the hint line closes the problem.
+    EXPECT_EQ(r.label("Label3")->text(), QStringLiteral("Bravo! Premi avanti."));
     EXPECT_TRUE(r.nextEnabled());
     for (const char* b : {"Ehr", "Edar", "Eur"})
         EXPECT_FALSE(r.box(b)->isEnabled()) << b;

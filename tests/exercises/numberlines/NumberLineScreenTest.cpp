@@ -206,3 +206,31 @@ TEST_F(NumberLineScreens, TheMenuOpensEachLineAndTheExitLeadsBack)
 }
 
 } // namespace
+
+// With large text the question is written above the line, and the asked
+// tick stands out from the red ones already answered; without, neither.
+TEST(NumberLineLargeText, TheQuestionIsWrittenAndTheAskedTickIsThicker)
+{
+    for (const bool large : {false, true}) {
+        TestApp t;
+        t.writeLanguage(QStringLiteral("Italiano"),
+                        QStringLiteral("[Strings]\n0381=\"Quale numero va sulla tacca rossa?\"\n"));
+        t.writeSettings(QStringLiteral("Italiano"));
+        t.app.state.largeText = large;
+        t.random.push({unitsStart(900), tick(7)});
+        t.random.setFallback(0.1);
+        t.open(QStringLiteral("FormGradi1"));
+        auto* question = t.find<QLabel>("EtichettaDomanda");
+        EXPECT_EQ(question->isVisible(), large);
+        if (large)
+            EXPECT_EQ(question->text(), QStringLiteral("Quale numero va sulla tacca rossa?"));
+        const int asked = t.find<LineControl>("Line2", 7)->width();
+        const int plain = t.find<LineControl>("Line2", 6)->width();
+        const int numbered = t.find<LineControl>("Line2", 10)->width();
+        EXPECT_EQ(asked > plain, large);
+        EXPECT_EQ(plain, numbered);
+        // The question stands clear of the labels of the line.
+        if (large)
+            EXPECT_LE(question->geometry().bottom(), t.find<QLabel>("Label3", 10)->geometry().top());
+    }
+}

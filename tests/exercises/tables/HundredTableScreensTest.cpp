@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QImage>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <gtest/gtest.h>
@@ -282,10 +283,19 @@ TEST(HundredTableScreens, TheHundredChangesByKeysAndTheBarArrowsFitAFinger)
         o.singleStep = bar->singleStep();
         o.pageStep = bar->pageStep();
         o.subControls = QStyle::SC_All;
+        const QImage drawn = bar->grab().toImage();
         for (auto arrow : {QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine}) {
             const QRect r = bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, arrow, bar);
             EXPECT_GE(r.width(), std::min(ChildStyle::FingerTip, bar->width() / 3)) << size.width();
             EXPECT_GE(r.width(), bar->height()) << size.width();
+            // Its sign is seen from a child's chair: dark over a good part
+            // of the button, not a few pixels in its middle.
+            int dark = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    dark += qGray(drawn.pixel(x, y)) < 100;
+            const int least = std::min(r.width(), r.height());
+            EXPECT_GE(dark, least * least / 20) << size.width();
         }
     }
 }

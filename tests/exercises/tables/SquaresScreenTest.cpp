@@ -113,7 +113,9 @@ TEST(SquaresScreen, TensStopShortOfTheEndAndUnitsFinishTheSquare)
 {
     SquaresScreen s("Form100g", {fractionFor(0, 101)});
     EXPECT_EQ(s.label(0)->text(), QStringLiteral(" 100  +  "));
-    s.press(Ten, 9);
+    s.press(Ten, 10);  // the tenth does nothing: 90 are coloured
+    EXPECT_EQ(s.square(89)->fill(), Red);
+    EXPECT_EQ(s.square(90)->fill(), LightGreen);
     s.press(Unit, 5);
     s.press(Ten);  // 95 coloured: no room for a ten
     EXPECT_EQ(s.square(95)->fill(), LightGreen);

@@ -25,10 +25,10 @@ TEST(SquareColouring, UnitsAndTensFollowEachOtherInIndexOrder)
         EXPECT_EQ(s.shade(i), i < 7 ? Shade::Unit : i < 17 ? Shade::Ten : Shade::Blank) << i;
 }
 
-TEST(SquareColouring, ATenNeverRunsOverTheEnd)
+TEST(SquareColouring, ATenOnlyWhileAtMost89AreColoured)
 {
     struct Case { int filled; bool tenFits; };
-    for (const Case c : {Case{89, true}, Case{90, true}, Case{91, false}, Case{95, false}}) {
+    for (const Case c : {Case{80, true}, Case{89, true}, Case{90, false}, Case{91, false}, Case{95, false}}) {
         SquareColouring s;
         for (int i = 0; i < c.filled; ++i)
             s.addUnit();

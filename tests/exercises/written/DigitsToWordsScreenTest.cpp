@@ -2,6 +2,7 @@
 #include "services/NumberWords.h"
 #include "services/TextForms.h"
 #include "support/TestApp.h"
+#include "support/WordsLanguages.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ struct WordsScreen
 
     explicit WordsScreen(int n, const char* language = "1")
     {
-        t.app.state.numberWordsLanguage = QString::fromLatin1(language);
+        t.app.state.numberWordsLanguage = wordsLanguageNumbered(language);
         t.random.setFallback(0.0);  // praise sounds are drawn too
         t.random.push({0.3, fractionFor(n)});
         t.open(QStringLiteral("FormScri2"));

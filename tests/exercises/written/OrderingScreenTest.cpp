@@ -122,11 +122,22 @@ TEST(OrderingScreen, ThreeNumbersWithEqualNeighboursAreJudgedAfterTheThirdClick)
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(s.button(i)->isEnabled());
 
-    // A new count poses a new problem at once and leaves "avanti" as it
-    // was: still on after the right order.
+    // A new count poses a new problem at once: "avanti" waits for its
+    // right order, even right after the last one.
     s.chooseHowMany(1, {4, 3, 2, 1});
-    EXPECT_TRUE(s.next()->isEnabled());
+    EXPECT_FALSE(s.next()->isEnabled());
     EXPECT_EQ(s.captions(), (QStringList{"4", "3", "2", "1"}));
+    EXPECT_TRUE(s.button(0)->isEnabled());
+    s.click({3, 2, 1, 0});
+    EXPECT_EQ(s.right(), QStringLiteral(" 2"));
+    EXPECT_TRUE(s.next()->isEnabled());
+
+    // So does a new maximum number.
+    s.t.trigger(QStringLiteral("mnuMassimo"));
+    s.script({5, 4, 3, 2}, 499);
+    s.t.click(QStringLiteral("OpzioneNumeroMassimo"), 3);
+    EXPECT_EQ(s.captions(), (QStringList{"5", "4", "3", "2"}));
+    EXPECT_FALSE(s.next()->isEnabled());
     EXPECT_TRUE(s.button(0)->isEnabled());
 }
 

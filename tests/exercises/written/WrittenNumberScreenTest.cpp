@@ -256,9 +256,9 @@ TEST_F(WrittenScreen, CountsStopAtTheLargestTheyCanHold)
 TEST_F(WrittenScreen, ChoosingTheLargestNumberPosesAtOnceWithinIt)
 {
     t.app.state.soundsOn = false;
-    t.app.state.numberWordsLanguage = "1";
+    t.app.state.numberWordsLanguage = WordsLanguage::Italian;
     openFromMenu("Command6", {0.0, pick(344, 999)});
-    EXPECT_EQ(caption(), numberInWords(345, "1"));
+    EXPECT_EQ(caption(), numberInWords(345, WordsLanguage::Italian));
     EXPECT_TRUE(t.find<QLabel>("Label3")->isVisible());
     QAction* max = t.find<QAction>("mnuNumeroMassimo");
     ASSERT_TRUE(max);
@@ -275,12 +275,12 @@ TEST_F(WrittenScreen, ChoosingTheLargestNumberPosesAtOnceWithinIt)
     EXPECT_FALSE(choice->isVisible());
     EXPECT_EQ(t.app.state.maxNumber, 299);
     EXPECT_EQ(t.app.state.currentNumber, 299);
-    EXPECT_EQ(caption(), numberInWords(299, "1"));
+    EXPECT_EQ(caption(), numberInWords(299, WordsLanguage::Italian));
     EXPECT_EQ(t.current()->background(), TestApp::colourFor(0.3));
     EXPECT_EQ(wrongShown(), "0");
 
     answer("299");
-    EXPECT_EQ(caption(), numberInWords(299, "1") + " = 299");
+    EXPECT_EQ(caption(), numberInWords(299, WordsLanguage::Italian) + " = 299");
     t.random.push({0.0, 0.999999});
     t.click("BottoneAvanti");
     EXPECT_EQ(t.app.state.currentNumber, 299);
@@ -306,10 +306,10 @@ TEST_F(WrittenScreen, OnlyWordsToDigitsOffersTheLargestNumber)
 
 TEST_F(WrittenScreen, LongestNumberWordsFitAcrossTheScreen)
 {
-    t.app.state.numberWordsLanguage = "6";
+    t.app.state.numberWordsLanguage = WordsLanguage::Albanian;
     openFromMenu("Command6", {0.0, pick(665, 999)});
     auto* line = t.find<QLabel>("EtichettaNumero");
-    ASSERT_EQ(line->text(), numberInWords(666, "6"));
+    ASSERT_EQ(line->text(), numberInWords(666, WordsLanguage::Albanian));
     EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->contentsRect().width());
     EXPECT_GE(line->font().pointSizeF(), 12.0);
 

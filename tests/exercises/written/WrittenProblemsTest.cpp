@@ -55,20 +55,20 @@ void expectCases(const std::vector<Case>& cases, const WrittenSettings& settings
 TEST(WrittenProblems, WordsToDigitsShowsTheNumberInWords)
 {
     WrittenSettings italian;
-    italian.numberWordsLanguage = QStringLiteral("1");
+    italian.wordsLanguage = WordsLanguage::Italian;
     expectCases({{1, {pick(344, 999)}, "TRECENTOQUARANTACINQUE", 345, "TRECENTOQUARANTACINQUE = 345"}}, italian);
 
     // Never 0, never above the chosen maximum, and the words follow the
     // number-words language.
     WrittenSettings english;
-    english.numberWordsLanguage = QStringLiteral("2");
+    english.wordsLanguage = WordsLanguage::English;
     english.maxNumber = 199;
     for (double r : {0.0, 0.999999}) {
         ScriptedRandom random{r};
         const auto p = writtenProblem(1, random, english);
         ASSERT_TRUE(p);
         EXPECT_EQ(p->expected, r == 0.0 ? 1 : 199);
-        EXPECT_EQ(p->caption, numberInWords(p->expected, QStringLiteral("2")));
+        EXPECT_EQ(p->caption, numberInWords(p->expected, WordsLanguage::English));
         EXPECT_EQ(p->solution, p->caption + QStringLiteral(" = ") + QString::number(p->expected));
     }
 }
