@@ -8,6 +8,7 @@
 #include "exercises/tables/TablesCatalog.h"
 #include "exercises/written/WrittenCatalog.h"
 #include "menus/ResultsScreen.h"
+#include "support/KeptAnswers.h"
 #include "results/CsvExport.h"
 #include "results/Pin.h"
 #include "results/PinWork.h"
@@ -48,14 +49,7 @@ protected:
                       QString::fromUtf8(testfiles::readBytes(QStringLiteral(CONTALANDIA_DATA_DIR "/Italiano.lng"))));
     }
 
-    std::vector<AnswerRecord> kept()
-    {
-        t.results->waitForWrites();
-        std::vector<AnswerRecord> all;
-        ResultsStore::Reading r = t.results->reading();
-        resultsQueries::eachAnswer(r.db, {}, [&](const AnswerRecord& a) { all.push_back(a); }, nullptr);
-        return all;
-    }
+    std::vector<AnswerRecord> kept() { return keptAnswers(*t.results); }
     void answer(const QString& typed)
     {
         t.find<QLineEdit>("Text1")->clear();

@@ -9,6 +9,7 @@
 #include "exercises/numberlines/NumberLinesCatalog.h"
 #include "exercises/tables/TablesCatalog.h"
 #include "exercises/written/WrittenCatalog.h"
+#include "support/KeptAnswers.h"
 #include "results/ResultsQueries.h"
 #include "support/TestApp.h"
 
@@ -34,14 +35,7 @@ protected:
         t.useResults();
     }
 
-    std::vector<AnswerRecord> kept()
-    {
-        t.results->waitForWrites();
-        std::vector<AnswerRecord> all;
-        ResultsStore::Reading r = t.results->reading();
-        resultsQueries::eachAnswer(r.db, {}, [&](const AnswerRecord& a) { all.push_back(a); }, nullptr);
-        return all;
-    }
+    std::vector<AnswerRecord> kept() { return keptAnswers(*t.results); }
     int counted() const
     {
         return t.find<QLabel>(QStringLiteral("EtichettaEsatti"))->text().trimmed().toInt() +
