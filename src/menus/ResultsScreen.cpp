@@ -116,6 +116,8 @@ ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("Form
     families_->setFont(designFont(QStringLiteral("Arial"), 11));
     chart_ = new QChart;
     chart_->setAnimationOptions(QChart::NoAnimation);
+    chartTitlePoints_ = chart_->titleFont().pointSizeF();
+    chartLegendPoints_ = chart_->legend()->font().pointSizeF();
     chartView_ = place(new QChartView(chart_), QStringLiteral("GraficoGiorni"), at(7080, 1740, 4680, 5040));
     chartView_->setRenderHint(QPainter::Antialiasing);
     // The names of the days follow the chart's width.
@@ -506,22 +508,43 @@ void ResultsScreen::fillChart()
     x->setRange(-0.5, double(days.size()) - 0.5);
     x->setStartValue(-0.5);
     dayAxis_ = x;
-    QFont small = font();
-    small.setPointSizeF(7);
-    x->setLabelsFont(small);
-    labelDays();
     auto* y = new QValueAxis;
     // Room above the highest bar, in steps the four intervals divide.
     y->setRange(0, double(std::max<qint64>(4, (most + most / 10 + 4) / 4 * 4)));
     y->setLabelFormat(QStringLiteral("%d"));
     y->setTickCount(5);
-    y->setLabelsFont(small);
     chart_->addAxis(x, Qt::AlignBottom);
     chart_->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
+    sizeChartTexts();
     chart_->setTitle(text(key(ChartTitle)));
     chart_->legend()->setAlignment(Qt::AlignBottom);
+}
+
+void ResultsScreen::afterRescale()
+{
+    sizeChartTexts();
+}
+
+void ResultsScreen::sizeChartTexts()
+{
+    const double grow = textScale();
+    QFont axis = font();
+    axis.setPointSizeF(ChartAxisPoints * grow);
+    for (QAbstractAxis* a : chart_->axes())
+        a->setLabelsFont(axis);
+    if (chartTitlePoints_ > 0) {
+        QFont title = chart_->titleFont();
+        title.setPointSizeF(chartTitlePoints_ * grow);
+        chart_->setTitleFont(title);
+    }
+    if (chartLegendPoints_ > 0) {
+        QFont legend = chart_->legend()->font();
+        legend.setPointSizeF(chartLegendPoints_ * grow);
+        chart_->legend()->setFont(legend);
+    }
+    labelDays();
 }
 
 // The days named under the chart: each day of the month under its bar

@@ -37,6 +37,8 @@ public:
 
     // Days in the chart, ending today.
     static constexpr int ChartDays = 28;
+    // The chart's axis labels, in points at the design size.
+    static constexpr double ChartAxisPoints = 7;
 
     // What the table shows now, header first, as the CSV export writes it.
     QList<QStringList> shownTable() const;
@@ -53,6 +55,7 @@ public:
 protected:
     void onLoad() override;
     void onActivate() override;
+    void afterRescale() override;
 
 private:
     ResultsStore* store() const;
@@ -71,6 +74,8 @@ private:
     void fillTable();
     void fillChart();
     void labelDays();
+    // The chart draws its own texts: they follow large text here.
+    void sizeChartTexts();
     void exportCsv();
     void exportAnswers();
     void exportPdf();
@@ -98,6 +103,9 @@ private:
     QChartView* chartView_ = nullptr;
     QChart* chart_ = nullptr;
     QCategoryAxis* dayAxis_ = nullptr;
+    // The chart's title and legend as Qt draws them, before large text.
+    double chartTitlePoints_ = 0;
+    double chartLegendPoints_ = 0;
     std::vector<QDate> chartDays_;
     int dayStep_ = 1;
     QList<QWidget*> content_;           // hidden while the PIN is asked

@@ -353,6 +353,34 @@ TEST_F(ResultsScreenTest, TheChartNamesOnlyTheDaysItHasRoomFor)
     EXPECT_EQ(steps, (QSet<int>{1, 7}));   // days on a wide display, weeks on a small one
 }
 
+// With large text the chart's own texts grow like the screen's, and the
+// days named still fit under their bars.
+TEST_F(ResultsScreenTest, TheChartsTextsFollowLargeText)
+{
+    for (int d = 0; d < ResultsScreen::ChartDays; ++d)
+        played("Luca", "FormMM", "written", true, 60 * 24 * d);
+    for (const bool large : {false, true}) {
+        SCOPED_TRACE(large);
+        t.app.state.largeText = large;
+        ResultsScreen* s = openResults();
+        ASSERT_NE(s, nullptr);
+        t.resize(QSize(1920, 1080));
+        QCoreApplication::sendPostedEvents();
+        ASSERT_EQ(s->textScale() > 1, large);
+        for (QAbstractAxis* axis : s->chart()->axes())
+            EXPECT_DOUBLE_EQ(axis->labelsFont().pointSizeF(), ResultsScreen::ChartAxisPoints * s->textScale());
+        auto* x = qobject_cast<QCategoryAxis*>(s->chart()->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(x, nullptr);
+        const QFontMetrics m(x->labelsFont());
+        const double perDay = s->chart()->plotArea().width() / ResultsScreen::ChartDays;
+        double from = x->startValue();
+        for (const QString& name : x->categoriesLabels()) {
+            EXPECT_GE((x->endValue(name) - from) * perDay, m.horizontalAdvance(name)) << name.toStdString();
+            from = x->endValue(name);
+        }
+    }
+}
+
 TEST_F(ResultsScreenTest, ThePinIsCheckedWhileTheWindowGoesOn)
 {
     played("Luca", "FormMM", "written", true);
