@@ -121,8 +121,8 @@ void AbacusBuildScreen::showTheNumber()
     }
     const ColouredNumber c = showDigits_ ? colouredDigits(n) : colouredWords(n);
     const QFont font = designFont(QStringLiteral("Arial"), showDigits_ ? 48 : 24);
+    partsPoints_ = font.pointSizeF();
     for (int i = 0; i < 3; ++i) {
-        parts_[i]->setProperty("partsPoints", font.pointSizeF());
         parts_[i]->setFont(font);
         parts_[i]->setText(c.parts[i]);
     }
@@ -144,9 +144,9 @@ void AbacusBuildScreen::placeParts()
         return;
     // With large text the parts grow together as far as the box lets them,
     // never below the size they are given.
-    const double design = parts_[0]->property("partsPoints").toDouble() > 0 ? parts_[0]->property("partsPoints").toDouble()
-                                                                            : parts_[0]->font().pointSizeF();
-    parts_[0]->setProperty("partsPoints", design);
+    if (partsPoints_ <= 0)
+        partsPoints_ = parts_[0]->font().pointSizeF();
+    const double design = partsPoints_;
     auto widthAt = [&](double points) {
         QFont f = parts_[0]->font();
         f.setPointSizeF(points);

@@ -42,6 +42,7 @@ private:
     QLabel* number_ = nullptr;                 // one label, or
     PictureBox* partsBox_ = nullptr;           // the box of the three parts
     std::array<QLabel*, 3> parts_{};
+    double partsPoints_ = 0;                   // their size before large text
     bool unitsFirst_ = false;
     std::array<BeadButton*, 3> beadButtons_{};
     QPushButton* confirm_ = nullptr;
