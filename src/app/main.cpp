@@ -6,6 +6,7 @@
 #include "app/ScreenCatalog.h"
 #include "app/SingleInstance.h"
 #include "app/SoundService.h"
+#include "app/StartupWarmUp.h"
 #include "app/SteadyClock.h"
 #include "services/Feedback.h"
 #include "services/RandomSource.h"
@@ -37,6 +38,7 @@ Q_LOGGING_CATEGORY(lcStartup, "contalandia.startup", QtWarningMsg)
 
 int main(int argc, char** argv)
 {
+    StartupWarmUp warmUp;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("contalandia"));
     QApplication::setApplicationDisplayName(QStringLiteral("Contalandia"));
@@ -48,6 +50,7 @@ int main(int argc, char** argv)
     if (!instance.acquire())
         return 0;
 
+    warmUp.wait();
     registerBundledFonts();
     QApplication::setStyle(new ChildStyle);
 
