@@ -4,6 +4,7 @@
 // results screen's summaries costs.
 #include "app/ScreenCatalog.h"
 #include "framework/AppContext.h"
+#include "services/QtDaysChart.h"
 #include "results/ResultsQueries.h"
 #include "results/ResultsStore.h"
 #include "results/Summaries.h"
@@ -150,6 +151,7 @@ void BM_OpenResultsScreen(benchmark::State& state)
     FakeClock clock;
     AppContext app(random, player, dialogs, clock, dir.path());
     app.results = filledStore.store.get();
+    app.makeDaysChart = [] { return new QtDaysChart; };
     registerScreens(app.navigator);
     auto settle = [] {
         QCoreApplication::processEvents();

@@ -6,6 +6,7 @@
 #include "app/ScreenCatalog.h"
 #include "services/RandomSource.h"
 #include "framework/AppContext.h"
+#include "services/QtDaysChart.h"
 #include "framework/CellGrid.h"
 #include "framework/Controls.h"
 #include "framework/Screen.h"
@@ -75,6 +76,7 @@ struct Program
             settings.write(QByteArray("[Language]\r\nCurrentLanguage=") + language + "\r\n");
         app = std::make_unique<AppContext>(random, player, dialogs, clock, dir.path());
         registerScreens(app->navigator);
+        app->makeDaysChart = [] { return new QtDaysChart; };
         app->navigator.add(QStringLiteral("FormCentoCelle"), [](AppContext& a) -> Screen* { return new HundredCells(a); });
         app->state.numberWordsLanguage = app->strings.numberWordsLanguage();
     }

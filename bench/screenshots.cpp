@@ -24,6 +24,7 @@
 #include "app/ScreenCatalog.h"
 #include "app/Startup.h"
 #include "framework/AppContext.h"
+#include "services/QtDaysChart.h"
 #include "framework/ChildStyle.h"
 #include "framework/Screen.h"
 #include "services/RandomSource.h"
@@ -153,6 +154,7 @@ int takePictures(const QString& outDir, const QString& language, const QStringLi
         FakeClock clock;
         AppContext app(random, player, dialogs, clock, folder.path());
         app.quitProgram = [] {};
+        app.makeDaysChart = [] { return new QtDaysChart; };
         registerScreens(app.navigator);
         startProgram(app);
         settle();

@@ -43,6 +43,9 @@ done
 # The sound library, which the program loads after its first frame.
 sound_lib=$(cd "$root" && find usr/lib -path '*/contalandia/sound/libcontalandia_sound.so' | head -1)
 [ -n "$sound_lib" ] || fail "no sound library in /usr/lib/.../contalandia/sound"
+# The chart library, which the program loads when the results screen opens.
+chart_lib=$(cd "$root" && find usr/lib -path '*/contalandia/chart/libcontalandia_chart.so' | head -1)
+[ -n "$chart_lib" ] || fail "no chart library in /usr/lib/.../contalandia/chart"
 for size in 48 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" \
     || fail "the ${size} px icon is not a ${size} x ${size} PNG"

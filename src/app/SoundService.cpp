@@ -2,12 +2,15 @@
 #include "app/SoundService.h"
 
 #include "app/FirstFrame.h"
+#include "app/LibraryEntry.h"
 #include "services/QtSoundPlayer.h"
 
 #include <QApplication>
-#include <QLibrary>
 
-SoundService::SoundService(QStringList libraryFiles) : libraryFiles_(std::move(libraryFiles)) {}
+SoundService::SoundService(QStringList libraryFiles)
+    : library_(std::make_unique<LibraryEntry>(std::move(libraryFiles), "contalandia_make_sound_player"))
+{
+}
 
 SoundService::SoundService(Factory make) : make_(std::move(make)) {}
 
@@ -18,16 +21,13 @@ SoundService::~SoundService() = default;
 
 std::unique_ptr<SoundPlayer> SoundService::loadLibrary()
 {
-    for (const QString& file : std::as_const(libraryFiles_)) {
-        QLibrary library(file);
-        const auto make = reinterpret_cast<decltype(&contalandia_make_sound_player)>(
-            library.resolve("contalandia_make_sound_player"));
-        if (!make)
-            continue;
-        libraryFile_ = library.fileName();
-        return std::unique_ptr<SoundPlayer>(make());
-    }
-    return nullptr;
+    const auto make = reinterpret_cast<decltype(&contalandia_make_sound_player)>(library_ ? library_->get() : nullptr);
+    return std::unique_ptr<SoundPlayer>(make ? make() : nullptr);
+}
+
+QString SoundService::libraryFile() const
+{
+    return library_ ? library_->file() : QString();
 }
 
 bool SoundService::load()

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class LibraryEntry;
 class QObject;
 
 // The program's sound player. The real one (`QtSoundPlayer`) lies in a
@@ -47,15 +48,14 @@ public:
     // The player, once made; null before and when none could be made.
     SoundPlayer* player() const { return player_.get(); }
     // The library file the player came from; empty when none.
-    QString libraryFile() const { return libraryFile_; }
+    QString libraryFile() const;
 
 private:
     std::unique_ptr<SoundPlayer> loadLibrary();
 
-    QStringList libraryFiles_;
+    std::unique_ptr<LibraryEntry> library_;
     Factory make_;
     bool tried_ = false;
-    QString libraryFile_;
     std::unique_ptr<SoundPlayer> player_;
     std::unique_ptr<QObject> firstFrameWatch_;
 };

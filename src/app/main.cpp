@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DataFolder.h"
 #include "app/FirstFrame.h"
+#include "app/LibraryEntry.h"
 #include "app/Fonts.h"
 #include "app/MessageBoxDialogs.h"
 #include "app/ScreenCatalog.h"
@@ -29,6 +30,12 @@
 #endif
 #ifndef CONTALANDIA_INSTALLED_SOUND_LIBRARY
 #define CONTALANDIA_INSTALLED_SOUND_LIBRARY "../lib/contalandia/sound/libcontalandia_sound.so"
+#endif
+#ifndef CONTALANDIA_CHART_LIBRARY
+#define CONTALANDIA_CHART_LIBRARY "libcontalandia_chart.so"
+#endif
+#ifndef CONTALANDIA_INSTALLED_CHART_LIBRARY
+#define CONTALANDIA_INSTALLED_CHART_LIBRARY "../lib/contalandia/chart/libcontalandia_chart.so"
 #endif
 
 // Where the data was found, which language was read and where the sounds
@@ -60,6 +67,11 @@ int main(int argc, char** argv)
     const QString programFolder = QCoreApplication::applicationDirPath();
     SoundService player({programFolder + QStringLiteral("/" CONTALANDIA_SOUND_LIBRARY),
                          QDir::cleanPath(programFolder + QStringLiteral("/" CONTALANDIA_INSTALLED_SOUND_LIBRARY))});
+    // The results screen's chart: its library is loaded when the screen
+    // first asks for one.
+    LibraryEntry chartLibrary({programFolder + QStringLiteral("/" CONTALANDIA_CHART_LIBRARY),
+                               QDir::cleanPath(programFolder + QStringLiteral("/" CONTALANDIA_INSTALLED_CHART_LIBRARY))},
+                              "contalandia_make_days_chart");
     MessageBoxDialogs dialogs;
     SteadyClock clock;
     const DataFolder data = findDataFolder(programFolder,
@@ -79,6 +91,14 @@ int main(int argc, char** argv)
     app.strings.useUserSettings(userSettingsFile(), data.installed);
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };
+    app.makeDaysChart = [&chartLibrary]() -> DaysChart* {
+        const bool first = !chartLibrary.tried();
+        const auto make = reinterpret_cast<DaysChartMaker>(chartLibrary.get());
+        if (first)
+            qCInfo(lcStartup).noquote() << "chart library:"
+                                        << (make ? chartLibrary.file() : QStringLiteral("none"));
+        return make ? make() : nullptr;
+    };
     registerScreens(app.navigator);
     dialogs.setWords([&app](const QString& key) { return app.strings.getString(key); });
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "lang/LanguageFiles.h"
+#include "services/DaysChart.h"
 #include "services/Feedback.h"
 #include "framework/Dialogs.h"
 #include "services/Platform.h"
@@ -45,4 +46,7 @@ struct AppContext
     // Where every judged answer is kept (results/ResultsStore); none in a
     // program or test that keeps no results.
     ResultsStore* results = nullptr;
+    // Makes the results screen's chart (services/DaysChart); null, or none
+    // set, where no chart can be drawn.
+    std::function<DaysChart*()> makeDaysChart;
 };

@@ -10,20 +10,15 @@
 #include "results/ResultsQueries.h"
 #include "results/ResultsStore.h"
 
-#include <QCategoryAxis>
-#include <QBarSet>
 #include <QBuffer>
 #include <QButtonGroup>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -31,10 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QTextDocument>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -114,14 +107,16 @@ ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("Form
                                 at(7080, 1260, 1200, 360));
     families_ = place(new QComboBox, QStringLiteral("ListaFamiglie"), at(8340, 1200, 3420, 420));
     families_->setFont(designFont(QStringLiteral("Arial"), 11));
-    chart_ = new QChart;
-    chart_->setAnimationOptions(QChart::NoAnimation);
-    chartTitlePoints_ = chart_->titleFont().pointSizeF();
-    chartLegendPoints_ = chart_->legend()->font().pointSizeF();
-    chartView_ = place(new QChartView(chart_), QStringLiteral("GraficoGiorni"), at(7080, 1740, 4680, 5040));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    // The names of the days follow the chart's width.
-    connect(chart_, &QChart::plotAreaChanged, this, [this] { labelDays(); });
+    // The chart comes from its library, loaded when this screen is first
+    // opened; without one an empty frame keeps its place.
+    chart_ = app.makeDaysChart ? app.makeDaysChart() : nullptr;
+    QWidget* chartWidget = chart_ ? chart_->widget() : nullptr;
+    if (!chartWidget) {
+        auto* frame = new QFrame;
+        frame->setFrameShape(QFrame::StyledPanel);
+        chartWidget = frame;
+    }
+    chartWidget_ = place(chartWidget, QStringLiteral("GraficoGiorni"), at(7080, 1740, 4680, 5040));
 
     auto* csv = place(button(QStringLiteral("Esporta la tabella (CSV)")), QStringLiteral("BottoneCsv"),
                       at(240, 6900, 2040, 480));
@@ -134,7 +129,7 @@ ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("Form
     auto* pinButton = place(button(QStringLiteral("PIN")), QStringLiteral("BottonePin"), at(7920, 6900, 960, 480));
     auto* back = place(button(QStringLiteral("Torna al menù principale")), QStringLiteral("Command1"),
                        at(9000, 6900, 2760, 480));
-    content_ = {playerCaption, players_, view_[0], view_[1], table_, familyCaption, families_, chartView_,
+    content_ = {playerCaption, players_, view_[0], view_[1], table_, familyCaption, families_, chartWidget_,
                 csv,           answersCsv, pdf,    playersButton, pinButton};
 
     // --- the PIN, while it is asked --------------------------------------------
@@ -218,7 +213,7 @@ ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("Form
     connect(closePin, &QPushButton::clicked, this, &ResultsScreen::closePanels);
 
     spokenNames().fixed(table_, key(TableName));
-    spokenNames().fixed(chartView_, key(ChartName));
+    spokenNames().fixed(chartWidget_, key(ChartName));
     spokenNames().fixed(players_, key(HeaderPlayer));
     spokenNames().fixed(families_, key(HeaderFamily));
     spokenNames().fixed(playerList_, key(HeaderPlayer));
@@ -462,13 +457,8 @@ QList<QStringList> ResultsScreen::shownTable() const
 
 void ResultsScreen::fillChart()
 {
-    chart_->removeAllSeries();
-    // A removed axis is the caller's again: each refresh makes new ones.
-    for (QAbstractAxis* axis : chart_->axes()) {
-        chart_->removeAxis(axis);
-        delete axis;
-    }
-    dayAxis_ = nullptr;
+    if (!chart_)
+        return;
     const QDate today = QDate::currentDate();
     const QDate from = today.addDays(-(ChartDays - 1));
     std::vector<DayCount> counted;
@@ -478,48 +468,11 @@ void ResultsScreen::fillChart()
             counted = resultsQueries::perDay(r.db, r.dialect, selectedPlayerKey(), families_->currentData().toString(),
                                              from, nullptr);
     }
-    const std::vector<DayCount> days = summaries::everyDay(counted, from, today);
-
-    // Right answers solid, wrong ones hatched, both outlined in black: the
-    // chart reads the same printed in black and white.
-    auto* right = new QBarSet(text(key(SeriesRight)));
-    right->setBrush(QBrush(QColor(0, 110, 60), Qt::SolidPattern));
-    right->setPen(QPen(Qt::black, 1));
-    auto* wrong = new QBarSet(text(key(SeriesWrong)));
-    wrong->setBrush(QBrush(QColor(180, 20, 20), Qt::BDiagPattern));
-    wrong->setPen(QPen(Qt::black, 1));
-    qint64 most = 0;
-    chartDays_.clear();
-    for (const DayCount& d : days) {
-        *right << double(d.right);
-        *wrong << double(d.wrong);
-        chartDays_.push_back(d.day);
-        most = std::max(most, d.right + d.wrong);
-    }
-    auto* series = new QStackedBarSeries;
-    series->append(right);
-    series->append(wrong);
-    series->setBarWidth(0.8);
-    chart_->addSeries(series);
-    // The bars stand at 0, 1, ... on a value axis whose categories name
-    // the days or the weeks (labelDays).
-    auto* x = new QCategoryAxis;
-    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-    x->setRange(-0.5, double(days.size()) - 0.5);
-    x->setStartValue(-0.5);
-    dayAxis_ = x;
-    auto* y = new QValueAxis;
-    // Room above the highest bar, in steps the four intervals divide.
-    y->setRange(0, double(std::max<qint64>(4, (most + most / 10 + 4) / 4 * 4)));
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTickCount(5);
-    chart_->addAxis(x, Qt::AlignBottom);
-    chart_->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    std::vector<DaysChart::Day> days;
+    for (const DayCount& d : summaries::everyDay(counted, from, today))
+        days.push_back({d.day, d.right, d.wrong});
     sizeChartTexts();
-    chart_->setTitle(text(key(ChartTitle)));
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->setDays(days, {text(key(ChartTitle)), text(key(SeriesRight)), text(key(SeriesWrong))});
 }
 
 void ResultsScreen::afterRescale()
@@ -527,64 +480,16 @@ void ResultsScreen::afterRescale()
     sizeChartTexts();
 }
 
+// The chart draws its own texts: its axes' labels at their design size,
+// title and legend at Qt's, all grown with large text.
 void ResultsScreen::sizeChartTexts()
 {
+    if (!chart_)
+        return;
     const double grow = textScale();
     QFont axis = font();
     axis.setPointSizeF(ChartAxisPoints * grow);
-    for (QAbstractAxis* a : chart_->axes())
-        a->setLabelsFont(axis);
-    if (chartTitlePoints_ > 0) {
-        QFont title = chart_->titleFont();
-        title.setPointSizeF(chartTitlePoints_ * grow);
-        chart_->setTitleFont(title);
-    }
-    if (chartLegendPoints_ > 0) {
-        QFont legend = chart_->legend()->font();
-        legend.setPointSizeF(chartLegendPoints_ * grow);
-        chart_->legend()->setFont(legend);
-    }
-    labelDays();
-}
-
-// The days named under the chart: each day of the month under its bar
-// where every name has room for itself and a blank of two digits, else the
-// weeks ending today, "14–20" under their seven bars (a chart names a
-// category only within its own width, and cuts a longer name short). Again
-// whenever the chart's plot area changes.
-void ResultsScreen::labelDays()
-{
-    if (!dayAxis_ || chartDays_.empty())
-        return;
-    const QFontMetrics m(dayAxis_->labelsFont());
-    const int count = int(chartDays_.size());
-    // Before the chart is laid out its plot area is empty: the view's width
-    // less the margins and the left axis stands in for it.
-    double plot = chart_->plotArea().width();
-    if (plot <= 0)
-        plot = chartView_->width() - 8 * m.horizontalAdvance(QLatin1Char('0'));
-    const double perDay = plot / count;
-    const int blank = m.horizontalAdvance(QStringLiteral("00"));
-    dayStep_ = perDay >= m.horizontalAdvance(QStringLiteral("00")) + blank ? 1 : 7;
-
-    // Each name with the value where its days end, the last one today.
-    QList<QPair<QString, double>> names;
-    for (int last = count - 1; last >= 0; last -= dayStep_) {
-        const int first = std::max(0, last - dayStep_ + 1);
-        const QString day = QString::number(chartDays_[size_t(last)].day());
-        names.prepend({dayStep_ == 1 ? day
-                                     : QString::number(chartDays_[size_t(first)].day()) + QChar(0x2013) + day,
-                       last + 0.5});
-    }
-    QStringList shown;
-    for (const auto& n : names)
-        shown << n.first;
-    if (shown == dayAxis_->categoriesLabels())
-        return;
-    for (const QString& old : dayAxis_->categoriesLabels())
-        dayAxis_->remove(old);
-    for (const auto& n : names)
-        dayAxis_->append(n.first, n.second);
+    chart_->setTextSizes(axis, grow);
 }
 
 void ResultsScreen::exportCsv()
@@ -644,14 +549,8 @@ void ResultsScreen::exportPdf()
     const QSize chartSize(1600, 1000);
     QImage chartImage(chartSize, QImage::Format_RGB32);
     chartImage.fill(Qt::white);
-    {
-        QPainter p(&chartImage);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF was = chart_->geometry();
-        chart_->resize(chartSize);
-        chartView_->scene()->render(&p, QRectF(QPointF(0, 0), chartSize), chart_->sceneBoundingRect());
-        chart_->setGeometry(was);
-    }
+    if (chart_)
+        chartImage = chart_->picture(chartSize);
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p><img src=\"chart\" width=\"600\"><table border=\"1\" "
                                   "cellspacing=\"0\" cellpadding=\"3\">")
                        .arg(escaped(windowTitle()),

@@ -2,15 +2,13 @@
 #pragma once
 #include "framework/Screen.h"
 #include "results/Summaries.h"
+#include "services/DaysChart.h"
 
 #include <QDate>
 
 #include <vector>
 
-class QCategoryAxis;
 class QButtonGroup;
-class QChart;
-class QChartView;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -42,7 +40,8 @@ public:
 
     // What the table shows now, header first, as the CSV export writes it.
     QList<QStringList> shownTable() const;
-    QChart* chart() const { return chart_; }
+    // The chart of days; null when its library could not be loaded.
+    DaysChart* daysChart() const { return chart_; }
 
     // Reads the results again and shows them.
     void refresh();
@@ -50,7 +49,7 @@ public:
     // How many days each name under the chart stands for: 1 (the day of the
     // month under each bar) where the chart is wide enough for them, else
     // 7 (a week, "14–20", under its seven bars).
-    int dayLabelStep() const { return dayStep_; }
+    int dayLabelStep() const { return chart_ ? chart_->dayLabelStep() : 1; }
 
 protected:
     void onLoad() override;
@@ -73,8 +72,6 @@ private:
     void fillPlayers();
     void fillTable();
     void fillChart();
-    void labelDays();
-    // The chart draws its own texts: they follow large text here.
     void sizeChartTexts();
     void exportCsv();
     void exportAnswers();
@@ -100,14 +97,8 @@ private:
     QComboBox* families_ = nullptr;
     QList<QRadioButton*> view_;
     QTableWidget* table_ = nullptr;
-    QChartView* chartView_ = nullptr;
-    QChart* chart_ = nullptr;
-    QCategoryAxis* dayAxis_ = nullptr;
-    // The chart's title and legend as Qt draws them, before large text.
-    double chartTitlePoints_ = 0;
-    double chartLegendPoints_ = 0;
-    std::vector<QDate> chartDays_;
-    int dayStep_ = 1;
+    DaysChart* chart_ = nullptr;
+    QWidget* chartWidget_ = nullptr;   // the chart's, or an empty frame
     QList<QWidget*> content_;           // hidden while the PIN is asked
 
     QGroupBox* pinFrame_ = nullptr;

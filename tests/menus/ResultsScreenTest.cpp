@@ -19,6 +19,7 @@
 #include <QCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -33,6 +34,13 @@
 #include <QTableWidget>
 
 namespace {
+
+// The screen's chart as Qt Charts draws it (the tests link the chart).
+QChart* chartOf(ResultsScreen* s)
+{
+    auto* view = s->daysChart() ? qobject_cast<QChartView*>(s->daysChart()->widget()) : nullptr;
+    return view ? view->chart() : nullptr;
+}
 
 double pick(int k, double n)
 {
@@ -216,7 +224,7 @@ TEST_F(ResultsScreenTest, TheResultsScreenShowsEachPlayerHardestFirstAndAChartOf
     EXPECT_EQ(s->shownTable()[2][6], "25 %");
 
     // The chart: 28 days, today last; right solid and wrong hatched.
-    auto* series = qobject_cast<QAbstractBarSeries*>(s->chart()->series().value(0));
+    auto* series = qobject_cast<QAbstractBarSeries*>(chartOf(s)->series().value(0));
     ASSERT_NE(series, nullptr);
     ASSERT_EQ(series->barSets().size(), 2);
     QBarSet* right = series->barSets()[0];
@@ -235,7 +243,7 @@ TEST_F(ResultsScreenTest, TheResultsScreenShowsEachPlayerHardestFirstAndAChartOf
     emit players->activated(players->currentIndex());
     t.click("OpzioneVista", 1);
     EXPECT_EQ(column(1), (QStringList{"Abaco", "Numeri e parole"}));
-    auto* lucas = qobject_cast<QAbstractBarSeries*>(s->chart()->series().value(0));
+    auto* lucas = qobject_cast<QAbstractBarSeries*>(chartOf(s)->series().value(0));
     EXPECT_EQ(lucas->barSets()[0]->at(25), 0);
 }
 
@@ -268,6 +276,34 @@ TEST_F(ResultsScreenTest, TheTableAndTheAnswersAreExportedAndReadBack)
 
     t.click("BottoneCsv");   // cancelled: nothing written, nothing said
     EXPECT_TRUE(t.find<QLabel>("LabelAvviso")->text().contains(pdf));
+}
+
+// Where the chart's library is missing the screen keeps an empty frame in
+// the chart's place, and the table and its exports work as before.
+TEST_F(ResultsScreenTest, WithoutTheChartLibraryEverythingButTheChartWorks)
+{
+    for (const bool maker : {false, true}) {
+        SCOPED_TRACE(maker);
+        if (maker)
+            t.app.makeDaysChart = [] { return nullptr; };   // the library did not load
+        else
+            t.app.makeDaysChart = nullptr;                   // no chart in this program
+        played("Luca", "FormMM", "written", true);
+        ResultsScreen* s = openResults();
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->daysChart(), nullptr);
+        auto* frame = t.find<QFrame>("GraficoGiorni");
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(frame->isVisible());
+        EXPECT_FALSE(frame->accessibleName().isEmpty());
+        EXPECT_EQ(s->shownTable().size(), 2);
+        const QString pdf = t.path(maker ? "senza-grafico-1.pdf" : "senza-grafico-2.pdf");
+        t.dialogs.fileNames.push_back(pdf);
+        t.click("BottonePdf");
+        EXPECT_TRUE(testfiles::readBytes(pdf).startsWith("%PDF"));
+        t.resize(QSize(1920, 1080));   // a rescale has no chart to size
+        t.click("Command1");
+    }
 }
 
 TEST_F(ResultsScreenTest, APinKeepsTheScreenShutAndFiveWrongTriesWaitAMinute)
@@ -329,7 +365,7 @@ TEST_F(ResultsScreenTest, TheChartNamesOnlyTheDaysItHasRoomFor)
         SCOPED_TRACE(size.width());
         t.resize(size);
         QCoreApplication::sendPostedEvents();   // the chart lays itself out
-        auto* x = qobject_cast<QCategoryAxis*>(s->chart()->axes(Qt::Horizontal).value(0));
+        auto* x = qobject_cast<QCategoryAxis*>(chartOf(s)->axes(Qt::Horizontal).value(0));
         ASSERT_NE(x, nullptr);
         const QStringList names = x->categoriesLabels();
         const int step = s->dayLabelStep();
@@ -341,7 +377,7 @@ TEST_F(ResultsScreenTest, TheChartNamesOnlyTheDaysItHasRoomFor)
         // Each name fits its own days with a blank of two digits: the chart
         // neither cuts it short nor lets it touch the next.
         const QFontMetrics m(x->labelsFont());
-        const double perDay = s->chart()->plotArea().width() / ResultsScreen::ChartDays;
+        const double perDay = chartOf(s)->plotArea().width() / ResultsScreen::ChartDays;
         double from = x->startValue();
         for (const QString& name : names) {
             const double width = (x->endValue(name) - from) * perDay;
@@ -367,12 +403,12 @@ TEST_F(ResultsScreenTest, TheChartsTextsFollowLargeText)
         t.resize(QSize(1920, 1080));
         QCoreApplication::sendPostedEvents();
         ASSERT_EQ(s->textScale() > 1, large);
-        for (QAbstractAxis* axis : s->chart()->axes())
+        for (QAbstractAxis* axis : chartOf(s)->axes())
             EXPECT_DOUBLE_EQ(axis->labelsFont().pointSizeF(), ResultsScreen::ChartAxisPoints * s->textScale());
-        auto* x = qobject_cast<QCategoryAxis*>(s->chart()->axes(Qt::Horizontal).value(0));
+        auto* x = qobject_cast<QCategoryAxis*>(chartOf(s)->axes(Qt::Horizontal).value(0));
         ASSERT_NE(x, nullptr);
         const QFontMetrics m(x->labelsFont());
-        const double perDay = s->chart()->plotArea().width() / ResultsScreen::ChartDays;
+        const double perDay = chartOf(s)->plotArea().width() / ResultsScreen::ChartDays;
         double from = x->startValue();
         for (const QString& name : x->categoriesLabels()) {
             EXPECT_GE((x->endValue(name) - from) * perDay, m.horizontalAdvance(name)) << name.toStdString();

@@ -2,6 +2,7 @@
 #pragma once
 #include "app/ScreenCatalog.h"
 #include "services/Feedback.h"
+#include "services/QtDaysChart.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/DragDrop.h"
@@ -74,6 +75,7 @@ public:
     explicit TestApp(Screens screens = Screens::Catalogue) : app(random, player, dialogs, clock, folder.path())
     {
         app.quitProgram = [this] { ++quits; };
+        app.makeDaysChart = [] { return new QtDaysChart; };
         if (screens == Screens::Catalogue)
             registerScreens(app.navigator);
     }
