@@ -331,16 +331,60 @@ QFont designFont(const QString& family, double points, bool bold)
     return f;
 }
 
+namespace {
+
+// Gives its widget the pointer on the mouse's first visit, then goes.
+class PointerOnFirstVisit final : public QObject
+{
+public:
+    PointerOnFirstVisit(QWidget* widget, QString svgResource, int size, QPoint hotSpot)
+        : QObject(widget), svg_(std::move(svgResource)), size_(size), hotSpot_(hotSpot)
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The pointer is set while the widget is entered: Qt shows the
+        // entered widget's pointer right after.
+        if (event->type() == QEvent::Enter) {
+            watched->removeEventFilter(this);
+            static_cast<QWidget*>(watched)->setCursor(svgCursor(svg_, size_, hotSpot_));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString svg_;
+    int size_;
+    QPoint hotSpot_;
+};
+
+} // namespace
+
+void setSvgCursor(QWidget* widget, const QString& svgResource, int size, QPoint hotSpot)
+{
+    new PointerOnFirstVisit(widget, svgResource, size, hotSpot);
+}
+
 QCursor svgCursor(const QString& svgResource, int size, QPoint hotSpot)
 {
-    QSvgRenderer renderer(svgResource);
-    if (!renderer.isValid())
-        return QCursor(Qt::PointingHandCursor);
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p);
-    p.end();
+    // Drawn once for every button that shows it.
+    const QString key = QStringLiteral("contalandia-pointer:%1:%2").arg(svgResource).arg(size);
+    QPixmap pm;
+    if (!QPixmapCache::find(key, &pm)) {
+        QSvgRenderer renderer(svgResource);
+        if (!renderer.isValid())
+            return QCursor(Qt::PointingHandCursor);
+        pm = QPixmap(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&p);
+        p.end();
+        QPixmapCache::insert(key, pm);
+    }
     return QCursor(pm, hotSpot.x(), hotSpot.y());
 }

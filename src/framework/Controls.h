@@ -131,3 +131,9 @@ QFont designFont(const QString& family, double points, bool bold = true);
 
 // Mouse pointers drawn from SVG resources.
 QCursor svgCursor(const QString& svgResource, int size = 40, QPoint hotSpot = {0, 0});
+// Gives `widget` such a pointer, drawn when the mouse first comes over the
+// widget: a screen nobody points at (its first frame, a child at the keys,
+// a touch screen) draws none, and the program's first window comes sooner
+// and smaller (the first pointer drawn brings in much of the SVG renderer,
+// the maths library and the X cursor code).
+void setSvgCursor(QWidget* widget, const QString& svgResource, int size = 40, QPoint hotSpot = {0, 0});

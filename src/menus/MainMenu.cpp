@@ -18,11 +18,10 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
 {
     setWindowTitle(QStringLiteral("Contalandia"));
     const QFont buttonFont = designFont(QStringLiteral("Arial"), 21.75);
-    const QCursor pointer = svgCursor(pictures::ArrowPointer);
     auto button = [&](QPushButton* b, const QString& name, QRect where) {
         place(b, name, where);
         b->setFont(buttonFont);
-        b->setCursor(pointer);
+        setSvgCursor(b, pictures::ArrowPointer);
         return b;
     };
 
@@ -33,7 +32,7 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
     check1_ = place(new QCheckBox(QStringLiteral("Suoni attivati")), QStringLiteral("Check1"),
                     at(2400, 4320, 3135, 375));
     check1_->setFont(designFont(QStringLiteral("Arial"), 12));
-    check1_->setCursor(svgCursor(pictures::TrebleClefPointer, 48, {25, 2}));
+    setSvgCursor(check1_, pictures::TrebleClefPointer, 48, {25, 2});
     // Beside the sounds: every text of every screen grows with the screen.
     largeText_ = place(new QCheckBox(QStringLiteral("Testo grande")), QStringLiteral("CheckTestoGrande"),
                        at(5700, 4320, 2800, 375));

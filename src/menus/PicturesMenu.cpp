@@ -57,10 +57,9 @@ PicturesMenu::PicturesMenu(AppContext& app)
     }, font);
     addBackButton(at(C3, 5880, ButtonWidth, H), font);
 
-    const QCursor arrow = svgCursor(pictures::ArrowPointer);
     for (QObject* c : controls())
         if (auto* b = qobject_cast<QPushButton*>(c))
-            b->setCursor(arrow);
+            setSvgCursor(b, pictures::ArrowPointer);
 }
 
 void PicturesMenu::onLoad()

@@ -35,7 +35,7 @@ StartScreen::StartScreen(AppContext& app) : MenuScreen(app, QStringLiteral("Form
     auto* start = place(new PictureButton(QStringLiteral("Avvio"), pictures::StartButton),
                         QStringLiteral("BottoneAvvio"), at(3360, 6000, 4425, 1185));
     start->setFont(designFont(QStringLiteral("Arial"), 24));
-    start->setCursor(svgCursor(pictures::ArrowPointer));
+    setSvgCursor(start, pictures::ArrowPointer);
     connect(start, &QPushButton::clicked, this, &StartScreen::startClicked);
     addPlayerButtons();
 }
@@ -56,12 +56,11 @@ void StartScreen::addPlayerButtons()
     const double h = std::min(720.0, (band - gap * (rows - 1)) / rows);
     const double top = bottom - rows * h - (rows - 1) * gap;
     const QFont font = designFont(QStringLiteral("Arial"), std::clamp(h / 20.0 * 0.5, 8.0, 20.0));
-    const QCursor pointer = svgCursor(pictures::ArrowPointer);
     for (int i = 0; i < n; ++i) {
         auto* b = place(new QPushButton(names[i]), QStringLiteral("BottoneGiocatore"),
                         at(left + (i % columns) * (w + gap), top + (i / columns) * (h + gap), w, h), i);
         b->setFont(font);
-        b->setCursor(pointer);
+        setSvgCursor(b, pictures::ArrowPointer);
         b->setCheckable(true);
         b->setAutoExclusive(true);
         b->setChecked(playerKey(names[i]) == playerKey(results->currentPlayer()));

@@ -308,4 +308,30 @@ TEST(ExerciseMenus, AbacusWithColouredWordsOnlyForItalianNumberWords)
     }
 }
 
+// The menus' drawn pointers come when the mouse first comes over their
+// control: none is drawn for a screen nobody points at.
+TEST(MenuPointers, ComeOnTheMousesFirstVisit)
+{
+    TestApp t;
+    t.random.setFallback(0.0);
+    startProgram(t.app);
+    struct Case { const char* screen; const char* control; int size; };
+    const Case cases[] = {{"FormAvvio", "BottoneAvvio", 40}, {"FormMenu", "Command2", 40},
+                          {"FormMenu", "Check1", 48}, {"FormMenuGrafici", "Command1", 40}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        if (t.currentName() != c.screen)
+            t.app.navigator.open(QString::fromLatin1(c.screen));
+        QWidget* w = t.find(c.control);
+        ASSERT_NE(w, nullptr);
+        EXPECT_NE(w->cursor().shape(), Qt::BitmapCursor);
+        // The mouse comes over it: Qt sends the widget an Enter event.
+        const QPointF middle = QRectF(w->rect()).center();
+        QEnterEvent enter(middle, w->mapTo(w->window(), middle), w->mapToGlobal(middle));
+        QApplication::sendEvent(w, &enter);
+        ASSERT_EQ(w->cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(w->cursor().pixmap().size(), QSize(c.size, c.size));
+    }
+}
+
 } // namespace

@@ -61,7 +61,7 @@ ExerciseScreen::ExerciseScreen(AppContext& app, const ExerciseRow& row)
         next_ = place(new PictureButton(QStringLiteral("avanti"), pictures::NextArrow), QStringLiteral("BottoneAvanti"),
                       at(n.x(), n.y(), n.width(), n.height()));
         next_->setFont(designFont(QStringLiteral("Arial"), 14.25));
-        next_->setCursor(svgCursor(pictures::HandPointer, 40, {12, 2}));
+        setSvgCursor(next_, pictures::HandPointer, 40, {12, 2});
         next_->setVisible(setup_.nextAlwaysVisible);
         next_->setEnabled(false);
         connect(next_, &QPushButton::clicked, this, &ExerciseScreen::nextProblem);
