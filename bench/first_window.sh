@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's first window against an empty Qt Widgets window
-# (contalandia_empty_window, built with the benchmarks), started in turns in
-# one run under a 1280x800 virtual X display:
+# (contalandia_empty_window, built with the benchmarks) and against the same
+# window showing one line of text (contalandia_empty_window --text: the
+# least any window with text pays), started in turns in one run under a
+# 1280x800 virtual X display:
 #
 #   bench/first_window.sh [BUILD_DIR] [RUNS]      (default: build 9)
 #
@@ -80,12 +82,12 @@ cpu_us() {
   echo "$total"
 }
 
-# launch PROGRAM: prints "milliseconds cpu_ms rss_kB rss_a_second_later_kB".
+# launch PROGRAM [ARGUMENTS]: prints "milliseconds cpu_ms rss_kB rss_a_second_later_kB".
 # The first window is viewable when it is mapped (no window manager runs).
 launch() {
   local start end pid line cpu at later
   start=$(now_us)
-  "$1" >"$work/output" 2>&1 &
+  "$@" >"$work/output" 2>&1 &
   pid=$!
   while :; do
     if ! read -r -t 30 -u 4 line; then
@@ -108,32 +110,44 @@ launch() {
 
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
-# One start of each first, unmeasured: both find their files in the cache.
-launch "$program" >/dev/null
-launch "$empty" >/dev/null
+start() {
+  case "$1" in
+    program) launch "$program" ;;
+    empty) launch "$empty" ;;
+    text) launch "$empty" --text ;;
+  esac
+}
+kinds="program empty text"
+
+# One start of each first, unmeasured: all find their files in the cache.
+for which in $kinds; do start "$which" >/dev/null; done
 
 printf '%-8s %6s %8s %10s %14s\n' "start" "ms" "CPU ms" "RSS kB" "RSS 1 s later"
-: >"$work/program" && : >"$work/empty"
+for which in $kinds; do : >"$work/$which"; done
 for ((i = 1; i <= runs; i++)); do
-  for which in program empty; do
-    if [ "$which" = program ]; then line=$(launch "$program"); else line=$(launch "$empty"); fi
+  for which in $kinds; do
+    line=$(start "$which")
     echo "$line" >>"$work/$which"
     read -r ms cpu at later <<<"$line"
     printf '%-8s %6s %8s %10s %14s\n' "$which" "$ms" "$cpu" "$at" "$later"
   done
 done
 
-for which in program empty; do
+for which in $kinds; do
   for column in 1 2 3 4; do
     declare "${which}_$column=$(cut -d' ' -f$column "$work/$which" | median)"
   done
 done
 echo
 echo "medians over $runs starts each:"
-printf '  program: %5s ms (CPU %4s ms), %7s kB at the first window, %7s kB a second later\n' \
-  "$program_1" "$program_2" "$program_3" "$program_4"
-printf '  empty:   %5s ms (CPU %4s ms), %7s kB at the first window, %7s kB a second later\n' \
-  "$empty_1" "$empty_2" "$empty_3" "$empty_4"
-awk -v a="$program_1" -v b="$empty_1" -v c="$program_2" -v d="$empty_2" \
-    -v e="$program_3" -v f="$empty_3" -v g="$program_4" -v h="$empty_4" \
-  'BEGIN { printf "  program / empty: time x%.2f (CPU x%.2f), memory x%.2f (x%.2f a second later)\n", a / b, c / d, e / f, g / h }'
+for which in $kinds; do
+  eval "t=\$${which}_1 c=\$${which}_2 m=\$${which}_3 l=\$${which}_4"
+  printf '  %-8s %5s ms (CPU %4s ms), %7s kB at the first window, %7s kB a second later\n' \
+    "$which:" "$t" "$c" "$m" "$l"
+done
+for yardstick in empty text; do
+  eval "b=\$${yardstick}_1 d=\$${yardstick}_2 f=\$${yardstick}_3 h=\$${yardstick}_4"
+  awk -v a="$program_1" -v b="$b" -v c="$program_2" -v d="$d" \
+      -v e="$program_3" -v f="$f" -v g="$program_4" -v h="$h" -v y="$yardstick" \
+    'BEGIN { printf "  program / %s: time x%.2f (CPU x%.2f), memory x%.2f (x%.2f a second later)\n", y, a / b, c / d, e / f, g / h }'
+done
