@@ -46,6 +46,14 @@ sound_lib=$(cd "$root" && find usr/lib -path '*/contalandia/sound/libcontalandia
 # The chart library, which the program loads when the results screen opens.
 chart_lib=$(cd "$root" && find usr/lib -path '*/contalandia/chart/libcontalandia_chart.so' | head -1)
 [ -n "$chart_lib" ] || fail "no chart library in /usr/lib/.../contalandia/chart"
+nm -D --defined-only "$root/$chart_lib" | grep -qw contalandia_make_days_chart \
+  || fail "/$chart_lib has no entry contalandia_make_days_chart"
+# The program finds it from its own folder (the path is kept in UTF-16,
+# as Qt keeps its string literals), as it finds the sounds; the
+# results screen, which loads it, is not opened here.
+chart_path=$(strings -e l "$root/usr/bin/contalandia" | grep -m1 '/contalandia/chart/libcontalandia_chart\.so$' || true)
+[ -n "$chart_path" ] && [ "$(realpath -m "$root/usr/bin/$chart_path")" = "$(realpath "$root/$chart_lib")" ] \
+  || fail "the program looks for its chart library at '$chart_path', not at /$chart_lib"
 for size in 48 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" \
     || fail "the ${size} px icon is not a ${size} x ${size} PNG"
