@@ -15,18 +15,28 @@ QString firstError(QSqlQuery& q, const QString& sql)
     return q.exec(sql) ? QString() : q.lastError().text();
 }
 
+// SQLite's quick check: every page of the file read.
+QString quickCheck(QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
+        return q.lastError().text();
+    if (q.value(0).toString() != QLatin1String("ok"))
+        return QStringLiteral("quick check: %1").arg(q.value(0).toString());
+    return {};
+}
+
 // Whether the file can be read as a database of this program; then the
 // settings of every local connection (WAL changes the file, so a file not
 // ours is left exactly as it was).
-QString checkAndPrepare(QSqlDatabase& db, bool check)
+QString checkAndPrepare(QSqlDatabase& db, FileCheck check)
 {
     QSqlQuery q(db);
-    if (check) {
-        if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
-            return q.lastError().text();
-        if (q.value(0).toString() != QLatin1String("ok"))
-            return QStringLiteral("quick check: %1").arg(q.value(0).toString());
-        q.finish();
+    if (check == FileCheck::Whole) {
+        if (const QString e = quickCheck(db); !e.isEmpty())
+            return e;
+    }
+    if (check != FileCheck::None) {
         const int version = resultsSchema::versionOf(db, resultsSchema::Dialect::SQLite);
         if (version < 0)
             return QStringLiteral("the schema version cannot be read");
@@ -45,7 +55,7 @@ QString checkAndPrepare(QSqlDatabase& db, bool check)
     return e;
 }
 
-bool openSqlite(const QString& name, const QString& path, bool check, QString* error)
+bool openSqlite(const QString& name, const QString& path, FileCheck check, QString* error)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
@@ -84,7 +94,7 @@ bool moveAside(const QString& path, QString* target)
 
 } // namespace
 
-LocalOpening openLocalDatabase(const QString& name, const QString& path, bool check)
+LocalOpening openLocalDatabase(const QString& name, const QString& path, FileCheck check)
 {
     LocalOpening result;
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -92,7 +102,7 @@ LocalOpening openLocalDatabase(const QString& name, const QString& path, bool ch
     const bool existed = QFileInfo::exists(path);
     if (!openSqlite(name, path, check, &error)) {
         closeConnection(name);
-        if (!check || !existed) {
+        if (check == FileCheck::None || !existed) {
             result.error = error;
             return result;
         }
@@ -113,6 +123,31 @@ LocalOpening openLocalDatabase(const QString& name, const QString& path, bool ch
     QSqlDatabase db = QSqlDatabase::database(name, false);
     result.error = resultsSchema::migrate(db, resultsSchema::Dialect::SQLite);
     result.ok = result.error.isEmpty();
+    return result;
+}
+
+LocalOpening checkWholeLocalDatabase(const QString& name, const QString& path)
+{
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (!db.isOpen())
+            return openLocalDatabase(name, path, FileCheck::Whole);
+        error = quickCheck(db);
+    }
+    if (error.isEmpty())
+        return {true, {}, {}};
+    closeConnection(name);
+    LocalOpening result;
+    if (!moveAside(path, &result.movedAsideTo)) {
+        result.error = QStringLiteral("%1; it cannot be moved aside").arg(error);
+        return result;
+    }
+    qWarning("results: %s was unusable (%s), moved to %s", qPrintable(path), qPrintable(error),
+             qPrintable(result.movedAsideTo));
+    const LocalOpening fresh = openLocalDatabase(name, path, FileCheck::Whole);
+    result.ok = fresh.ok;
+    result.error = fresh.error;
     return result;
 }
 

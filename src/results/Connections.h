@@ -17,12 +17,25 @@ struct LocalOpening
     QString error;
 };
 
-// Opens the SQLite file at `path` as connection `name`, in WAL mode. With
-// `check`, a file that is not a readable database of this program (or fails
-// SQLite's quick check) is moved aside, never deleted, with its -wal and
+// How much of a file is checked before it is used.
+enum class FileCheck
+{
+    None,         // another connection has checked it
+    Shape,        // a database, and this program's (or empty): quick
+    Whole,        // that, and SQLite's quick check, which reads the whole file
+};
+
+// Opens the SQLite file at `path` as connection `name`, in WAL mode. A file
+// that fails the check is moved aside, never deleted, with its -wal and
 // -shm companions, and a new database is started in its place; the schema
 // is brought to the current version.
-LocalOpening openLocalDatabase(const QString& name, const QString& path, bool check);
+LocalOpening openLocalDatabase(const QString& name, const QString& path, FileCheck check);
+
+// The rest of FileCheck::Whole for a file opened with FileCheck::Shape as
+// connection `name`: SQLite's quick check. A file that fails it is closed,
+// moved aside and started anew as openLocalDatabase does; every other
+// connection to it must be closed first.
+LocalOpening checkWholeLocalDatabase(const QString& name, const QString& path);
 
 // Opens the server as connection `name`, waiting at most `timeoutSeconds`
 // for it; the schema is brought to the current version. Returns an empty

@@ -49,7 +49,9 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
     serverName_ = prefix + QStringLiteral("-ui-server");
     problem_ = setup_.config.problem;
 
-    const LocalOpening opening = openLocalDatabase(localName_, setup_.config.localPath, true);
+    checkPending_ = setup_.wholeFileCheckLater;
+    const LocalOpening opening = openLocalDatabase(localName_, setup_.config.localPath,
+                                                   checkPending_ ? FileCheck::Shape : FileCheck::Whole);
     usable_ = opening.ok;
     movedAsideTo_ = opening.movedAsideTo;
     if (!usable_) {
@@ -71,20 +73,51 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
     writer_ = new ResultsWriter(ws, state_);
     writer_->moveToThread(thread_);
     thread_->start(QThread::LowPriority);
-    if (usable_)
-        QMetaObject::invokeMethod(writer_, [w = writer_] { w->open(); }, Qt::QueuedConnection);
-    if (!setup_.config.server)
+    if (setup_.config.server) {
+        ws.role = ResultsWriter::Setup::Role::Sends;
+        senderThread_ = new QThread(this);
+        senderThread_->setObjectName(QStringLiteral("results sender"));
+        sender_ = new ResultsWriter(ws, state_);
+        sender_->moveToThread(senderThread_);
+        connect(sender_, &ResultsWriter::serverPlayers, this, &ResultsStore::keepServerPlayers);
+        connect(writer_, &ResultsWriter::queued, sender_, &ResultsWriter::sendQueued);
+        senderThread_->start(QThread::LowPriority);
+    }
+    if (!checkPending_)
+        startWorkers();
+}
+
+// The workers open their own connections to the checked file.
+void ResultsStore::startWorkers()
+{
+    if (!usable_)
         return;
-    ws.role = ResultsWriter::Setup::Role::Sends;
-    senderThread_ = new QThread(this);
-    senderThread_->setObjectName(QStringLiteral("results sender"));
-    sender_ = new ResultsWriter(ws, state_);
-    sender_->moveToThread(senderThread_);
-    connect(sender_, &ResultsWriter::serverPlayers, this, &ResultsStore::keepServerPlayers);
-    connect(writer_, &ResultsWriter::queued, sender_, &ResultsWriter::sendQueued);
-    senderThread_->start(QThread::LowPriority);
-    if (usable_)
+    QMetaObject::invokeMethod(writer_, [w = writer_] { w->open(); }, Qt::QueuedConnection);
+    if (sender_)
         QMetaObject::invokeMethod(sender_, [s = sender_] { s->open(); }, Qt::QueuedConnection);
+}
+
+void ResultsStore::checkWholeFile()
+{
+    if (!checkPending_)
+        return;
+    checkPending_ = false;
+    if (usable_) {
+        const LocalOpening checked = checkWholeLocalDatabase(localName_, setup_.config.localPath);
+        if (!checked.movedAsideTo.isEmpty())
+            movedAsideTo_ = checked.movedAsideTo;
+        if (!checked.ok) {
+            usable_ = false;
+            problem_ = checked.error;
+            qWarning("results: %s cannot be used, answers are not kept: %s",
+                     qPrintable(setup_.config.localPath), qPrintable(checked.error));
+        }
+        if (!checked.movedAsideTo.isEmpty() || !checked.ok) {
+            refreshCurrentPlayer();
+            emit playersChanged();
+        }
+    }
+    startWorkers();
 }
 
 ResultsStore::~ResultsStore()
@@ -112,6 +145,7 @@ QString ResultsStore::serverShown() const
 
 void ResultsStore::record(AnswerRecord answer)
 {
+    checkWholeFile();
     if (answer.id.isNull())
         answer.id = QUuid::createUuid();
     if (!answer.at.isValid())
@@ -125,6 +159,7 @@ void ResultsStore::record(AnswerRecord answer)
 
 void ResultsStore::record(VisitRecord visit)
 {
+    checkWholeFile();
     if (visit.id.isNull())
         visit.id = QUuid::createUuid();
     if (visit.player.isEmpty())
@@ -136,6 +171,7 @@ void ResultsStore::record(VisitRecord visit)
 
 void ResultsStore::waitForWrites()
 {
+    checkWholeFile();
     QMetaObject::invokeMethod(writer_, [] {}, Qt::BlockingQueuedConnection);
     // The writer's word about what it queued is on the sender's list by now.
     if (sender_)
@@ -216,6 +252,7 @@ void ResultsStore::keepServerPlayers(const QStringList& names)
 players::Problem ResultsStore::change(const std::function<players::Problem(QSqlDatabase&, bool)>& onServer,
                                       const std::function<players::Problem(QSqlDatabase&, bool)>& onLocal)
 {
+    checkWholeFile();
     if (!usable_)
         return players::Problem::Database;
     QSqlDatabase db = local();
@@ -276,6 +313,7 @@ QString ResultsStore::setting(const QString& key) const
 
 bool ResultsStore::setSetting(const QString& key, const QString& value)
 {
+    checkWholeFile();
     if (!usable_)
         return false;
     QSqlQuery q(local());
@@ -288,6 +326,7 @@ bool ResultsStore::setSetting(const QString& key, const QString& value)
 
 ResultsStore::Reading ResultsStore::reading()
 {
+    checkWholeFile();
     Reading r;
     if (!usesServer()) {
         r.db = local();

@@ -68,7 +68,7 @@ void ResultsWriter::open()
     retry_->setSingleShot(true);
     connect(retry_, &QTimer::timeout, this, [this] { sendPending(true); });
     // The user-interface thread has checked and migrated the file already.
-    const LocalOpening local = openLocalDatabase(localName_, setup_.localPath, false);
+    const LocalOpening local = openLocalDatabase(localName_, setup_.localPath, FileCheck::None);
     localOpen_ = local.ok;
     if (!localOpen_)
         qWarning("results: %s cannot be written: %s", qPrintable(setup_.localPath), qPrintable(local.error));

@@ -14,6 +14,7 @@ class ResultsFixture : public ::testing::Test
 protected:
     QTemporaryDir dir;
     int serverTimeoutSeconds = 2;
+    bool wholeFileCheckLater = false;
 
     QString dbPath() const { return QDir(dir.path()).filePath(QStringLiteral("data/results.sqlite")); }
 
@@ -29,6 +30,7 @@ protected:
         s.serverTimeoutSeconds = serverTimeoutSeconds;
         s.retryMinMs = 100;
         s.retryMaxMs = 400;
+        s.wholeFileCheckLater = wholeFileCheckLater;
         return std::make_unique<ResultsStore>(s);
     }
 

@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSignalSpy>
 #include <QSqlQuery>
 
 namespace {
@@ -77,7 +78,7 @@ TEST_F(ResultsFixture, ADatabaseOfTheFirstVersionIsMigratedWithItsAnswers)
 {
     QDir().mkpath(QFileInfo(dbPath()).absolutePath());
     {
-        LocalOpening o = openLocalDatabase(QStringLiteral("v1"), dbPath(), false);
+        LocalOpening o = openLocalDatabase(QStringLiteral("v1"), dbPath(), FileCheck::None);
         closeConnection(QStringLiteral("v1"));
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
         db.setDatabaseName(dbPath());
@@ -159,6 +160,53 @@ TEST_F(ResultsFixture, ABrokenFileIsMovedAsideAndANewOneStarted)
         store->record(answer(QStringLiteral("FormMM"), true));
         store->waitForWrites();
         EXPECT_EQ(count(store->reading().db, QStringLiteral("SELECT count(*) FROM answers")), 1);
+    }
+}
+
+// The program leaves the reading of the whole file to after its first
+// window. A file that is no database of ours is still moved aside at once;
+// one whose pages are damaged further in, once the check is finished (the
+// first thing recorded finishes it); a sound one is kept. What is recorded
+// meanwhile lands in the file the check leaves.
+TEST_F(ResultsFixture, TheWholeFileCanBeCheckedAfterTheFirstWindow)
+{
+    wholeFileCheckLater = true;
+    {
+        auto store = makeStore();
+        for (int i = 0; i < 300; ++i)
+            store->record(answer(QStringLiteral("FormMM"), true));
+    }
+    const QByteArray sound = testfiles::readBytes(dbPath());
+    ASSERT_GT(sound.size(), 8 * 4096);
+    QByteArray damaged = sound;
+    // The last pages hold answers, the first ones the schema and players.
+    for (qsizetype i = damaged.size() - 3 * 4096; i < damaged.size(); ++i)
+        damaged[i] = char(0x55);
+
+    struct Case { const char* what; QByteArray bytes; bool movedAtOnce; bool movedAfterCheck; int answers; };
+    const Case cases[] = {
+        {"not a database", QByteArray("these are not the results you are looking for").repeated(40), true, false, 1},
+        {"damaged further in", damaged, false, true, 1},
+        {"sound", sound, false, false, 301},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(QFileInfo(dbPath()).absolutePath()).removeRecursively();
+        QDir().mkpath(QFileInfo(dbPath()).absolutePath());
+        testfiles::writeBytes(dbPath(), c.bytes);
+        auto store = makeStore();
+        ASSERT_TRUE(store->usable()) << store->problem().toStdString();
+        EXPECT_EQ(!store->movedAsideTo().isEmpty(), c.movedAtOnce);
+        QSignalSpy changed(store.get(), &ResultsStore::playersChanged);
+        store->record(answer(QStringLiteral("FormMM"), true));
+        EXPECT_EQ(!store->movedAsideTo().isEmpty(), c.movedAtOnce || c.movedAfterCheck);
+        EXPECT_EQ(changed.count(), c.movedAfterCheck ? 1 : 0);
+        if (c.movedAfterCheck)
+            EXPECT_EQ(testfiles::readBytes(store->movedAsideTo()), c.bytes);   // kept as it was
+        store->checkWholeFile();   // done already: nothing more
+        store->waitForWrites();
+        ASSERT_TRUE(store->usable());
+        EXPECT_EQ(count(store->reading().db, QStringLiteral("SELECT count(*) FROM answers")), c.answers);
     }
 }
 
