@@ -9,10 +9,11 @@
 void startProgram(AppContext& app)
 {
     app.strings.removeSettingsLeftovers();
-    // The seven frame texts, from one reading of the language file.
+    // The seven frame texts and the language of number words, from one
+    // reading of the language file.
     const QStringList texts = app.strings.getStrings({msg::ExitQuestion, msg::RightLabel, msg::WrongLabel,
                                                       msg::InformationMenu, msg::ResetMenu, msg::NextButton,
-                                                      msg::ExitMenu});
+                                                      msg::ExitMenu, msg::NumberWordsLanguage});
     FrameTexts& f = app.state.frameTexts;
     f.exitQuestion = texts.value(0);
     f.rightLabel = texts.value(1);
@@ -22,7 +23,7 @@ void startProgram(AppContext& app)
     f.nextButton = texts.value(5);
     f.exitMenu = texts.value(6);
     app.random.reseedFromClock();
-    if (const auto words = app.strings.numberWordsLanguage())
+    if (const auto words = LanguageFiles::wordsLanguageNamed(texts.value(7)))
         app.state.numberWordsLanguage = *words;
     app.state.soundsOn = true;
     app.state.largeText = app.strings.readLargeText();

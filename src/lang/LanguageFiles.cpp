@@ -167,6 +167,11 @@ std::vector<std::optional<QString>> LanguageFiles::lookup(const QString& section
 
 std::optional<WordsLanguage> LanguageFiles::numberWordsLanguage()
 {
+    return wordsLanguageNamed(getString(msg::NumberWordsLanguage));
+}
+
+std::optional<WordsLanguage> LanguageFiles::wordsLanguageNamed(const QString& text)
+{
     static const std::array<std::pair<QLatin1String, WordsLanguage>, 6> Languages = {{
         {QLatin1String("ITALIAN"), WordsLanguage::Italian},
         {QLatin1String("ENGLISH"), WordsLanguage::English},
@@ -175,7 +180,7 @@ std::optional<WordsLanguage> LanguageFiles::numberWordsLanguage()
         {QLatin1String("SPANISH"), WordsLanguage::Spanish},
         {QLatin1String("ALBANIAN"), WordsLanguage::Albanian},
     }};
-    const QString name = getString(msg::NumberWordsLanguage).toUpper().trimmed();
+    const QString name = text.toUpper().trimmed();
     for (const auto& [spelled, language] : Languages)
         if (name == spelled)
             return language;

@@ -51,6 +51,8 @@ public:
     // The language of number words that message "0000" names;
     // nullopt when it names none of the six languages.
     std::optional<WordsLanguage> numberWordsLanguage();
+    // The language of number words a text of message "0000" names.
+    static std::optional<WordsLanguage> wordsLanguageNamed(const QString& name);
 
     // Each user's own LangSetting.ini (in the user's configuration folder).
     // It keeps the choice whenever the program folder's file cannot: always
