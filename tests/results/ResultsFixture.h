@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "results/ResultsStore.h"
+#include "support/Files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,6 +19,13 @@ protected:
     bool wholeFileCheckLater = false;
 
     QString dbPath() const { return QDir(dir.path()).filePath(QStringLiteral("data/results.sqlite")); }
+    // The database file, and nothing else in its folder, made of `bytes`.
+    void replaceDatabase(const QByteArray& bytes) const
+    {
+        QDir(QFileInfo(dbPath()).absolutePath()).removeRecursively();
+        QDir().mkpath(QFileInfo(dbPath()).absolutePath());
+        testfiles::writeBytes(dbPath(), bytes);
+    }
 
     std::unique_ptr<ResultsStore> makeStore(std::optional<ServerAddress> server = std::nullopt,
                                             const QString& computer = QStringLiteral("pc1"))

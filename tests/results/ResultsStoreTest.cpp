@@ -149,9 +149,7 @@ TEST_F(ResultsFixture, ABrokenFileIsMovedAsideAndANewOneStarted)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        QDir(QFileInfo(dbPath()).absolutePath()).removeRecursively();
-        QDir().mkpath(QFileInfo(dbPath()).absolutePath());
-        testfiles::writeBytes(dbPath(), c.bytes);
+        replaceDatabase(c.bytes);
         auto store = makeStore();
         ASSERT_TRUE(store->usable()) << store->problem().toStdString();
         ASSERT_FALSE(store->movedAsideTo().isEmpty());
@@ -191,9 +189,7 @@ TEST_F(ResultsFixture, TheWholeFileCanBeCheckedAfterTheFirstWindow)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        QDir(QFileInfo(dbPath()).absolutePath()).removeRecursively();
-        QDir().mkpath(QFileInfo(dbPath()).absolutePath());
-        testfiles::writeBytes(dbPath(), c.bytes);
+        replaceDatabase(c.bytes);
         auto store = makeStore();
         ASSERT_TRUE(store->usable()) << store->problem().toStdString();
         EXPECT_EQ(!store->movedAsideTo().isEmpty(), c.movedAtOnce);
