@@ -22,6 +22,9 @@
 #include <QIcon>
 #include <QLoggingCategory>
 
+#include <cstdio>
+#include <cstdlib>
+
 #ifndef CONTALANDIA_INSTALLED_DATA
 #define CONTALANDIA_INSTALLED_DATA "../share/contalandia"
 #endif
@@ -43,7 +46,9 @@
 // QT_LOGGING_RULES="contalandia.startup.info=true" (the package check uses it).
 Q_LOGGING_CATEGORY(lcStartup, "contalandia.startup", QtWarningMsg)
 
-int main(int argc, char** argv)
+namespace {
+
+int run(int argc, char** argv)
 {
     StartupWarmUp warmUp;
     QApplication application(argc, argv);
@@ -126,4 +131,20 @@ int main(int argc, char** argv)
     app.navigator.closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int status = run(argc, argv);
+    // Everything of the program's is closed, written and gone by now. The
+    // libraries' own static objects are not destroyed: Qt Multimedia's
+    // sample cache, destroyed while its reader thread finishes a sound,
+    // waits for that thread while holding the lock the thread needs, and
+    // the process would never end (a sound read when the child quits right
+    // after an answer), keeping its single-instance lock, so that the
+    // program could not be started again.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
