@@ -57,7 +57,7 @@ void AbacusReadScreen::newProblem()
 
 QString AbacusReadScreen::problemShown() const
 {
-    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(model().value());
+    return questionWithPictured(model().value());
 }
 
 void AbacusReadScreen::judged(bool right)

@@ -52,7 +52,7 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
 
 QString BlocksReadScreen::problemShown() const
 {
-    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(drawing().value());
+    return questionWithPictured(drawing().value());
 }
 
 const BlocksDrawing& BlocksReadScreen::drawing() const

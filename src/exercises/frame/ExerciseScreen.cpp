@@ -212,6 +212,11 @@ QString ExerciseScreen::problemShown() const
     return QString();
 }
 
+QString ExerciseScreen::questionWithPictured(int number) const
+{
+    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(number);
+}
+
 QString ExerciseScreen::answerGiven() const
 {
     if (judgedBox_)

@@ -74,6 +74,10 @@ protected:
     // child used; a screen whose problem is shown otherwise says it here.
     virtual QString problemShown() const;
     virtual QString answerGiven() const;
+    // For a screen whose number the child sees only in a picture (an
+    // abacus, blocks, a cell of a table): the question as the frame finds
+    // it, then that number in brackets, "Quanto vale? [347]".
+    QString questionWithPictured(int number) const;
     // The written-number screen keeps its mode apart in the results.
     virtual int resultsMode() const { return 0; }
     // A screen that plays several modes under one title names the mode it

@@ -223,7 +223,7 @@ void RecogniseNumberScreen::newProblem()
 
 QString RecogniseNumberScreen::problemShown() const
 {
-    return ExerciseScreen::problemShown().trimmed() + QStringLiteral(" [%1]").arg(problem_.expected());
+    return questionWithPictured(problem_.expected());
 }
 
 void RecogniseNumberScreen::judged(bool right)
