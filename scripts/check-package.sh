@@ -54,6 +54,11 @@ nm -D --defined-only "$root/$chart_lib" | grep -qw contalandia_make_days_chart \
 chart_path=$(strings -e l "$root/usr/bin/contalandia" | grep -m1 '/contalandia/chart/libcontalandia_chart\.so$' || true)
 [ -n "$chart_path" ] && [ "$(realpath -m "$root/usr/bin/$chart_path")" = "$(realpath "$root/$chart_lib")" ] \
   || fail "the program looks for its chart library at '$chart_path', not at /$chart_lib"
+# No library search path in what is installed (Debian's rule): the
+# libraries come from the system, the program's own are opened by path.
+for f in usr/bin/contalandia "$sound_lib" "$chart_lib"; do
+  ! readelf -d "$root/$f" | grep -qE '\((RPATH|RUNPATH)\)' || fail "/$f carries a library search path"
+done
 for size in 48 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size" \
     || fail "the ${size} px icon is not a ${size} x ${size} PNG"
