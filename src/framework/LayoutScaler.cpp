@@ -53,23 +53,33 @@ QSize LayoutScaler::clientSize() const
     return canvas_->size();
 }
 
+LayoutScaler::Record LayoutScaler::recordOf(QObject* c)
+{
+    Record rec;
+    rec.control = c;
+    // Menus and other controls without a place are recorded as zeros and
+    // left alone when scaling.
+    if (auto* w = qobject_cast<QWidget*>(c)) {
+        rec.line = qobject_cast<LineControl*>(w) != nullptr;
+        rec.geometry = geometryOf(w, rec.line);
+    }
+    return rec;
+}
+
 void LayoutScaler::capture()
 {
     records_.clear();
     const QSize client = clientSize();
     original_ = QSizeF(client.width(), client.height());
-    for (QObject* c : controls_()) {
-        Record rec;
-        rec.control = c;
-        // Menus and other controls without a place are recorded as zeros and
-        // left alone when scaling.
-        if (auto* w = qobject_cast<QWidget*>(c)) {
-            rec.line = qobject_cast<LineControl*>(w) != nullptr;
-            rec.geometry = geometryOf(w, rec.line);
-        }
-        records_.push_back(rec);
-    }
+    for (QObject* c : controls_())
+        records_.push_back(recordOf(c));
     needsCapture_ = false;
+}
+
+void LayoutScaler::add(QObject* control)
+{
+    if (!needsCapture_)   // else the capture records it
+        records_.push_back(recordOf(control));
 }
 
 void LayoutScaler::reInitialise()

@@ -50,6 +50,9 @@ public:
 
     // Capture again, for controls added or moved for good.
     void reInitialise();
+    // A control placed at its design place after the capture: recorded as
+    // the captured ones were, and scaled with them from the next resize on.
+    void add(QObject* control);
     // Puts the screen in the middle of the display at percent per cent of its
     // width and height, then scales the controls.
     void sizeFormToScreen(int percent);
@@ -65,6 +68,7 @@ private:
         bool line = false;
         DesignGeometry geometry;
     };
+    static Record recordOf(QObject* control);
     void capture();
     QSize clientSize() const;
 

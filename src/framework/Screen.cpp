@@ -70,6 +70,8 @@ void Screen::registerControl(QObject* c, const QString& name, int index)
     control::setIdentity(c, name, index);
     control::showPlainText(c);
     controls_.push_back(c);
+    if (scaler_)
+        scaler_->add(c);
 }
 
 QMenuBar* Screen::designMenuBar()

@@ -78,8 +78,8 @@ public:
     // the layout's factor (the smaller of across and down, at least 1),
     // else 1. A screen that sizes a font itself multiplies by it.
     double textScale() const;
-    // Scales everything again, fonts included, after large text was
-    // switched on or off.
+    // Scales everything again, fonts included: after large text was
+    // switched on or off, or controls were placed on a screen on show.
     void rescaleText();
 
     // Puts a control on the canvas (or inside a container control) at its

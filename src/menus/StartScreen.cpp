@@ -32,20 +32,38 @@ StartScreen::StartScreen(AppContext& app) : MenuScreen(app, QStringLiteral("Form
     place(titleLabel(QStringLiteral("20 maggio 2004"), 14.25, Qt::AlignCenter),
           QStringLiteral("Label1"), at(600, 6240, 2535, 615));
 
-    auto* start = place(new PictureButton(QStringLiteral("Avvio"), pictures::StartButton),
+    auto* start = start_ = place(new PictureButton(QStringLiteral("Avvio"), pictures::StartButton),
                         QStringLiteral("BottoneAvvio"), at(3360, 6000, 4425, 1185));
     start->setFont(designFont(QStringLiteral("Arial"), 24));
     setSvgCursor(start, pictures::ArrowPointer);
     connect(start, &QPushButton::clicked, this, &StartScreen::startClicked);
-    addPlayerButtons();
+    showPlayers();
+    if (app.results)
+        connect(app.results, &ResultsStore::playersChanged, this, &StartScreen::showPlayers);
 }
 
-void StartScreen::addPlayerButtons()
+void StartScreen::showPlayers()
 {
+    // The buttons of the names shown until now go; no signal of theirs
+    // leads here, so none is deleted while it is being handled. A child
+    // on the keys who was on one of them goes on from "Avvio".
+    const bool hadFocus = playerButtons_.contains(qobject_cast<QPushButton*>(focusWidget()));
+    qDeleteAll(playerButtons_);
+    playerButtons_.clear();
     ResultsStore* results = app().results;
     const QStringList names = results ? results->players() : QStringList();
-    if (names.size() < 2)
-        return;
+    if (names.size() >= 2)
+        addPlayerButtons(names);
+    // Placed once the screen is loaded: scaled to it as it is now (nothing
+    // to do while it is being built).
+    rescaleText();
+    if (hadFocus)
+        start_->setFocus(Qt::OtherFocusReason);
+}
+
+void StartScreen::addPlayerButtons(const QStringList& names)
+{
+    ResultsStore* results = app().results;
     // A band above "Avvio", across the screen, filled from its foot: up to
     // four names a row for a family, more and smaller for a class.
     const int n = int(names.size());
@@ -59,6 +77,8 @@ void StartScreen::addPlayerButtons()
     for (int i = 0; i < n; ++i) {
         auto* b = place(new QPushButton(names[i]), QStringLiteral("BottoneGiocatore"),
                         at(left + (i % columns) * (w + gap), top + (i / columns) * (h + gap), w, h), i);
+        playerButtons_.push_back(b);
+        b->show();   // shown with the screen, or at once on a screen on show
         b->setFont(font);
         setSvgCursor(b, pictures::ArrowPointer);
         b->setCheckable(true);

@@ -208,6 +208,60 @@ TEST_F(ResultsScreenTest, TheStartScreenShowsNamesOnlyForMoreThanOnePlayer)
     EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 1)->isChecked());   // remembered
 }
 
+// Players that change while the start screen is on show (a server's list
+// arriving late, a damaged file put aside after the start) show at once,
+// placed, sized and lettered as on a start screen opened afresh, at any
+// size and with large text too.
+TEST_F(ResultsScreenTest, TheStartScreenFollowsThePlayersWhileOnShow)
+{
+    struct Shown
+    {
+        QString text;
+        QRect place;
+        double points;
+        bool checked;
+        bool operator==(const Shown&) const = default;
+    };
+    auto shown = [this] {
+        std::vector<Shown> r;
+        for (int i = 0; auto* b = t.find<QPushButton>("BottoneGiocatore", i); ++i)
+            r.push_back({b->text(), b->geometry(), b->font().pointSizeF(), b->isChecked()});
+        return r;
+    };
+    t.random.setFallback(0.2);
+    store.addPlayer("Sara");
+    for (const bool large : {false, true}) {
+        SCOPED_TRACE(large);
+        t.app.state.largeText = large;
+        t.open("FormAvvio");
+        t.resize(QSize(1600, 1000));
+        EXPECT_EQ(t.find("BottoneGiocatore", 0), nullptr);
+
+        store.addPlayer(large ? "Bea" : "Anna");   // a second child: names
+        std::vector<Shown> now = shown();
+        ASSERT_EQ(now.size(), 2u);
+        EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 0)->isVisible());
+        t.find<QPushButton>("BottoneGiocatore", 1)->setFocus();
+
+        store.addPlayer(large ? "Ugo" : "Luca");   // a third: all placed anew
+        now = shown();
+        ASSERT_EQ(now.size(), 3u);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", i)->isVisible());
+        // The button that had the keys is gone: they go on from "Avvio".
+        EXPECT_EQ(t.current()->focusWidget(), t.find("BottoneAvvio"));
+        t.open("FormMenu");
+        t.open("FormAvvio");
+        t.resize(QSize(1600, 1000));
+        EXPECT_EQ(now, shown());
+        ASSERT_EQ(large, t.current()->textScale() > 1);
+
+        store.removePlayer(large ? "Bea" : "Anna");
+        store.removePlayer(large ? "Ugo" : "Luca");   // one child again: no names
+        EXPECT_EQ(t.find("BottoneGiocatore", 0), nullptr);
+    }
+}
+
 TEST_F(ResultsScreenTest, TheResultsScreenShowsEachPlayerHardestFirstAndAChartOfDays)
 {
     for (int i = 0; i < 4; ++i)
