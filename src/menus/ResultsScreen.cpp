@@ -3,6 +3,7 @@
 
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
+#include "framework/FittedTable.h"
 #include "menus/ResultsTexts.h"
 #include "results/CsvExport.h"
 #include "results/Pin.h"
@@ -98,7 +99,7 @@ ResultsScreen::ResultsScreen(AppContext& app) : Screen(app, QStringLiteral("Form
         view_ << option;
     }
     view_[0]->setChecked(true);
-    table_ = place(new QTableWidget, QStringLiteral("TabellaRiassunto"), at(240, 1740, 6600, 5040));
+    table_ = place(new FittedTable, QStringLiteral("TabellaRiassunto"), at(240, 1740, 6600, 5040));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
