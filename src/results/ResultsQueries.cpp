@@ -39,9 +39,9 @@ std::vector<SummaryRow> screenSummaries(QSqlDatabase& db, const QString& playerK
     std::vector<SummaryRow> rows;
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT max(player), family, screen, mode, max(title), count(*), "
-                             "sum(is_right), max(at_ms) FROM answers%1 "
-                             "GROUP BY player_key, family, screen, mode")
+    // The database keeps them as answers come (see the results schema).
+    q.prepare(QStringLiteral("SELECT player, family, screen, mode, title, answers, right_answers, last_ms "
+                             "FROM answer_totals%1 ORDER BY player_key, family, screen, mode")
                   .arg(whereFor(playerKey)));
     if (!playerKey.isEmpty())
         q.addBindValue(playerKey);

@@ -15,7 +15,8 @@ namespace {
 struct Step
 {
     QStringList both;
-    QStringList localOnly;   // only on a computer's own (SQLite) database
+    QStringList localOnly;    // only on a computer's own (SQLite) database
+    QStringList serverOnly;   // only on a classroom server (PostgreSQL)
 };
 
 const QString answerColumnsV1 = QStringLiteral(
@@ -29,6 +30,46 @@ const QString visitColumnsV1 = QStringLiteral(
     "opened_ms BIGINT NOT NULL, left_ms BIGINT NOT NULL");
 const QString addedColumnsV2 = QStringLiteral(
     ", mode INTEGER NOT NULL DEFAULT 0, title TEXT NOT NULL DEFAULT ''");
+
+// Version 3: the results screen's summaries, one row per player, family,
+// screen and mode, kept by the database itself as answers come, are renamed
+// and go (its triggers), so that programs of any version that write to the
+// database keep them right. Reading them no longer reads every answer: over
+// 100 000 answers, 1 ms instead of 25.
+//
+// What the totals hold is what grouping the answers gives: the counts, the
+// last answer's time, the greatest title and name. A rename moves every
+// answer of a player, so the name of a group that answers joined by a rename
+// is the new one.
+const QString totalsGroup = QStringLiteral("player_key, family, screen, mode");
+const QString totalsColumns = totalsGroup + QStringLiteral(", player, title, answers, right_answers, last_ms");
+const QString totalsOfOld = QStringLiteral(
+    "player_key = OLD.player_key AND family = OLD.family AND screen = OLD.screen AND mode = OLD.mode");
+// An answer leaves its group; the group goes with its last answer.
+QStringList totalsLeave(const QString& table)
+{
+    return {QStringLiteral("UPDATE %1 SET answers = answers - 1, right_answers = right_answers - OLD.is_right "
+                           "WHERE %2").arg(table, totalsOfOld),
+            QStringLiteral("DELETE FROM %1 WHERE %2 AND answers <= 0").arg(table, totalsOfOld)};
+}
+// An answer joins its group, made for it if it is the first; `greatest` is
+// the dialect's function of the greater of two values, `name` what the
+// group's name becomes.
+QString totalsJoin(const QString& greatest, const QString& name)
+{
+    return QStringLiteral(
+        "INSERT INTO answer_totals (%1) VALUES (NEW.player_key, NEW.family, NEW.screen, NEW.mode, "
+        "NEW.player, NEW.title, 1, NEW.is_right, NEW.at_ms) ON CONFLICT (%2) DO UPDATE SET "
+        "player = %3, title = %4(answer_totals.title, excluded.title), answers = answer_totals.answers + 1, "
+        "right_answers = answer_totals.right_answers + excluded.right_answers, "
+        "last_ms = %4(answer_totals.last_ms, excluded.last_ms)")
+        .arg(totalsColumns, totalsGroup, name, greatest);
+}
+QString sqliteTrigger(const QString& name, const QString& event, const QStringList& body)
+{
+    return QStringLiteral("CREATE TRIGGER %1 AFTER %2 ON answers BEGIN %3; END")
+        .arg(name, event, body.join(QStringLiteral("; ")));
+}
 
 const QList<Step>& steps()
 {
@@ -54,6 +95,30 @@ const QList<Step>& steps()
           QStringLiteral("CREATE INDEX answers_by_time ON answers (at_ms, is_right, family, player_key)")},
          {QStringLiteral("CREATE TABLE pending_answers (%1%2)").arg(answerColumnsV1, addedColumnsV2),
           QStringLiteral("CREATE TABLE pending_visits (%1%2)").arg(visitColumnsV1, addedColumnsV2)}},
+        // 3
+        {{QStringLiteral("CREATE TABLE answer_totals (player_key TEXT NOT NULL, family TEXT NOT NULL, "
+                         "screen TEXT NOT NULL, mode INTEGER NOT NULL, player TEXT NOT NULL, "
+                         "title TEXT NOT NULL, answers BIGINT NOT NULL, right_answers BIGINT NOT NULL, "
+                         "last_ms BIGINT NOT NULL, PRIMARY KEY (%1))").arg(totalsGroup),
+          QStringLiteral("INSERT INTO answer_totals (%1) SELECT %2, max(player), max(title), count(*), "
+                         "sum(is_right), max(at_ms) FROM answers GROUP BY %2").arg(totalsColumns, totalsGroup)},
+         {sqliteTrigger(QStringLiteral("answer_totals_insert"), QStringLiteral("INSERT"),
+                        {totalsJoin(QStringLiteral("max"), QStringLiteral("max(answer_totals.player, excluded.player)"))}),
+          sqliteTrigger(QStringLiteral("answer_totals_delete"), QStringLiteral("DELETE"),
+                        totalsLeave(QStringLiteral("answer_totals"))),
+          sqliteTrigger(QStringLiteral("answer_totals_rename"), QStringLiteral("UPDATE OF player, player_key"),
+                        totalsLeave(QStringLiteral("answer_totals"))
+                            << totalsJoin(QStringLiteral("max"), QStringLiteral("excluded.player")))},
+         {QStringLiteral("CREATE FUNCTION answer_totals_follow() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                         "IF TG_OP <> 'INSERT' THEN %1; END IF; "
+                         "IF TG_OP <> 'DELETE' THEN %2; END IF; "
+                         "RETURN NULL; END $$")
+              .arg(totalsLeave(QStringLiteral("answer_totals")).join(QStringLiteral("; ")),
+                   totalsJoin(QStringLiteral("GREATEST"),
+                              QStringLiteral("CASE WHEN TG_OP = 'UPDATE' THEN excluded.player "
+                                             "ELSE GREATEST(answer_totals.player, excluded.player) END"))),
+          QStringLiteral("CREATE TRIGGER answer_totals_follow AFTER INSERT OR DELETE OR UPDATE OF player, "
+                         "player_key ON answers FOR EACH ROW EXECUTE FUNCTION answer_totals_follow()")}},
     };
     return all;
 }
@@ -115,8 +180,7 @@ QString migrate(QSqlDatabase& db, Dialect dialect, int target)
         }
         const Step& step = steps().at(version);
         QStringList statements = step.both;
-        if (dialect == Dialect::SQLite)
-            statements += step.localOnly;
+        statements += dialect == Dialect::SQLite ? step.localOnly : step.serverOnly;
         statements << QStringLiteral("UPDATE schema_version SET version = %1").arg(version + 1);
         for (const QString& sql : statements) {
             if (!q.exec(sql)) {

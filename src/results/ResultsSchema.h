@@ -13,6 +13,8 @@ class QSqlDatabase;
 //            cover the summaries and the chart, and (on a computer's own
 //            database) the queue of answers and visits still to send to a
 //            server.
+// Version 3: the summaries per player, family, screen and mode
+//            (answer_totals), kept by the database's own triggers.
 namespace resultsSchema {
 
 enum class Dialect { SQLite, PostgreSQL };

@@ -127,6 +127,17 @@ TEST_F(PostgresResults, TwoComputersWriteToOneServerAndBothAreShown)
     // A rename on the server reaches every answer there.
     EXPECT_EQ(second->renamePlayer(QStringLiteral("luca"), QStringLiteral("Luca B.")), players::Problem::None);
     EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers WHERE player = 'Luca B.'")), 20);
+    // The server keeps its summaries through renames and a removal, as
+    // grouping its answers gives them.
+    expectTotalsAsGrouped(r.db);
+    EXPECT_EQ(second->renamePlayer(QStringLiteral("luca b."), QStringLiteral("LUCA B.")), players::Problem::None);
+    expectTotalsAsGrouped(r.db);
+    EXPECT_EQ(first->removePlayer(QStringLiteral("Anna")), players::Problem::None);
+    expectTotalsAsGrouped(r.db);
+    rows = resultsQueries::screenSummaries(r.db, {}, nullptr);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].player, QStringLiteral("LUCA B."));
+    EXPECT_EQ(rows[0].answers, 20);
 }
 
 TEST_F(PostgresResults, AnswersMadeWhileTheServerIsDownArriveOnceWhenItIsBack)
@@ -193,6 +204,7 @@ TEST_F(PostgresResults, AnAnswerSentAgainAfterAFailureIsStoredOnce)
     ASSERT_TRUE(eventually([&] { return store->pending() == 0; }));
     auto r = store->reading();
     EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 1);
+    expectTotalsAsGrouped(r.db);   // counted once too
 }
 
 TEST_F(PostgresResults, AServerThatCannotBeReachedNeverStopsRecording)

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -43,6 +45,29 @@ protected:
         return std::make_unique<ResultsStore>(s);
     }
 
+    // The summaries the database keeps, row by row, against what grouping
+    // every answer gives.
+    static void expectTotalsAsGrouped(QSqlDatabase& db)
+    {
+        auto rows = [&db](const QString& sql) {
+            QSqlQuery q(db);
+            EXPECT_TRUE(q.exec(sql + QStringLiteral(" ORDER BY player_key, family, screen, mode")))
+                << q.lastError().text().toStdString();
+            QList<QStringList> out;
+            while (q.next()) {
+                QStringList row;
+                for (int i = 0; i < 9; ++i)
+                    row << q.value(i).toString();
+                out << row;
+            }
+            return out;
+        };
+        EXPECT_EQ(rows(QStringLiteral("SELECT player_key, family, screen, mode, player, title, answers, "
+                                      "right_answers, last_ms FROM answer_totals")),
+                  rows(QStringLiteral("SELECT player_key, family, screen, mode, max(player), max(title), "
+                                      "count(*), sum(is_right), max(at_ms) FROM answers "
+                                      "GROUP BY player_key, family, screen, mode")));
+    }
     // An answer at the given UTC time, for the current player.
     static AnswerRecord answer(const QString& screen, bool right, const QDateTime& at = {},
                                const QString& player = {}, const QString& family = QStringLiteral("written"))

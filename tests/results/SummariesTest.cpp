@@ -65,6 +65,55 @@ TEST_F(ResultsFixture, SummariesPutTheHardestExercisesFirst)
     EXPECT_EQ(resultsQueries::screenSummaries(r.db, playerKey(QStringLiteral("LUCA")), nullptr).size(), 5u);
 }
 
+// The database keeps the summaries itself: they stay what grouping the
+// answers gives through an answer stored twice, one recorded out of time
+// order, a rename to another name and to the same name in capitals, and a
+// player removed with the answers.
+TEST_F(ResultsFixture, TheKeptSummariesFollowEveryChangeOfTheAnswers)
+{
+    auto store = makeStore();
+    ASSERT_EQ(store->addPlayer(QStringLiteral("Luca")), players::Problem::None);
+    ASSERT_EQ(store->addPlayer(QStringLiteral("Anna")), players::Problem::None);
+    const QDateTime noon = localNoon(QDate::currentDate());
+    AnswerRecord late = answer(QStringLiteral("FormMM"), true, noon.addSecs(600), QStringLiteral("Luca"));
+    late.id = QUuid::createUuid();
+    late.title = QStringLiteral("più 10");
+    store->record(late);
+    store->record(late);   // the same answer again: stored once
+    AnswerRecord early = answer(QStringLiteral("FormMM"), false, noon, QStringLiteral("Luca"));
+    early.title = QStringLiteral("plus 10");
+    store->record(early);
+    for (int i = 0; i < 4; ++i) {
+        AnswerRecord a = answer(QStringLiteral("Form999c"), i % 2 == 0, noon.addSecs(i), QStringLiteral("Anna"),
+                                QStringLiteral("abacus"));
+        a.mode = i < 2 ? 0 : 2;
+        store->record(a);
+    }
+    store->waitForWrites();
+    auto r = store->reading();
+    expectTotalsAsGrouped(r.db);
+    std::vector<SummaryRow> luca = resultsQueries::screenSummaries(r.db, playerKey(QStringLiteral("luca")), nullptr);
+    ASSERT_EQ(luca.size(), 1u);
+    EXPECT_EQ(luca[0].answers, 2);
+    EXPECT_EQ(luca[0].right, 1);
+    EXPECT_EQ(luca[0].lastMs, noon.addSecs(600).toMSecsSinceEpoch());
+    EXPECT_EQ(luca[0].title, QStringLiteral("plus 10"));
+    EXPECT_EQ(resultsQueries::screenSummaries(r.db, {}, nullptr).size(), 3u);
+
+    ASSERT_EQ(store->renamePlayer(QStringLiteral("Luca"), QStringLiteral("Luca Verdi")), players::Problem::None);
+    expectTotalsAsGrouped(r.db);
+    ASSERT_EQ(store->renamePlayer(QStringLiteral("luca verdi"), QStringLiteral("LUCA VERDI")), players::Problem::None);
+    expectTotalsAsGrouped(r.db);
+    luca = resultsQueries::screenSummaries(r.db, playerKey(QStringLiteral("Luca Verdi")), nullptr);
+    ASSERT_EQ(luca.size(), 1u);
+    EXPECT_EQ(luca[0].player, QStringLiteral("LUCA VERDI"));
+    EXPECT_EQ(luca[0].answers, 2);
+
+    ASSERT_EQ(store->removePlayer(QStringLiteral("anna")), players::Problem::None);
+    expectTotalsAsGrouped(r.db);
+    EXPECT_EQ(resultsQueries::screenSummaries(r.db, {}, nullptr).size(), 1u);
+}
+
 TEST_F(ResultsFixture, RightAndWrongAreCountedPerLocalDay)
 {
     auto store = makeStore();
