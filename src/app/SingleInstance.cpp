@@ -16,12 +16,18 @@ SingleInstance::SingleInstance(const QString& lockPath) : path_(lockPath) {}
 
 SingleInstance::~SingleInstance()
 {
+    release();
+}
+
+void SingleInstance::release()
+{
     if (fd_ < 0)
         return;
     // Removed while still locked: a copy starting now finds either no file
     // or a new one, never this one unlocked under the name.
     ::unlink(QFile::encodeName(path_).constData());
     ::close(fd_);
+    fd_ = -1;
 }
 
 namespace {

@@ -23,6 +23,9 @@ public:
     // be made at all (no folder of the user's own), the program starts.
     bool acquire();
     bool held() const { return fd_ >= 0; }
+    // Lets another copy start before this object goes (this copy's window
+    // is gone, its last work goes on).
+    void release();
 
     // "contalandia.lock" in the user's runtime folder, else in the program's
     // cache folder; empty when neither belongs to this user alone.

@@ -130,6 +130,10 @@ int run(int argc, char** argv)
     // still there; the services then go in the reverse order of their making.
     app.navigator.closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The window is gone: a copy the child starts now starts, while this one
+    // still writes what was recorded (and may wait up to 15 s for a results
+    // server that hangs). The results file takes both programs at once.
+    instance.release();
     return status;
 }
 

@@ -77,6 +77,11 @@ TEST(SingleInstance, ASecondCopyIsTurnedAwayWhileTheFirstRuns)
     EXPECT_EQ(runSecondCopy(lock, false), TurnedAway);
     EXPECT_TRUE(first.held());
     EXPECT_TRUE(QFile::exists(lock));
+    // Released when its window is gone, though its last work goes on: the
+    // next copy starts.
+    first.release();
+    EXPECT_FALSE(first.held());
+    EXPECT_EQ(runSecondCopy(lock, false), Started);
 }
 
 TEST(SingleInstance, AFreeLockLetsTheProgramStartAndIsReleasedOnExit)
