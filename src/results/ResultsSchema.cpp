@@ -46,11 +46,11 @@ const QString totalsColumns = totalsGroup + QStringLiteral(", player, title, ans
 const QString totalsOfOld = QStringLiteral(
     "player_key = OLD.player_key AND family = OLD.family AND screen = OLD.screen AND mode = OLD.mode");
 // An answer leaves its group; the group goes with its last answer.
-QStringList totalsLeave(const QString& table)
+QStringList totalsLeave()
 {
-    return {QStringLiteral("UPDATE %1 SET answers = answers - 1, right_answers = right_answers - OLD.is_right "
-                           "WHERE %2").arg(table, totalsOfOld),
-            QStringLiteral("DELETE FROM %1 WHERE %2 AND answers <= 0").arg(table, totalsOfOld)};
+    return {QStringLiteral("UPDATE answer_totals SET answers = answers - 1, "
+                           "right_answers = right_answers - OLD.is_right WHERE %1").arg(totalsOfOld),
+            QStringLiteral("DELETE FROM answer_totals WHERE %1 AND answers <= 0").arg(totalsOfOld)};
 }
 // An answer joins its group, made for it if it is the first; `greatest` is
 // the dialect's function of the greater of two values, `name` what the
@@ -105,15 +105,15 @@ const QList<Step>& steps()
          {sqliteTrigger(QStringLiteral("answer_totals_insert"), QStringLiteral("INSERT"),
                         {totalsJoin(QStringLiteral("max"), QStringLiteral("max(answer_totals.player, excluded.player)"))}),
           sqliteTrigger(QStringLiteral("answer_totals_delete"), QStringLiteral("DELETE"),
-                        totalsLeave(QStringLiteral("answer_totals"))),
+                        totalsLeave()),
           sqliteTrigger(QStringLiteral("answer_totals_rename"), QStringLiteral("UPDATE OF player, player_key"),
-                        totalsLeave(QStringLiteral("answer_totals"))
+                        totalsLeave()
                             << totalsJoin(QStringLiteral("max"), QStringLiteral("excluded.player")))},
          {QStringLiteral("CREATE FUNCTION answer_totals_follow() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
                          "IF TG_OP <> 'INSERT' THEN %1; END IF; "
                          "IF TG_OP <> 'DELETE' THEN %2; END IF; "
                          "RETURN NULL; END $$")
-              .arg(totalsLeave(QStringLiteral("answer_totals")).join(QStringLiteral("; ")),
+              .arg(totalsLeave().join(QStringLiteral("; ")),
                    totalsJoin(QStringLiteral("GREATEST"),
                               QStringLiteral("CASE WHEN TG_OP = 'UPDATE' THEN excluded.player "
                                              "ELSE GREATEST(answer_totals.player, excluded.player) END"))),
