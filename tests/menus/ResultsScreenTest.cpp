@@ -271,7 +271,7 @@ TEST_F(ResultsScreenTest, TheResultsScreenShowsEachPlayerHardestFirstAndAChartOf
     played("Anna", "FormGradi1", "numberlines", true, 60 * 24 * 2);
     ResultsScreen* s = openResults();
     ASSERT_NE(s, nullptr);
-    EXPECT_EQ(column(0), (QStringList{"Anna", "Luca", "Luca"}));
+    ASSERT_EQ(column(0), (QStringList{"Anna", "Luca", "Luca"}));
     EXPECT_EQ(column(2), (QStringList{"FormGradi1", "Form999c", "FormMM"}));
     EXPECT_EQ(column(1)[1], "Abaco");                       // the family in the language in use
     EXPECT_EQ(s->shownTable()[2][3], "4");                  // answers
