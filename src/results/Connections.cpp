@@ -92,6 +92,23 @@ bool moveAside(const QString& path, QString* target)
     return true;
 }
 
+// A file that failed its check (`error`), closed: moved aside, never
+// deleted, and a new database started in its place.
+LocalOpening startAnew(const QString& name, const QString& path, const QString& error, FileCheck check)
+{
+    LocalOpening result;
+    if (!moveAside(path, &result.movedAsideTo)) {
+        result.error = QStringLiteral("%1; it cannot be moved aside").arg(error);
+        return result;
+    }
+    qWarning("results: %s was unusable (%s), moved to %s", qPrintable(path), qPrintable(error),
+             qPrintable(result.movedAsideTo));
+    const LocalOpening fresh = openLocalDatabase(name, path, check);
+    result.ok = fresh.ok;
+    result.error = fresh.error;
+    return result;
+}
+
 } // namespace
 
 LocalOpening openLocalDatabase(const QString& name, const QString& path, FileCheck check)
@@ -106,19 +123,7 @@ LocalOpening openLocalDatabase(const QString& name, const QString& path, FileChe
             result.error = error;
             return result;
         }
-        QString target;
-        if (!moveAside(path, &target)) {
-            result.error = QStringLiteral("%1; it cannot be moved aside").arg(error);
-            return result;
-        }
-        result.movedAsideTo = target;
-        qWarning("results: %s was unusable (%s), moved to %s", qPrintable(path),
-                 qPrintable(error), qPrintable(target));
-        if (!openSqlite(name, path, check, &error)) {
-            closeConnection(name);
-            result.error = error;
-            return result;
-        }
+        return startAnew(name, path, error, check);
     }
     QSqlDatabase db = QSqlDatabase::database(name, false);
     result.error = resultsSchema::migrate(db, resultsSchema::Dialect::SQLite);
@@ -138,17 +143,7 @@ LocalOpening checkWholeLocalDatabase(const QString& name, const QString& path)
     if (error.isEmpty())
         return {true, {}, {}};
     closeConnection(name);
-    LocalOpening result;
-    if (!moveAside(path, &result.movedAsideTo)) {
-        result.error = QStringLiteral("%1; it cannot be moved aside").arg(error);
-        return result;
-    }
-    qWarning("results: %s was unusable (%s), moved to %s", qPrintable(path), qPrintable(error),
-             qPrintable(result.movedAsideTo));
-    const LocalOpening fresh = openLocalDatabase(name, path, FileCheck::Whole);
-    result.ok = fresh.ok;
-    result.error = fresh.error;
-    return result;
+    return startAnew(name, path, error, FileCheck::Whole);
 }
 
 QString openServerDatabase(const QString& name, const ServerAddress& server, int timeoutSeconds)
