@@ -472,7 +472,6 @@ void ResultsScreen::fillChart()
     std::vector<DaysChart::Day> days;
     for (const DayCount& d : summaries::everyDay(counted, from, today))
         days.push_back({d.day, d.right, d.wrong});
-    sizeChartTexts();
     chart_->setDays(days, {text(key(ChartTitle)), text(key(SeriesRight)), text(key(SeriesWrong))});
 }
 
