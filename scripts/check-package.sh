@@ -92,7 +92,7 @@ lintian --fail-on error,warning --tag-display-limit 0 "$deb" \
 
 # The libraries it links, found by dpkg-shlibdeps, and the plugin modules.
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6core6 libc6 libqt6svg6 libqt6multimedia6; do
+for p in libqt6widgets6 libqt6core6 libc6 libqt6svg6 libqt6multimedia6 libicu72; do
   grep -qw "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 # The results store's drivers are plugins, which dpkg-shlibdeps cannot see:

@@ -4,6 +4,7 @@
 # and the further Debian packages named as arguments.
 set -euo pipefail
 # The warm-up before the first window: fontconfig's headers.
+# Numbers in words: ICU's headers (the libraries come with Qt).
 # The results store: Qt's SQLite driver (the default, on this computer) and
 # PostgreSQL driver (a classroom server), the charts of the results screen,
 # and PostgreSQL itself, whose initdb and pg_ctl the tests run a private
@@ -12,7 +13,7 @@ set -euo pipefail
 # accessibility bus read from Python.
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n
-          libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libfontconfig-dev postgresql
+          libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libfontconfig-dev libicu-dev postgresql
           xvfb xdotool at-spi2-core dbus-daemon libglib2.0-bin python3-gi gir1.2-atspi-2.0 "$@")
 missing=()
 for p in "${packages[@]}"; do

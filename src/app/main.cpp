@@ -10,6 +10,7 @@
 #include "app/StartupWarmUp.h"
 #include "app/SteadyClock.h"
 #include "services/Feedback.h"
+#include "services/NumberWords.h"
 #include "services/RandomSource.h"
 #include "framework/AppContext.h"
 #include "results/ResultsStore.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSysInfo>
+#include <QThreadPool>
 #include <QIcon>
 #include <QLoggingCategory>
 
@@ -121,6 +123,11 @@ int run(int argc, char** argv)
                                     << (player.player() ? player.libraryFile() : QStringLiteral("none"));
     });
     startProgram(app);
+    // The number words of the language in use: ICU reads its rules (up to
+    // 10 ms for Italian) on a worker, so no screen with words waits for it.
+    const auto numberWords = afterFirstFrame([language = app.state.wordsLanguage()] {
+        QThreadPool::globalInstance()->start([language] { prepareNumberWords(language); });
+    });
     qCInfo(lcStartup).noquote() << "data folder:" << data.path;
     qCInfo(lcStartup).noquote() << "language file:" << app.strings.languagePath()
                                 << "number words:" << int(app.state.wordsLanguage());

@@ -81,13 +81,3 @@ double digitsOnlyValue(const QString& text)
     return value;
 }
 
-QString withoutOuterBlanks(const QString& words)
-{
-    qsizetype first = 0;
-    qsizetype last = words.size();
-    while (first < last && words.at(first) == u' ')
-        ++first;
-    while (last > first && words.at(last - 1) == u' ')
-        --last;
-    return words.mid(first, last - first);
-}

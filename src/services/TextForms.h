@@ -25,11 +25,6 @@ QString patternedText(qint64 x);
 // does not begin with a number reads 0.
 double lenientNumber(const QString& text);
 
-// A number in words without the blanks before and after it (the Spanish
-// whole hundreds end with one); blanks inside stay. Typed words and
-// expected words are both compared in this form.
-QString withoutOuterBlanks(const QString& words);
-
 // Keeps only the characters '0'..'9' and reads them as one decimal number;
 // no digit at all reads 0. Commas, pasted letters and blanks are dropped.
 double digitsOnlyValue(const QString& text);

@@ -33,7 +33,7 @@ AbacusReadScreen::AbacusReadScreen(AppContext& app, const ExerciseRow& row, Read
         });
     } else {
         watchAnswer(answer_, std::nullopt, false, AnswerReading::Lenient,
-                    [this] { return ExpectedAnswer{static_cast<double>(this->app().state.currentNumber), {}}; },
+                    [this] { return ExpectedAnswer{static_cast<double>(this->app().state.currentNumber)}; },
                     [this](bool right) { judged(right); });
     }
     setAnswerInputs({answer_});

@@ -219,7 +219,7 @@ AbacusScreen::ProblemLine AbacusScreen::makeProblemLine(std::optional<DigitFilte
     line.answer->setMaxLength(12);
     control::setComputedLayout(line.answer);
     watchAnswer(line.answer, filter, false, AnswerReading::Lenient,
-                [expected] { return ExpectedAnswer{expected(), {}}; },
+                [expected] { return ExpectedAnswer{expected()}; },
                 [this](bool right) { settleAnswer(right, nullptr); });
     line_ = line;
     return line;

@@ -37,12 +37,12 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
         watchAnswer(answer_, std::nullopt, true, AnswerReading::Words,
                     [this] {
                         const ProgramState& state = this->app().state;
-                        return ExpectedAnswer{0, numberInWords(state.currentNumber, state.wordsLanguage())};
+                        return ExpectedAnswer{double(state.currentNumber), state.wordsLanguage()};
                     },
                     [this](bool right) { judged(right); });
     } else {
         watchAnswer(answer_, DigitFilter::DigitsComma, false, AnswerReading::Lenient,
-                    [this] { return ExpectedAnswer{double(this->app().state.currentNumber), {}}; },
+                    [this] { return ExpectedAnswer{double(this->app().state.currentNumber)}; },
                     [this](bool right) { judged(right); });
     }
     setAnswerInputs({answer_});

@@ -2,6 +2,7 @@
 #include "exercises/frame/AnswerReading.h"
 
 #include "services/TextForms.h"
+#include "services/WordAnswer.h"
 
 bool isExpectedAnswer(const QString& typed, AnswerReading reading, const ExpectedAnswer& expected)
 {
@@ -11,7 +12,7 @@ bool isExpectedAnswer(const QString& typed, AnswerReading reading, const Expecte
     case AnswerReading::DigitsOnly:
         return digitsOnlyValue(typed) == expected.number;
     case AnswerReading::Words:
-        return withoutOuterBlanks(typed) == withoutOuterBlanks(expected.words);
+        return wordAnswer::isRight(typed, static_cast<int>(expected.number), expected.wordsLanguage);
     }
     return false;
 }

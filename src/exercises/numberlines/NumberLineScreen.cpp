@@ -61,7 +61,7 @@ NumberLineScreen::NumberLineScreen(AppContext& app, const ExerciseRow& row, Grad
     spokenNames().fixed(answer_, msg::NumberLineAskedTick);
     watchAnswer(
         answer_, DigitFilter::DigitsComma, false, AnswerReading::Lenient,
-        [this] { return ExpectedAnswer{double(line_.expected()), {}}; }, [this](bool right) { judged(right); });
+        [this] { return ExpectedAnswer{double(line_.expected())}; }, [this](bool right) { judged(right); });
 }
 
 void NumberLineScreen::shown()

@@ -72,12 +72,15 @@ TEST(AbacusReadScreen, WordsAreJudgedAsTheLanguageWritesThem)
     };
     for (const Case& c : {
              Case{"1", 21, "ventuno", true},            // lower case typed, upper case read
-             Case{"1", 21, "venti uno", false},          // a blank the words do not have
-             Case{"1", 305, "  trecentocinque  ", true}, // blanks around do not count
+             Case{"1", 21, "ventiuno", false},           // no elision: another spelling
+             Case{"1", 305, "  trecento cinque  ", true}, // blanks do not count
              Case{"1", 0, "zero", true},
-             Case{"5", 200, "doscientos", true},         // the Spanish words end in a blank
-             Case{"4", 30, "dreißig", true},             // ß is kept as typed
-             Case{"4", 30, "dreissig", false},
+             Case{"5", 200, "doscientos", true},
+             Case{"5", 45, "cuarenta y cinco", true},
+             Case{"3", 80, "quatre-vingts", true},
+             Case{"3", 80, "quatre-vingt-dix", false},
+             Case{"4", 30, "dreißig", true},
+             Case{"4", 30, "dreissig", true},            // "ss" for a keyboard without "ß"
          }) {
         TestApp t;
         openOn(t, "Form999b1", c.number, c.language);

@@ -237,14 +237,14 @@ TEST(Form999z, JudgesTheNumberTypedInWords)
         {"1", 21, "  Ventuno  ", true},
         {"1", 21, "venti uno", false},
         {"1", 108, "centootto", true},
-        // The Spanish whole hundreds end in a blank the child does not type.
         {"5", 200, "doscientos", true},
-        // ß stays ß; a lower-case umlaut is not raised.
+        {"5", 700, "sietecientos", false},
         {"4", 30, "dreißig", true},
-        {"4", 15, "fünfzehn", false},
+        {"4", 15, "fünfzehn", true},
         {"4", 15, "FÜNFZEHN", true},
+        {"3", 21, "vingt et un", true},
         // Longer than the design's 30 characters.
-        {"6", 666, "gjashtenjeqindgjashtedhjete e gjashte", true},
+        {"6", 666, "gjashtëqind e gjashtëdhjetë e gjashtë", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.typed << " for " << c.number);
