@@ -23,6 +23,7 @@ namespace {
 const char* const DesignFontProperty = "designFont";
 const char* const GivenFontProperty = "textSizeFont";
 const char* const OwnFontProperty = "ownFont";
+const char* const RoomForProperty = "textRoomFor";
 
 QSize textSize(const QFont& f, const QString& text)
 {
@@ -108,6 +109,11 @@ bool fits(const QWidget* w, const QFont& f)
     }
     if (auto* box = qobject_cast<const QLineEdit*>(w)) {
         const int chrome = box->sizeHint().height() - box->fontMetrics().height();
+        const QString widest = box->property(RoomForProperty).toString();
+        // The frame and the box's own text margins.
+        constexpr int sides = 8;
+        if (!widest.isEmpty() && QFontMetrics(f).horizontalAdvance(widest) * 11 / 10 + sides > box->width())
+            return false;
         return QFontMetrics(f).height() + std::max(0, chrome) <= box->height();
     }
     if (auto* group = qobject_cast<const QGroupBox*>(w))
@@ -173,6 +179,11 @@ void applyToMenus(QWidget* menuBar, double factor)
 void keepOwnFont(QWidget* w)
 {
     w->setProperty(OwnFontProperty, true);
+}
+
+void keepRoomFor(QWidget* box, const QString& widest)
+{
+    box->setProperty(RoomForProperty, widest);
 }
 
 } // namespace textsize

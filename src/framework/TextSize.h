@@ -36,4 +36,9 @@ void applyToMenus(QWidget* menuBar, double factor);
 
 void keepOwnFont(QWidget* w);
 
+// A box where a child types a text as wide as `widest` (the longest words
+// of a number): its font fits that text too, with a tenth to spare for
+// wider letters.
+void keepRoomFor(QWidget* box, const QString& widest);
+
 } // namespace textsize

@@ -4,11 +4,14 @@
 #include "exercises/frame/AnswerBox.h"
 #include "exercises/frame/ExerciseFamilies.h"
 #include "results/ResultsStore.h"
+#include "services/NumberWords.h"
 #include "services/TextForms.h"
+#include "services/WordAnswer.h"
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/Pictures.h"
 #include "framework/ProgramDialogs.h"
+#include "framework/TextSize.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -372,6 +375,12 @@ void ExerciseScreen::watchAnswerBox(QLineEdit* box, std::optional<DigitFilter> f
     // no longer than this screen.
     QPointer<QLineEdit> guarded(box);
     watched_.push_back(guarded);
+    // A words box: its text grows with large text only as far as the
+    // longest words of the language still show whole.
+    if (upperCase) {
+        const WordsLanguage language = app().state.wordsLanguage();
+        textsize::keepRoomFor(box, numberInWords(wordAnswer::numberWithLongestWords(language), language));
+    }
     new AnswerBox(box, filter, upperCase, [this, guarded, onEnter = std::move(onEnter)] {
         judgedBox_ = guarded;
         if (onEnter)

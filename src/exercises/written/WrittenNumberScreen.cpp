@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -44,9 +45,22 @@ private:
     {
         QFont f = designFont(QStringLiteral("Arial"), ProblemPoints);
         const int room = width() - 2 * margin() - 8;
-        const int needed = QFontMetrics(f).horizontalAdvance(text());
-        if (room > 0 && needed > room)
-            f.setPointSizeF(qMax(SmallestPoints, ProblemPoints * room / needed));
+        // The glyphs' own overhang counts: the first and last letters may
+        // reach past their advance.
+        const auto needed = [this, &f] {
+            const QFontMetrics m(f);
+            return std::max(m.horizontalAdvance(text()), m.boundingRect(text()).width());
+        };
+        if (room > 0 && needed() > room) {
+            // In proportion first, then down in small steps: hinted text
+            // does not shrink exactly with its size.
+            double points = qMax(SmallestPoints, ProblemPoints * room / needed());
+            f.setPointSizeF(points);
+            while (points > SmallestPoints && needed() > room) {
+                points = qMax(SmallestPoints, points - 0.5);
+                f.setPointSizeF(points);
+            }
+        }
         if (f != font())
             setFont(f);
     }
