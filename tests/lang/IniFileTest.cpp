@@ -2,6 +2,7 @@
 #include "lang/IniFile.h"
 #include "LangTestFiles.h"
 #include "support/ActAsUser.h"
+#include "support/SpecialFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -407,3 +408,36 @@ TEST_F(IniFileTest, LeftoversOfInterruptedWritesAreRemoved)
     expected.sort();
     EXPECT_EQ(left, expected);
 }
+
+namespace {
+
+// Only a regular file, or a link to one, is read as a settings or language
+// file; anything else is left at once, with a line in the log.
+TEST(IniFileKinds, OnlyRegularFilesAreRead)
+{
+    using namespace specialfiles;
+    for (const Kind kind : Kinds) {
+        SCOPED_TRACE(nameOf(kind));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Italiano.lng"));
+        const int socket = make(kind, file);
+        LogLines log;
+        {
+            FifoRescue rescue({file}, 5);
+            EXPECT_EQ(ini::readValue(file, QStringLiteral("Strings"), QStringLiteral("0001")), std::nullopt);
+            EXPECT_EQ(ini::readValues(file, QStringLiteral("Strings"), {QStringLiteral("0001")}).front(), std::nullopt);
+            EXPECT_FALSE(rescue.stuck()) << "opening the file waited";
+        }
+        const QStringList lines = log.lines();
+        EXPECT_EQ(lines.filter(file).size(), 1) << lines.join(u'\n').toStdString();
+        if (socket >= 0)
+            ::close(socket);
+    }
+    // A link to a regular file is read.
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("real.lng"), "[Strings]\n0001=\"a\"\n");
+    ASSERT_TRUE(QFile::link(dir.filePath("real.lng"), dir.filePath("link.lng")));
+    EXPECT_EQ(ini::readValue(dir.filePath("link.lng"), "Strings", "0001"), QString("a"));
+}
+
+} // namespace
