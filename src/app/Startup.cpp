@@ -14,14 +14,18 @@ void startProgram(AppContext& app)
     const QStringList texts = app.strings.getStrings({msg::ExitQuestion, msg::RightLabel, msg::WrongLabel,
                                                       msg::InformationMenu, msg::ResetMenu, msg::NextButton,
                                                       msg::ExitMenu, msg::NumberWordsLanguage});
+    const FrameTexts design = FrameTexts::designed();
+    const auto text = [&texts](int i, const QString& designText) {
+        return texts.value(i).trimmed().isEmpty() ? designText : texts.value(i);
+    };
     FrameTexts& f = app.state.frameTexts;
-    f.exitQuestion = texts.value(0);
-    f.rightLabel = texts.value(1);
-    f.wrongLabel = texts.value(2);
-    f.informationMenu = texts.value(3);
-    f.resetMenu = texts.value(4);
-    f.nextButton = texts.value(5);
-    f.exitMenu = texts.value(6);
+    f.exitQuestion = text(0, design.exitQuestion);
+    f.rightLabel = text(1, design.rightLabel);
+    f.wrongLabel = text(2, design.wrongLabel);
+    f.informationMenu = text(3, design.informationMenu);
+    f.resetMenu = text(4, design.resetMenu);
+    f.nextButton = text(5, design.nextButton);
+    f.exitMenu = text(6, design.exitMenu);
     app.random.reseedFromClock();
     if (const auto words = LanguageFiles::wordsLanguageNamed(texts.value(7)))
         app.state.numberWordsLanguage = *words;

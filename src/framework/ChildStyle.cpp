@@ -163,13 +163,15 @@ bool ChildStyle::eventFilter(QObject* watched, QEvent* event)
     if (auto* bar = qobject_cast<QMenuBar*>(watched)) {
         QAction* action = bar->actionAt(help->pos());
         if (action && fitted::isCut(action->text(), bar->fontMetrics(), fitted::menuBarCap(*bar, *baseStyle()))) {
-            QToolTip::showText(help->globalPos(), fitted::fullText(action->text(), control::toolTip(action)), bar,
+            QToolTip::showText(help->globalPos(),
+                               control::shownToolTip(fitted::fullText(action->text(), control::toolTip(action))), bar,
                                bar->actionGeometry(action));
             return true;
         }
     } else if (auto* button = qobject_cast<QPushButton*>(watched)) {
         if (fitted::isCut(button->text(), button->fontMetrics(), fitted::buttonTextRoom(*button, *this))) {
-            QToolTip::showText(help->globalPos(), fitted::fullText(button->text(), control::toolTip(button)), button);
+            QToolTip::showText(help->globalPos(),
+                               control::shownToolTip(fitted::fullText(button->text(), control::toolTip(button))), button);
             return true;
         }
     }

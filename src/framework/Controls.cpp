@@ -112,7 +112,7 @@ void setToolTip(QObject* c, const QString& text)
     // A tooltip that looks like markup would be read as markup: it is shown
     // escaped instead. QAction falls back to its text when the tooltip is
     // empty; the text as set is kept apart so an empty tooltip stays empty.
-    const QString shown = Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+    const QString shown = shownToolTip(text);
     if (auto* w = qobject_cast<QWidget*>(c)) {
         c->setProperty("designToolTip", text);
         w->setToolTip(shown);
@@ -120,6 +120,13 @@ void setToolTip(QObject* c, const QString& text)
         a->setProperty("designToolTip", text);
         a->setToolTip(shown);
     }
+}
+
+QString shownToolTip(const QString& text)
+{
+    // Qt's tooltip takes a text for markup exactly when mightBeRichText says
+    // so; such a text is handed over escaped, line breaks kept.
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
 void showPlainText(QObject* c)

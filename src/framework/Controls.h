@@ -31,6 +31,12 @@ void setTag(QObject* c, const QString& tag);
 // is written, brackets and all. toolTip() gives the text as set.
 QString toolTip(const QObject* c);
 void setToolTip(QObject* c, const QString& text);
+// A text as a tooltip must be given to Qt to show it as written: escaped
+// when Qt would take it for markup (which could load pictures named in it
+// or lay out nested tables without end), else as it is. Every tooltip the
+// program shows goes through here, those ChildStyle shows for cut captions
+// too.
+QString shownToolTip(const QString& text);
 // Texts from language files are shown as plain text, never as markup: a
 // label would otherwise load pictures named in a caption, or lay out
 // nested tables without end. Every control a screen registers is set so.

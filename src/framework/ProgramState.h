@@ -9,9 +9,20 @@
 
 // The texts every exercise screen's frame shows, read once at start-up in
 // the language current then (message strings "0007" to "0013"). A later
-// change of language does not reread them.
+// change of language does not reread them. A text the language does not
+// give (no file, no key, nothing but blanks) keeps its design text, so
+// that every exercise screen keeps its way out.
 struct FrameTexts
 {
+    // The design texts (the menu commands with their blanks), and the
+    // question of the Italian language file.
+    static FrameTexts designed()
+    {
+        return {QStringLiteral("Vuoi uscire da questo esercizio?"), QStringLiteral("Esatti"), QStringLiteral("Errati"),
+                QStringLiteral("Informazioni     "), QStringLiteral("Azzera conteggio     "), QStringLiteral("avanti"),
+                QStringLiteral("Esci     ")};
+    }
+
     QString exitQuestion;     // "0007"
     QString rightLabel;       // "0008"
     QString wrongLabel;       // "0009"

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/IniFile.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QSet>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 
@@ -237,7 +241,7 @@ public:
 
     // One value per key, in the order given; all nullopt when the file
     // cannot be read.
-    std::vector<std::optional<QString>> run(QFile& file)
+    std::vector<std::optional<QString>> run(QIODevice& file)
     {
         if (!scan(file))
             return std::vector<std::optional<QString>>(keys_.size());
@@ -268,7 +272,7 @@ private:
         std::optional<QString> value;
     };
 
-    bool scan(QFile& file)
+    bool scan(QIODevice& file)
     {
         std::vector<char> block(1 << 16);
         bool first = true;
@@ -831,6 +835,29 @@ bool replaceFile(const QByteArray& path, const struct stat* existing, const std:
     return true;
 }
 
+// Files that are not read are logged, once each: a lookup asks again at
+// every screen.
+Q_LOGGING_CATEGORY(lcIniFiles, "contalandia.language", QtWarningMsg)
+
+void logIgnored(const QString& file, mode_t mode)
+{
+    const char* kind = S_ISFIFO(mode) ? "a FIFO"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                       : S_ISSOCK(mode) ? "a socket"
+                       : S_ISDIR(mode) ? "a folder"
+                                        : "not a regular file";
+    static QMutex mutex;
+    static QSet<QString> logged;
+    {
+        QMutexLocker lock(&mutex);
+        const QString what = file + u'\n' + QLatin1String(kind);
+        if (logged.contains(what))
+            return;
+        logged.insert(what);
+    }
+    qCWarning(lcIniFiles).noquote() << file << "is" << kind << "and is not read";
+}
+
 } // namespace
 
 namespace ini {
@@ -844,16 +871,31 @@ QString decode(const QByteArray& bytes)
     return decodeCp1252(bytes);
 }
 
+std::vector<std::optional<QString>> readValuesIn(const QByteArray& bytes, const QString& section,
+                                                 const QStringList& keys)
+{
+    if (bytes.size() > SectionReaderLimit) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        return LineScan(keys).run(buffer);
+    }
+    std::vector<std::optional<QString>> values(keys.size());
+    const QString text = decode(bytes);
+    const QHash<QString, QString> entries = sectionEntries(text, trimmed(section));
+    for (int i = 0; i < keys.size(); ++i)
+        values[i] = entries.value(trimmed(keys[i]).toString().toLower());
+    return values;
+}
+
 std::vector<std::optional<QString>> readValues(const QString& file, const QString& section, const QStringList& keys)
 {
     std::vector<std::optional<QString>> values(keys.size());
-    // Only plain files: a directory cannot be read, and a pipe or a device
-    // could block the program or never end.
-    if (keys.isEmpty() || !QFileInfo(file).isFile())
+    QFile f;
+    if (keys.isEmpty() || !openRegularFile(file, f))
         return values;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return values;
+    // A large file is scanned from the disk in blocks, so its size costs no
+    // memory.
     if (f.size() > SectionReaderLimit)
         return LineScan(keys).run(f);
 
@@ -861,11 +903,34 @@ std::vector<std::optional<QString>> readValues(const QString& file, const QStrin
     const QByteArray bytes = f.read(SectionReaderLimit);
     if (bytes.size() < f.size() && f.error() != QFileDevice::NoError)
         return values;
-    const QString text = decode(bytes);
-    const QHash<QString, QString> entries = sectionEntries(text, trimmed(section));
-    for (int i = 0; i < keys.size(); ++i)
-        values[i] = entries.value(trimmed(keys[i]).toString().toLower());
-    return values;
+    return readValuesIn(bytes, section, keys);
+}
+
+bool openRegularFile(const QString& file, QFile& f)
+{
+    const QByteArray path = QFile::encodeName(file);
+    struct stat st = {};
+    if (::stat(path.constData(), &st) != 0)
+        return false; // missing: nothing to say
+    if (!S_ISREG(st.st_mode)) {
+        logIgnored(file, st.st_mode);
+        return false;
+    }
+    // Should it have become a FIFO since, opening does not wait for a
+    // writer; what was opened is looked at again.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        logIgnored(file, st.st_mode);
+        ::close(fd);
+        return false;
+    }
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> readValue(const QString& file, const QString& section, const QString& key)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -24,6 +25,21 @@ std::optional<QString> readValue(const QString& file, const QString& section, co
 // The values of several keys of one section, each exactly as readValue gives
 // it, from one reading of the file.
 std::vector<std::optional<QString>> readValues(const QString& file, const QString& section, const QStringList& keys);
+
+// The same reading of a file's bytes held in memory: the section reader up
+// to SectionReaderLimit bytes, the line scan above. readValues reads a
+// small file through here.
+std::vector<std::optional<QString>> readValuesIn(const QByteArray& bytes, const QString& section,
+                                                 const QStringList& keys);
+
+// Opens a settings or language file for reading only when it is a regular
+// file or a link to one. Anything else (a FIFO, which would block the start
+// until someone writes into it, a device, which may never end, a socket, a
+// folder) is not opened, with a line in the log (category
+// contalandia.language, once per file). Its kind is looked at before
+// opening, and the opening itself never waits, should the file be swapped
+// for a FIFO in between. False too when the file is missing or unreadable.
+bool openRegularFile(const QString& file, QFile& f);
 
 // Creates the file, section and key as needed, or replaces the value; every
 // other line stays as it was. A file up to SectionReaderLimit bytes is

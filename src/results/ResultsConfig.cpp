@@ -2,10 +2,99 @@
 #include "results/ResultsConfig.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSettings>
+#include <QFile>
 #include <QStandardPaths>
+#include <QStringTokenizer>
 #include <QUrl>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A settings file is read only when it is a regular file or a link to one:
+// a FIFO would hold the start until someone writes into it, a device (a
+// link to /dev/zero) never ends, a socket or a folder cannot be read. Its
+// kind is looked at before opening, and the opening itself never waits
+// (should it have become a FIFO since): what was opened is looked at again.
+// Anything else is left with a line in the log. At most MaxSettingsBytes
+// are read: the setting is one line.
+constexpr qint64 MaxSettingsBytes = 1 << 20;
+
+const char* kindOf(mode_t mode)
+{
+    return S_ISFIFO(mode) ? "a FIFO"
+           : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+           : S_ISSOCK(mode) ? "a socket"
+           : S_ISDIR(mode) ? "a folder"
+                            : "not a regular file";
+}
+
+std::optional<QByteArray> readRegularFile(const QString& file)
+{
+    const QByteArray path = QFile::encodeName(file);
+    struct stat st = {};
+    if (::stat(path.constData(), &st) != 0)
+        return std::nullopt;
+    if (!S_ISREG(st.st_mode)) {
+        qWarning("results: %s is %s and is not read", qPrintable(file), kindOf(st.st_mode));
+        return std::nullopt;
+    }
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        qWarning("results: %s is %s and is not read", qPrintable(file), kindOf(st.st_mode));
+        ::close(fd);
+        return std::nullopt;
+    }
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = f.read(MaxSettingsBytes);
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+// The value of [Results] Database in a settings file's bytes, read as the
+// INI form is read: names are matched as written, blanks around names and
+// values do not count, a line that begins with ";" or "#" is a comment, and
+// so is the rest of a line from a ";" after an unquoted value; a value in
+// double quotes loses them; the last line of the key wins.
+std::optional<QString> databaseSetting(const QByteArray& bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    std::optional<QString> found;
+    bool inResults = false;
+    for (QStringView line : QStringTokenizer(text, u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[')) {
+            const qsizetype close = line.indexOf(u']');
+            inResults = close > 0 && line.sliced(1, close - 1).trimmed() == u"Results";
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!inResults || equals < 0 || line.first(equals).trimmed() != u"Database")
+            continue;
+        QStringView value = line.sliced(equals + 1).trimmed();
+        if (value.startsWith(u'"')) {
+            const qsizetype close = value.indexOf(u'"', 1);
+            value = close > 0 ? value.sliced(1, close - 1) : value.sliced(1);
+        } else if (const qsizetype comment = value.indexOf(u';'); comment >= 0) {
+            value = value.first(comment).trimmed();
+        }
+        found = value.toString();
+    }
+    return found;
+}
+
+} // namespace
 
 QString ServerAddress::shown() const
 {
@@ -58,12 +147,11 @@ ResultsConfig readResultsConfig(const QStringList& settingsFiles, const QString&
     config.localPath = localPath;
     QString database;
     for (const QString& file : settingsFiles) {
-        if (!QFileInfo(file).isReadable())
+        const std::optional<QByteArray> bytes = readRegularFile(file);
+        if (!bytes)
             continue;
-        QSettings ini(file, QSettings::IniFormat);
-        const QVariant value = ini.value(QStringLiteral("Results/Database"));
-        if (value.isValid()) {
-            database = value.toString().trimmed();
+        if (const std::optional<QString> value = databaseSetting(*bytes)) {
+            database = value->trimmed();
             config.settingsFile = file;
         }
     }

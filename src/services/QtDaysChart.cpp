@@ -34,10 +34,14 @@ void QtDaysChart::setDays(const std::vector<Day>& days, const Texts& texts)
     }
     dayAxis_ = nullptr;
 
-    auto* right = new QBarSet(texts.right);
+    // Qt Charts lays out its title and legend as markup, and these texts
+    // come from a language file: they are handed over escaped, so that
+    // they are shown as written (nested tables would never finish their
+    // layout, a picture named /dev/zero would be read without end).
+    auto* right = new QBarSet(texts.right.toHtmlEscaped());
     right->setBrush(QBrush(QColor(0, 110, 60), Qt::SolidPattern));
     right->setPen(QPen(Qt::black, 1));
-    auto* wrong = new QBarSet(texts.wrong);
+    auto* wrong = new QBarSet(texts.wrong.toHtmlEscaped());
     wrong->setBrush(QBrush(QColor(180, 20, 20), Qt::BDiagPattern));
     wrong->setPen(QPen(Qt::black, 1));
     qint64 most = 0;
@@ -70,7 +74,7 @@ void QtDaysChart::setDays(const std::vector<Day>& days, const Texts& texts)
     series->attachAxis(x);
     series->attachAxis(y);
     setTextSizes(axisFont_, grow_);
-    c->setTitle(texts.title);
+    c->setTitle(texts.title.toHtmlEscaped());
     c->legend()->setAlignment(Qt::AlignBottom);
 }
 

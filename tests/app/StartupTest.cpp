@@ -5,6 +5,9 @@
 #include "support/TestApp.h"
 
 #include <QDateTime>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 
 namespace {
 
@@ -47,17 +50,65 @@ TEST(StartProgram, FillsTheStateAndOpensTheStartScreen)
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
-TEST(StartProgram, WithoutLanguageFilesTheFrameTextsAreEmpty)
+TEST(StartProgram, WithoutLanguageFilesTheFrameTextsKeepTheirDesign)
 {
     TestApp t;
     t.random.setFallback(0.0);
     startProgram(t.app);
-    EXPECT_EQ(t.app.state.frameTexts.rightLabel, "");
-    EXPECT_EQ(t.app.state.frameTexts.exitQuestion, "");
+    EXPECT_EQ(t.app.state.frameTexts.rightLabel, "Esatti");
+    EXPECT_EQ(t.app.state.frameTexts.exitQuestion, "Vuoi uscire da questo esercizio?");
     EXPECT_EQ(t.app.state.numberWordsLanguage, std::nullopt);
     // Numbers are then written in the words the screens are designed in.
     EXPECT_EQ(numberInWords(21, t.app.state.wordsLanguage()), "VENTUNO");
     EXPECT_EQ(t.currentName(), "FormAvvio");
+}
+
+// No language at start (an empty settings file, or a language whose frame
+// texts are blank): every exercise screen still has its way out and its
+// captions, also one opened after a language is chosen in the menu. The
+// frame texts still do not follow that choice.
+TEST(StartProgram, FrameTextsEmptyAtStartKeepTheirDesignTexts)
+{
+    struct Case { const char* name; QByteArray settings; QByteArray blank; };
+    const Case cases[] = {
+        {"empty settings file", "", ""},
+        {"blank frame texts", "[Language]\r\nCurrentLanguage=Vuoto\r\n",
+         "[Strings]\r\n0007=\"\"\r\n0008=\" \"\r\n0009=\"\"\r\n0010=\"\"\r\n0011=\"  \"\r\n0012=\"\"\r\n0013=\"\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        t.random.setFallback(0.3);
+        QFile::copy(QStringLiteral(CONTALANDIA_DATA_DIR "/English.lng"), t.path("English.lng"));
+        if (!c.blank.isEmpty())
+            t.writeFile("Vuoto.lng", c.blank);
+        t.writeFile("LangSetting.ini", c.settings);
+        startProgram(t.app);
+        t.open("FormMenu");
+        const int english = static_cast<int>(t.app.strings.languageNames().indexOf("English"));
+        ASSERT_GE(english, 0);
+        t.trigger("mnuLanguage", english);
+        ASSERT_EQ(t.app.strings.currentLanguage(), "English");
+
+        Screen* s = t.open("FormScri", 9);  // "più 10"
+        ASSERT_TRUE(s);
+        for (const auto& [name, text] : {std::pair{"mnuEsci", "Esci"}, {"MenuInformazioni", "Informazioni"},
+                                         {"MenuAzzera", "Azzera conteggio"}}) {
+            auto* command = t.find<QAction>(name);
+            ASSERT_TRUE(command) << name;
+            EXPECT_EQ(command->text().trimmed(), text);
+            EXPECT_FALSE(s->menuBar()->actionGeometry(command).isEmpty()) << name;
+        }
+        EXPECT_EQ(t.find<QLabel>("LabelEST")->text(), "Esatti");
+        EXPECT_EQ(t.find<QLabel>("LabelErt")->text(), "Errati");
+        EXPECT_EQ(t.find<QPushButton>("BottoneAvanti")->text(), "avanti");
+
+        t.dialogs.answers.push_back(true);
+        t.trigger("mnuEsci");
+        ASSERT_EQ(t.dialogs.shown.size(), 1u);
+        EXPECT_EQ(t.dialogs.shown[0].text, "Vuoi uscire da questo esercizio?");
+        EXPECT_EQ(t.currentName(), "FormMenuNumeri");
+    }
 }
 
 TEST(ShowInformation, CreditsAloneOrWithTheLanguageLinesUnderHyphens)

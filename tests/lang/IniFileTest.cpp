@@ -2,6 +2,7 @@
 #include "lang/IniFile.h"
 #include "LangTestFiles.h"
 #include "support/ActAsUser.h"
+#include "support/SpecialFiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -146,13 +147,17 @@ TEST_F(IniFileTest, FilesThatCannotBeReadFail)
     EXPECT_EQ(ini::readValue(path("pipe.lng"), "Strings", "0001"), std::nullopt);
 }
 
+// Run by root (as CI is), the read is made as an unprivileged user, whom
+// the file's permissions bind.
 TEST_F(IniFileTest, UnreadableFileFails)
 {
-    if (runningAsRoot())
-        GTEST_SKIP() << "file permissions do not bind root";
     writeBytes(path(), "[Strings]\n0001=\"a\"\n");
+    ActAsUser user({dir.path(), path()});
+    ASSERT_TRUE(user.ready());
     ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::Permissions()));
     EXPECT_EQ(ini::readValue(path(), "Strings", "0001"), std::nullopt);
+    EXPECT_EQ(ini::readValues(path(), "Strings", {"0001", "0002"}),
+              (std::vector<std::optional<QString>>{std::nullopt, std::nullopt}));
 }
 
 TEST_F(IniFileTest, DecodesUtf8WhenValidAndWindows1252Otherwise)
@@ -403,3 +408,36 @@ TEST_F(IniFileTest, LeftoversOfInterruptedWritesAreRemoved)
     expected.sort();
     EXPECT_EQ(left, expected);
 }
+
+namespace {
+
+// Only a regular file, or a link to one, is read as a settings or language
+// file; anything else is left at once, with a line in the log.
+TEST(IniFileKinds, OnlyRegularFilesAreRead)
+{
+    using namespace specialfiles;
+    for (const Kind kind : Kinds) {
+        SCOPED_TRACE(nameOf(kind));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Italiano.lng"));
+        const int socket = make(kind, file);
+        LogLines log;
+        {
+            FifoRescue rescue({file}, 5);
+            EXPECT_EQ(ini::readValue(file, QStringLiteral("Strings"), QStringLiteral("0001")), std::nullopt);
+            EXPECT_EQ(ini::readValues(file, QStringLiteral("Strings"), {QStringLiteral("0001")}).front(), std::nullopt);
+            EXPECT_FALSE(rescue.stuck()) << "opening the file waited";
+        }
+        const QStringList lines = log.lines();
+        EXPECT_EQ(lines.filter(file).size(), 1) << lines.join(u'\n').toStdString();
+        if (socket >= 0)
+            ::close(socket);
+    }
+    // A link to a regular file is read.
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("real.lng"), "[Strings]\n0001=\"a\"\n");
+    ASSERT_TRUE(QFile::link(dir.filePath("real.lng"), dir.filePath("link.lng")));
+    EXPECT_EQ(ini::readValue(dir.filePath("link.lng"), "Strings", "0001"), QString("a"));
+}
+
+} // namespace

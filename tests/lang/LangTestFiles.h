@@ -33,9 +33,4 @@ inline QByteArray large(const QByteArray& content)
     return paddedTo(content, ini::SectionReaderLimit + 1000);
 }
 
-inline bool runningAsRoot()
-{
-    return ::geteuid() == 0;
-}
-
 } // namespace langtest

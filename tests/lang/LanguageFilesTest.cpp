@@ -3,6 +3,7 @@
 #include "LangTestFiles.h"
 
 #include "support/ActAsUser.h"
+#include "support/SpecialFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -248,9 +249,12 @@ TEST_F(UserSettingsTest, AnUnwritableConfigurationFolderWritesNothing)
 
 TEST_F(UserSettingsTest, AReadOnlyCopiedFolderKeepsTheChoiceInTheUsersFolder)
 {
-    if (runningAsRoot())
-        GTEST_SKIP() << "folder permissions do not bind root";
     settings("Italiano");
+    // Run by root (as CI is), the program runs as an unprivileged user,
+    // whom the folder's permissions bind.
+    QDir().mkpath(home.filePath("ada"));
+    ActAsUser user({dir.path(), path("LangSetting.ini"), home.path(), home.filePath("ada")});
+    ASSERT_TRUE(user.ready());
     QFile::setPermissions(path("LangSetting.ini"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     files.useUserSettings(userFile(), false);
@@ -397,5 +401,52 @@ TEST(SettingsWriter, AKillAtAnyMomentLeavesEverySettingsFileWhole)
         }
         EXPECT_EQ(seenWriting, 15);
         QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+// A settings file (the program's, which is the system-wide default once
+// installed, or the user's own) or the language file that is a FIFO, a
+// device, a socket or a folder is passed over at once, as if it were
+// missing, with a line in the log.
+TEST_F(UserSettingsTest, SettingsAndLanguageFilesThatAreNoRegularFilesArePassedOver)
+{
+    using namespace specialfiles;
+    struct Place { const char* name; bool user; QString path; };
+    for (const Kind kind : Kinds) {
+        const Place places[] = {{"the user's settings", true, userFile(nameOf(kind))},
+                                {"the program's settings", false, path(QStringLiteral("LangSetting.ini"))},
+                                {"the language file", false, path(QStringLiteral("Italiano.lng"))}};
+        for (const Place& place : places) {
+            SCOPED_TRACE(std::string(nameOf(kind)) + " as " + place.name);
+            QFile::remove(path("LangSetting.ini"));
+            QFile::remove(path("Italiano.lng"));
+            QDir(path("LangSetting.ini")).removeRecursively();
+            QDir(path("Italiano.lng")).removeRecursively();
+            if (place.path != path("LangSetting.ini"))
+                settings("Italiano");
+            if (place.path != path("Italiano.lng"))
+                languageFile("Italiano", "0001=\"uno\"\r\n");
+            QDir().mkpath(QFileInfo(place.path).absolutePath());
+            const int socket = make(kind, place.path);
+            LogLines log;
+            QString word;
+            QString language;
+            {
+                FifoRescue rescue({place.path}, 5);
+                LanguageFiles files(dir.path());
+                files.useUserSettings(userFile(nameOf(kind)), true);
+                word = files.getString("0001");
+                language = files.currentLanguage();
+                EXPECT_FALSE(rescue.stuck()) << "opening the file waited";
+            }
+            EXPECT_EQ(language, place.path == path("LangSetting.ini") ? QString() : QString("Italiano"));
+            EXPECT_EQ(word, place.path == path("LangSetting.ini") || place.path == path("Italiano.lng") ? QString()
+                                                                                                       : QString("uno"));
+            EXPECT_EQ(log.lines().filter(place.path).size(), 1) << log.lines().join(u'\n').toStdString();
+            if (socket >= 0)
+                ::close(socket);
+            QFile::remove(place.path);
+            QDir(place.path).removeRecursively();
+        }
     }
 }

@@ -2,6 +2,7 @@
 #include "results/CsvExport.h"
 #include "results/ResultsConfig.h"
 #include "support/Files.h"
+#include "support/SpecialFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -85,6 +86,68 @@ TEST(ResultsConfig, TheUsersFileWinsOverTheSystemsAndNoFileMeansThisComputer)
     EXPECT_FALSE(refused.server);                 // kept on this computer, and said why
     EXPECT_TRUE(refused.problem.contains(user));
     EXPECT_FALSE(refused.problem.contains(QStringLiteral("me:pw@")));
+}
+
+// contalandia.ini, system-wide or the user's, that is a FIFO, a device, a
+// socket or a folder is passed over at once with a line in the log; the
+// other file still counts.
+TEST(ResultsConfig, SettingsFilesThatAreNoRegularFilesArePassedOver)
+{
+    using namespace specialfiles;
+    for (const Kind kind : Kinds)
+        for (const bool userSpecial : {false, true}) {
+            SCOPED_TRACE(std::string(nameOf(kind)) + (userSpecial ? " as the user's file" : " as the system's file"));
+            QTemporaryDir dir;
+            const QString system = QDir(dir.path()).filePath(QStringLiteral("etc.ini"));
+            const QString user = QDir(dir.path()).filePath(QStringLiteral("user.ini"));
+            const QString special = userSpecial ? user : system;
+            testfiles::writeBytes(userSpecial ? system : user, "[Results]\nDatabase=postgresql://teacher@server/classroom\n");
+            const int socket = make(kind, special);
+            LogLines log;
+            ResultsConfig config;
+            {
+                FifoRescue rescue({special}, 5);
+                config = readResultsConfig({system, user}, QDir(dir.path()).filePath(QStringLiteral("r.sqlite")));
+                EXPECT_FALSE(rescue.stuck()) << "opening the file waited";
+            }
+            ASSERT_TRUE(config.server);
+            EXPECT_EQ(config.server->host, QStringLiteral("server"));
+            EXPECT_EQ(log.lines().filter(special).size(), 1) << log.lines().join(u'\n').toStdString();
+            if (socket >= 0)
+                ::close(socket);
+        }
+}
+
+// The setting as the INI form writes it: blanks, quotes, comments, the
+// last line of the key, only in its section.
+TEST(ResultsConfig, TheSettingIsReadAsTheIniFormWritesIt)
+{
+    struct Case { const char* what; QByteArray bytes; const char* host; };
+    const Case cases[] = {
+        {"plain", "[Results]\nDatabase=postgresql://a@one/db\n", "one"},
+        {"blanks and CR LF", "  [ Results ]  \r\n  Database =  postgresql://a@one/db  \r\n", "one"},
+        {"quoted", "[Results]\nDatabase=\"postgresql://a@one/db\"\n", "one"},
+        {"comments", "; a note\n# another\n[Results]\n;Database=postgresql://a@two/db\nDatabase=postgresql://a@one/db ; here\n", "one"},
+        {"last wins", "[Results]\nDatabase=postgresql://a@two/db\nDatabase=postgresql://a@one/db\n", "one"},
+        {"other section", "[Other]\nDatabase=postgresql://a@two/db\n[Results]\nDatabase=postgresql://a@one/db\n[More]\nDatabase=x\n", "one"},
+        {"other case", "[results]\ndatabase=postgresql://a@two/db\n", nullptr},
+        {"sqlite", "[Results]\nDatabase=sqlite\n", nullptr},
+        {"none", "", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString file = QDir(dir.path()).filePath(QStringLiteral("contalandia.ini"));
+        testfiles::writeBytes(file, c.bytes);
+        const ResultsConfig config = readResultsConfig({file}, QDir(dir.path()).filePath(QStringLiteral("r.sqlite")));
+        if (!c.host) {
+            EXPECT_FALSE(config.server);
+            continue;
+        }
+        ASSERT_TRUE(config.server) << config.problem.toStdString();
+        EXPECT_EQ(config.server->host, QLatin1String(c.host));
+        EXPECT_EQ(config.settingsFile, file);
+    }
 }
 
 // Names and typed answers are the users' own text: none of them reaches a
