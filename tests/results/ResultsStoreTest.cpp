@@ -278,9 +278,10 @@ TEST_F(ResultsFixture, AFolderThatCannotBeMadeKeepsNothingAndSaysWhy)
     EXPECT_FALSE(store.usable());
     EXPECT_FALSE(store.problem().isEmpty());
     EXPECT_EQ(store.currentPlayer(), QStringLiteral("x"));
-    store.record(answer(QStringLiteral("FormMM"), true));   // dropped, never a crash
+    store.record(answer(QStringLiteral("FormMM"), true));   // kept in memory, never a crash
     store.waitForWrites();
-    EXPECT_EQ(store.lost(), 1);
+    EXPECT_EQ(store.notKept(), 1);
+    EXPECT_EQ(store.notKeptBecause(), FileTrouble::ReadOnly);
     EXPECT_FALSE(store.reading().db.isValid());
     EXPECT_EQ(testfiles::readBytes(blocker), QByteArray("a file, not a folder"));
 }
