@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/Connections.h"
 
+#include "results/PrivateFiles.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -159,8 +161,13 @@ FileTrouble troubleOf(const QSqlError& error)
 LocalOpening openLocalDatabase(const QString& name, const QString& path, FileCheck check, int busyMs)
 {
     LocalOpening result;
-    QDir().mkpath(QFileInfo(path).absolutePath());
     const bool existed = QFileInfo::exists(path);
+    // Every answer and the PIN's hash: for the user alone. SQLite gives
+    // its -wal and -shm the file's own mode.
+    privatefiles::makeFolder(QFileInfo(path).absolutePath());
+    privatefiles::makeFile(path);
+    for (const char* companion : {"-wal", "-shm"})
+        privatefiles::tighten(path + QLatin1String(companion));
     int version = -1;
     const Failure failure = openSqlite(name, path, check, busyMs, &version);
     if (failure.failed()) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/ResultsStore.h"
 
+#include "results/PrivateFiles.h"
+
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QSqlError>
@@ -47,6 +49,10 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
     localName_ = prefix + QStringLiteral("-ui");
     serverName_ = prefix + QStringLiteral("-ui-server");
     problem_ = setup_.config.problem;
+    // The settings file that names the server is the user's own alone too
+    // (the system's, in /etc, is for every user of the computer).
+    if (!setup_.config.settingsFile.isEmpty() && !setup_.config.settingsFile.startsWith(QLatin1String("/etc/")))
+        privatefiles::tighten(setup_.config.settingsFile);
 
     checkPending_ = setup_.wholeFileCheckLater;
     // Never a wait here: a file held by another program is opened later.
