@@ -260,7 +260,7 @@ void ResultsStore::refreshCurrentPlayer()
     if (names.size() == 1) {
         current = names.front();
     } else if (names.size() > 1) {
-        current = names.front();
+        // None chosen: the computer's user, never someone else's name.
         const QString chosen = setting(QStringLiteral("player"));
         for (const QString& n : names)
             if (playerKey(n) == playerKey(chosen))

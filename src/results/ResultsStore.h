@@ -107,7 +107,8 @@ public:
     // server), sorted by name.
     QStringList players() const;
     // Whose answers are recorded: the chosen player while more than one is
-    // named, the only one when one is, else the computer's user.
+    // named, the only one when one is, else (none named, or none of them
+    // chosen) the computer's user.
     QString currentPlayer() const { return currentPlayer_; }
     QString computerUser() const { return setup_.computerUser; }
     // Remembers the choice for the next start.

@@ -16,6 +16,7 @@
 #include "support/TestApp.h"
 
 #include <QAbstractBarSeries>
+#include <QAccessible>
 #include <QCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -199,7 +200,9 @@ TEST_F(ResultsScreenTest, TheStartScreenShowsNamesOnlyForMoreThanOnePlayer)
         EXPECT_GE(b->height(), t.find("BottoneAvvio")->height() / 3);
     }
     EXPECT_EQ(names, (QStringList{"Anna", "Luca", "Sara"}));
-    EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 0)->isChecked());
+    for (int i = 0; i < 3; ++i)   // none chosen yet: nobody's name but the computer's user
+        EXPECT_FALSE(t.find<QPushButton>("BottoneGiocatore", i)->isChecked());
+    EXPECT_EQ(store.currentPlayer(), "Maria Rossi");
     t.click("BottoneGiocatore", 1);
     EXPECT_EQ(store.currentPlayer(), "Luca");
     EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 1)->isChecked());
@@ -207,6 +210,32 @@ TEST_F(ResultsScreenTest, TheStartScreenShowsNamesOnlyForMoreThanOnePlayer)
     t.open("FormMenu");
     t.open("FormAvvio");
     EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 1)->isChecked());   // remembered
+}
+
+// A name shows and is said as it was typed, "&" included (in a button's
+// caption it would mark a shortcut key and vanish); until a name is chosen
+// the answers are the computer's user's, not the first name's.
+TEST_F(ResultsScreenTest, NamesShowAsTypedAndUntilOneIsChosenTheAnswersAreTheUsers)
+{
+    store.addPlayer("Luca");
+    store.addPlayer("Anna & Bea");
+    t.random.setFallback(0.2);
+    t.open("FormAvvio");
+    auto* first = t.find<QPushButton>("BottoneGiocatore", 0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name), "Anna & Bea");
+    EXPECT_TRUE(first->shortcut().isEmpty());
+    EXPECT_FALSE(first->isChecked());
+    played({}, "FormMM", "written", true);
+    t.click("BottoneGiocatore", 0);
+    EXPECT_EQ(store.currentPlayer(), "Anna & Bea");
+    played({}, "FormMM", "written", false);
+    store.waitForWrites();
+    QStringList whose;
+    for (const AnswerRecord& a : kept())
+        whose << a.player;
+    whose.sort();
+    EXPECT_EQ(whose, (QStringList{"Anna & Bea", "Maria Rossi"}));
 }
 
 // Players that change while the start screen is on show (a server's list

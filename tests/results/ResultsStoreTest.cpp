@@ -258,7 +258,7 @@ TEST_F(ResultsFixture, TheAnswersBelongToTheOnlyPlayerOrTheOneChosen)
         store->addPlayer(QStringLiteral("Sara"));
         EXPECT_EQ(store->currentPlayer(), QStringLiteral("Sara"));
         store->addPlayer(QStringLiteral("Anna"));
-        EXPECT_EQ(store->currentPlayer(), QStringLiteral("Anna"));   // the first until one is chosen
+        EXPECT_EQ(store->currentPlayer(), QStringLiteral("Maria Rossi"));   // the computer's user until one is chosen
         store->choosePlayer(QStringLiteral("Sara"));
     }
     auto store = makeStore();
