@@ -243,10 +243,33 @@ QString ResultsScreen::familyName(const QString& family) const
 void ResultsScreen::onLoad()
 {
     randomBackground();
-    const bool locked = store() && !store()->setting(PinSetting).isEmpty();
+    const bool locked = shouldLock();
     unlocked_ = !locked;
     showLocked(locked);
     showNotice();
+    if (store())
+        connect(store(), &ResultsStore::playersChanged, this, &ResultsScreen::fileChanged);
+}
+
+bool ResultsScreen::shouldLock() const
+{
+    return store() && (!store()->usable() || !store()->setting(PinSetting).isEmpty());
+}
+
+// The file came back (or was moved aside): the screen shows what it now
+// holds; a screen shut only because the file could not be read opens when
+// no PIN is set.
+void ResultsScreen::fileChanged()
+{
+    if (!unlocked_ && !pinWork_->busy() && !shouldLock()) {
+        unlocked_ = true;
+        show(pinMessage_, QString());
+        showLocked(false);
+    }
+    if (unlocked_ && playersFrame_->isHidden() && pinSetFrame_->isHidden())
+        refresh();
+    else
+        showNotice();
 }
 
 void ResultsScreen::onActivate()
@@ -268,7 +291,8 @@ void ResultsScreen::showLocked(bool locked)
 
 void ResultsScreen::tryPin()
 {
-    if (unlocked_ || !store() || pinWork_->busy())
+    // While the file cannot be read there is no PIN to check against.
+    if (unlocked_ || !store() || !store()->usable() || pinWork_->busy())
         return;
     const QString typed = pinBox_->text();
     pinBox_->clear();
@@ -310,6 +334,19 @@ void ResultsScreen::showPinWait()
         QLatin1String("%1"), QString::number(std::ceil(store()->pinGate().secondsToWait()))));
 }
 
+QString ResultsScreen::because(int trouble) const
+{
+    switch (FileTrouble(trouble)) {
+    case FileTrouble::Busy: return text(key(BecauseBusy));
+    case FileTrouble::Full: return text(key(BecauseFull));
+    case FileTrouble::ReadOnly: return text(key(BecauseReadOnly));
+    case FileTrouble::Damaged: return text(key(BecauseDamaged));
+    default: return text(key(BecauseOther));
+    }
+}
+
+// What is true of this computer's file and of the server, each said of its
+// own, in the screen's language; the driver's words go to the log.
 void ResultsScreen::showNotice()
 {
     QStringList lines;
@@ -318,9 +355,17 @@ void ResultsScreen::showNotice()
         lines << text(key(NotKept)).replace(QLatin1String("%1"), QString());
     } else {
         if (!s->usable())
-            lines << text(key(NotKept)).replace(QLatin1String("%1"), s->problem());
+            lines << text(key(LocalUnreadable)).replace(QLatin1String("%1"), because(int(s->trouble())));
         else if (!s->problem().isEmpty())
             lines << s->problem();
+        if (s->notKept() > 0)
+            lines << text(key(NotKeptYet))
+                         .replace(QLatin1String("%1"), QString::number(s->notKept()))
+                         .replace(QLatin1String("%2"), because(int(s->notKeptBecause())));
+        if (s->lostAnswers() > 0)
+            lines << text(key(AnswersLost))
+                         .replace(QLatin1String("%1"), QString::number(s->lostAnswers()))
+                         .replace(QLatin1String("%2"), because(int(s->lostBecause())));
         if (!s->movedAsideTo().isEmpty())
             lines << text(key(MovedAside)).replace(QLatin1String("%1"), s->movedAsideTo());
         if (s->usesServer() && s->pending() > 0 && !s->serverReachable())
@@ -328,10 +373,14 @@ void ResultsScreen::showNotice()
                          .replace(QLatin1String("%1"), s->serverShown())
                          .replace(QLatin1String("%2"), QString::number(s->pending()));
     }
-    if (!readError_.isEmpty())
-        lines << text(key(ServerUnreadable))
-                     .replace(QLatin1String("%1"), s ? s->serverShown() : QString())
-                     .replace(QLatin1String("%2"), readError_);
+    if (!readError_.isEmpty()) {
+        if (readFromServer_)
+            lines << text(key(ServerUnreadable))
+                         .replace(QLatin1String("%1"), s ? s->serverShown() : QString())
+                         .replace(QLatin1String("%2"), text(key(ServerNoAnswer)));
+        else if (s && s->usable())   // an unusable file is said above
+            lines << text(key(LocalUnreadable)).replace(QLatin1String("%1"), because(readTrouble_));
+    }
     say(lines.join(QLatin1Char('\n')));
 }
 
@@ -353,13 +402,24 @@ void ResultsScreen::refresh()
     if (!unlocked_)
         return;
     readError_.clear();
+    readFromServer_ = false;
+    readTrouble_ = 0;
     rows_.clear();
     if (ResultsStore* s = store()) {
         ResultsStore::Reading r = s->reading();
+        readFromServer_ = r.server;
+        readTrouble_ = int(r.trouble);
         if (r.db.isValid())
             rows_ = resultsQueries::screenSummaries(r.db, {}, &readError_);
         else
             readError_ = r.error;
+        if (!readError_.isEmpty()) {
+            if (readTrouble_ == 0)
+                readTrouble_ = int(FileTrouble::Other);
+            qWarning("results: the results screen cannot read %s: %s",
+                     r.server ? qPrintable(s->serverShown()) : "this computer's file",
+                     qPrintable(readError_.simplified()));
+        }
     }
     fillPlayers();
     families_->clear();

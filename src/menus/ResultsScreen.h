@@ -61,6 +61,11 @@ private:
     QString text(const QString& key) const;
     QString familyName(const QString& family) const;
     void showLocked(bool locked);
+    // Shut while a PIN is set, or while this computer's file cannot be
+    // read (whether a PIN is set is not known then).
+    bool shouldLock() const;
+    void fileChanged();
+    QString because(int trouble) const;
     // The PIN typed is checked off this thread: until the check is done the
     // screen says so and takes no other try.
     void tryPin();
@@ -90,6 +95,8 @@ private:
 
     bool unlocked_ = false;
     QString readError_;
+    bool readFromServer_ = false;
+    int readTrouble_ = 0;   // a FileTrouble
     std::vector<SummaryRow> rows_;
 
     QLabel* notice_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The message strings of the results screen: 0500 to 0556 ("%1", "%2"
+// The message strings of the results screen: 0500 to 0565 ("%1", "%2"
 // stand for what the program fills in).
 namespace resultsTexts {
 
@@ -65,7 +65,16 @@ enum : int {
     PlayerRenamed = 554,    // %1 the new name
     PlayerRemoved = 555,    // %1 the player
     PinChecking = 556,
-    Last = 556,
+    NotKeptYet = 557,       // %1 answers, %2 why (one of 559..563)
+    AnswersLost = 558,      // %1 answers, %2 why (one of 559..563)
+    BecauseBusy = 559,      // why this computer's file takes nothing now
+    BecauseFull = 560,
+    BecauseReadOnly = 561,
+    BecauseDamaged = 562,
+    BecauseOther = 563,
+    LocalUnreadable = 564,  // %1 why (one of 559..563)
+    ServerNoAnswer = 565,   // why the server's results cannot be read
+    Last = 565,
 };
 
 // The exercise families as the frame records them, in the order of their

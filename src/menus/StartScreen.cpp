@@ -75,7 +75,10 @@ void StartScreen::addPlayerButtons(const QStringList& names)
     const double top = bottom - rows * h - (rows - 1) * gap;
     const QFont font = designFont(QStringLiteral("Arial"), std::clamp(h / 20.0 * 0.5, 8.0, 20.0));
     for (int i = 0; i < n; ++i) {
-        auto* b = place(new QPushButton(names[i]), QStringLiteral("BottoneGiocatore"),
+        // A name shows as it was typed: "&" in a caption would mark a
+        // shortcut key and vanish.
+        auto* b = place(new QPushButton(QString(names[i]).replace(QLatin1Char('&'), QLatin1String("&&"))),
+                        QStringLiteral("BottoneGiocatore"),
                         at(left + (i % columns) * (w + gap), top + (i / columns) * (h + gap), w, h), i);
         playerButtons_.push_back(b);
         b->show();   // shown with the screen, or at once on a screen on show

@@ -157,19 +157,24 @@ int versionOf(QSqlDatabase& db, Dialect dialect)
     return q.value(0).toInt();
 }
 
-QString migrate(QSqlDatabase& db, Dialect dialect, int target)
+QString migrate(QSqlDatabase& db, Dialect dialect, int target, QSqlError* failure)
 {
+    QSqlError unused;
+    QSqlError& last = failure ? *failure : unused;
     for (;;) {
         QSqlQuery q(db);
         // Hold the database for the whole step: two programs that start at
         // once on an empty server must not both create the tables.
         const QString begin = dialect == Dialect::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
                                                          : QStringLiteral("BEGIN");
-        if (!q.exec(begin))
+        if (!q.exec(begin)) {
+            last = q.lastError();
             return errorOf(q, begin);
+        }
         if (dialect == Dialect::PostgreSQL
             && !q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(7411603)"))) {
             const QString e = errorOf(q, QStringLiteral("lock"));
+            last = q.lastError();
             q.exec(QStringLiteral("ROLLBACK"));
             return e;
         }
@@ -185,12 +190,15 @@ QString migrate(QSqlDatabase& db, Dialect dialect, int target)
         for (const QString& sql : statements) {
             if (!q.exec(sql)) {
                 const QString e = errorOf(q, sql);
+                last = q.lastError();
                 QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
                 return e;
             }
         }
-        if (!q.exec(QStringLiteral("COMMIT")))
+        if (!q.exec(QStringLiteral("COMMIT"))) {
+            last = q.lastError();
             return errorOf(q, QStringLiteral("COMMIT"));
+        }
     }
 }
 

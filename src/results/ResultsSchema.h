@@ -3,6 +3,7 @@
 #include <QString>
 
 class QSqlDatabase;
+class QSqlError;
 
 // The results database's tables, the same on the embedded database of one
 // computer (SQLite) and on a classroom server (PostgreSQL), and the steps
@@ -27,7 +28,8 @@ int versionOf(QSqlDatabase& db, Dialect dialect);
 
 // Runs every step after the database's version up to `target` (each in a
 // transaction that holds the database against other programs migrating at
-// the same time). Returns an empty text, or the error that stopped it.
-QString migrate(QSqlDatabase& db, Dialect dialect, int target = currentVersion());
+// the same time). Returns an empty text, or the error that stopped it (and
+// the driver's error in `failure`, when given).
+QString migrate(QSqlDatabase& db, Dialect dialect, int target = currentVersion(), QSqlError* failure = nullptr);
 
 } // namespace resultsSchema

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results/ResultsStore.h"
 
-#include "results/Connections.h"
+#include "results/PrivateFiles.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
 #include <pwd.h>
@@ -48,15 +49,25 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
     localName_ = prefix + QStringLiteral("-ui");
     serverName_ = prefix + QStringLiteral("-ui-server");
     problem_ = setup_.config.problem;
+    // The settings file that names the server is the user's own alone too
+    // (the system's, in /etc, is for every user of the computer).
+    if (!setup_.config.settingsFile.isEmpty() && !setup_.config.settingsFile.startsWith(QLatin1String("/etc/")))
+        privatefiles::tighten(setup_.config.settingsFile);
 
     checkPending_ = setup_.wholeFileCheckLater;
+    // Never a wait here: a file held by another program is opened later.
     const LocalOpening opening = openLocalDatabase(localName_, setup_.config.localPath,
-                                                   checkPending_ ? FileCheck::Shape : FileCheck::Whole);
+                                                   checkPending_ ? FileCheck::Shape : FileCheck::Whole, 0);
     usable_ = opening.ok;
     movedAsideTo_ = opening.movedAsideTo;
-    if (!usable_) {
+    if (usable_) {
+        opened();
+    } else {
         problem_ = opening.error;
-        qWarning("results: %s cannot be used, answers are not kept: %s",
+        trouble_ = opening.trouble;
+        // The writer opens it with the whole check, in its own thread.
+        checkPending_ = false;
+        qWarning("results: %s cannot be used now, answers wait in memory and it is tried again: %s",
                  qPrintable(setup_.config.localPath), qPrintable(opening.error));
     }
     refreshCurrentPlayer();
@@ -68,10 +79,15 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
     ws.serverTimeoutSeconds = setup_.serverTimeoutSeconds;
     ws.retryMinMs = setup_.retryMinMs;
     ws.retryMaxMs = setup_.retryMaxMs;
+    ws.busyMs = setup_.busyMs;
     thread_ = new QThread(this);
     thread_->setObjectName(QStringLiteral("results writer"));
-    writer_ = new ResultsWriter(ws, state_);
+    ResultsWriter::Setup writes = ws;
+    writes.opensFile = !usable_;
+    writes.openCheck = int(FileCheck::Whole);
+    writer_ = new ResultsWriter(writes, state_);
     writer_->moveToThread(thread_);
+    connect(writer_, &ResultsWriter::fileOpened, this, &ResultsStore::fileOpened);
     thread_->start(QThread::LowPriority);
     if (setup_.config.server) {
         ws.role = ResultsWriter::Setup::Role::Sends;
@@ -87,14 +103,49 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
         startWorkers();
 }
 
-// The workers open their own connections to the checked file.
+// This thread's connection is open: what it does later for a grown-up (the
+// players, the PIN) may wait a moment for the writer's transaction.
+void ResultsStore::opened()
+{
+    QSqlQuery(local()).exec(QStringLiteral("PRAGMA busy_timeout = 250"));
+}
+
+// The workers open their own connections to the checked file; the writer
+// opens it itself when this thread could not.
 void ResultsStore::startWorkers()
 {
-    if (!usable_)
-        return;
     QMetaObject::invokeMethod(writer_, [w = writer_] { w->open(); }, Qt::QueuedConnection);
+    if (sender_ && usable_)
+        QMetaObject::invokeMethod(sender_, [s = sender_] { s->open(); }, Qt::QueuedConnection);
+}
+
+void ResultsStore::fileOpened(const QString& movedAsideTo)
+{
+    if (!movedAsideTo.isEmpty())
+        movedAsideTo_ = movedAsideTo;
+    openAfterWriter();
+}
+
+void ResultsStore::openAfterWriter()
+{
+    if (usable_)
+        return;
+    const LocalOpening opening = openLocalDatabase(localName_, setup_.config.localPath, FileCheck::None, 0);
+    if (!opening.ok) {
+        // Taken again meanwhile: tried again, never waited for.
+        openWaitMs_ = qBound(setup_.retryMinMs / 8, 2 * openWaitMs_, setup_.retryMaxMs);
+        QTimer::singleShot(openWaitMs_, this, &ResultsStore::openAfterWriter);
+        return;
+    }
+    usable_ = true;
+    problem_ = setup_.config.problem;
+    trouble_ = FileTrouble::None;
+    opened();
+    qInfo("results: %s is open", qPrintable(setup_.config.localPath));
     if (sender_)
         QMetaObject::invokeMethod(sender_, [s = sender_] { s->open(); }, Qt::QueuedConnection);
+    refreshCurrentPlayer();
+    emit playersChanged();
 }
 
 void ResultsStore::checkWholeFile()
@@ -209,7 +260,7 @@ void ResultsStore::refreshCurrentPlayer()
     if (names.size() == 1) {
         current = names.front();
     } else if (names.size() > 1) {
-        current = names.front();
+        // None chosen: the computer's user, never someone else's name.
         const QString chosen = setting(QStringLiteral("player"));
         for (const QString& n : names)
             if (playerKey(n) == playerKey(chosen))
@@ -329,13 +380,15 @@ ResultsStore::Reading ResultsStore::reading()
     checkWholeFile();
     Reading r;
     if (!usesServer()) {
-        r.db = local();
-        if (!usable_)
+        if (usable_) {
+            r.db = local();
+        } else {
             r.error = problem_;
-        if (!usable_)
-            r.db = QSqlDatabase();
+            r.trouble = trouble_ == FileTrouble::None ? FileTrouble::Other : trouble_;
+        }
         return r;
     }
+    r.server = true;
     r.dialect = resultsSchema::Dialect::PostgreSQL;
     QSqlDatabase db = QSqlDatabase::database(serverName_, false);
     if (db.isValid() && db.isOpen()) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "results/Connections.h"
 #include "results/Pin.h"
 #include "results/Players.h"
 #include "results/ResultRecords.h"
@@ -33,6 +34,12 @@ class QThread;
 // quick check) takes a reading of the whole file, 45 ms for 100 000 answers.
 // The program leaves that to after its first window (wholeFileCheckLater,
 // checkWholeFile()); the workers start writing once it is done.
+//
+// The user-interface thread never waits for the file: a file that another
+// program holds, or that cannot be opened or written now, is not damage.
+// It is left as it is, the writer opens it in its own thread, trying again
+// until it can (meanwhile the answers wait in memory), and the store opens
+// its own connection when the writer has: playersChanged() tells so.
 class ResultsStore : public QObject
 {
     Q_OBJECT
@@ -45,6 +52,9 @@ public:
         int serverTimeoutSeconds = 3;
         int retryMinMs = 2000;
         int retryMaxMs = 60000;
+        // How long the workers wait for a file that another program holds,
+        // at each try (the user-interface thread never waits for it).
+        int busyMs = 5000;
         // Seconds of the program's clock, for the PIN's wait.
         std::function<double()> now;
         // The whole file is read for the check at checkWholeFile() (or at
@@ -58,12 +68,21 @@ public:
     // --- state ------------------------------------------------------------
     bool usable() const { return usable_; }          // this computer's database works
     QString problem() const { return problem_; }     // why it does not, or the setting not used
+    // Why this computer's file cannot be used now (None while it can).
+    FileTrouble trouble() const { return trouble_; }
     QString movedAsideTo() const { return movedAsideTo_; }
     bool usesServer() const { return setup_.config.server.has_value(); }
     QString serverShown() const;
     bool serverReachable() const { return state_.serverReachable; }
     qint64 pending() const { return state_.pending; }
     qint64 lost() const { return state_.lost; }
+    // Answers this computer's file has not taken yet: they wait in memory
+    // and are written as soon as it takes them; and why.
+    qint64 notKept() const { return state_.heldAnswers; }
+    FileTrouble notKeptBecause() const { return FileTrouble(state_.heldTrouble.load()); }
+    // Answers given up (more than memory keeps), and why.
+    qint64 lostAnswers() const { return state_.lostAnswers; }
+    FileTrouble lostBecause() const { return FileTrouble(state_.lostTrouble.load()); }
 
     // Finishes the check of this computer's database when it was left for
     // later: a file that fails it is moved aside and a new one started, and
@@ -88,7 +107,8 @@ public:
     // server), sorted by name.
     QStringList players() const;
     // Whose answers are recorded: the chosen player while more than one is
-    // named, the only one when one is, else the computer's user.
+    // named, the only one when one is, else (none named, or none of them
+    // chosen) the computer's user.
     QString currentPlayer() const { return currentPlayer_; }
     QString computerUser() const { return setup_.computerUser; }
     // Remembers the choice for the next start.
@@ -109,7 +129,9 @@ public:
     {
         QSqlDatabase db;             // invalid when it cannot be read
         resultsSchema::Dialect dialect = resultsSchema::Dialect::SQLite;
-        QString error;
+        QString error;               // in the driver's words, for the log
+        bool server = false;         // the server's results, not this computer's
+        FileTrouble trouble = FileTrouble::None;   // why this computer's cannot be read
     };
     // The database that holds the results to show: this computer's, or the
     // server's (connecting may wait up to the server timeout).
@@ -121,6 +143,10 @@ signals:
 private:
     QSqlDatabase local() const;
     void startWorkers();
+    // The writer has opened the file that could not be opened at the start.
+    void fileOpened(const QString& movedAsideTo);
+    void openAfterWriter();
+    void opened();
     QStringList playerList() const;
     void refreshCurrentPlayer();
     void keepServerPlayers(const QStringList& names);
@@ -134,6 +160,8 @@ private:
     bool usable_ = false;
     bool checkPending_ = false;
     QString problem_;
+    FileTrouble trouble_ = FileTrouble::None;
+    int openWaitMs_ = 0;
     QString movedAsideTo_;
     QString currentPlayer_;
     PinGate pinGate_;

@@ -67,21 +67,59 @@ void ResultsWriter::open()
     retry_ = new QTimer(this);
     retry_->setSingleShot(true);
     connect(retry_, &QTimer::timeout, this, [this] { sendPending(true); });
-    // The user-interface thread has checked and migrated the file already.
-    const LocalOpening local = openLocalDatabase(localName_, setup_.localPath, FileCheck::None);
-    localOpen_ = local.ok;
-    if (!localOpen_)
-        qWarning("results: %s cannot be written: %s", qPrintable(setup_.localPath), qPrintable(local.error));
+    heldRetry_ = new QTimer(this);
+    heldRetry_->setSingleShot(true);
+    connect(heldRetry_, &QTimer::timeout, this, [this] { writeHeld(); });
+    if (!openFile()) {
+        if (setup_.role == Setup::Role::Writes)
+            holdLater();
+        else
+            retry_->start(setup_.retryMinMs);
+        return;
+    }
+    announce();
     if (setup_.server && setup_.role == Setup::Role::Sends) {
         countPending();
         sendPending(true);
     }
 }
 
-bool ResultsWriter::writeLocal(const QString& table, const QVariantList& values, const QString& columns)
+bool ResultsWriter::openFile()
 {
+    // Unless told otherwise, the user-interface thread has checked and
+    // migrated the file already.
+    const FileCheck check = setup_.opensFile ? FileCheck(setup_.openCheck) : FileCheck::None;
+    const LocalOpening local = openLocalDatabase(localName_, setup_.localPath, check, setup_.busyMs);
+    localOpen_ = local.ok;
     if (!localOpen_) {
-        ++state_.lost;
+        state_.heldTrouble = int(local.trouble);
+        // The store has said so of the first try at the start.
+        if (heldWhy_.isEmpty() && !setup_.opensFile)
+            qWarning("results: %s cannot be opened now, answers wait in memory and it is tried again: %s",
+                     qPrintable(setup_.localPath), qPrintable(local.error));
+        heldWhy_ = local.error;
+        return false;
+    }
+    movedAsideTo_ = local.movedAsideTo;
+    return true;
+}
+
+// Said once the file is open and what waited for it is written (or tried).
+void ResultsWriter::announce()
+{
+    if (setup_.opensFile && localOpen_ && !announced_) {
+        announced_ = true;
+        emit fileOpened(movedAsideTo_);
+    }
+}
+
+bool ResultsWriter::writeLocal(const QString& table, const QVariantList& values, const QString& columns,
+                               bool answer)
+{
+    Held record{table, columns, values, answer};
+    // What waits is written first: the order of the answers is kept.
+    if (!localOpen_ || !held_.isEmpty()) {
+        hold(std::move(record), 0, heldWhy_);
         return false;
     }
     QSqlQuery q(QSqlDatabase::database(localName_, false));
@@ -90,19 +128,111 @@ bool ResultsWriter::writeLocal(const QString& table, const QVariantList& values,
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        qWarning("results: %s not written: %s", qPrintable(table), qPrintable(q.lastError().text()));
-        ++state_.lost;
+        hold(std::move(record), int(troubleOf(q.lastError())), q.lastError().text());
         return false;
     }
     ++state_.written;
     return true;
 }
 
+void ResultsWriter::hold(Held record, int trouble, const QString& why)
+{
+    if (trouble != 0)
+        state_.heldTrouble = trouble;
+    if (held_.size() >= setup_.heldLimit) {
+        if (state_.lost++ == 0)
+            qWarning("results: more than %d records wait in memory, the ones after them are lost",
+                     setup_.heldLimit);
+        if (record.answer) {
+            ++state_.lostAnswers;
+            state_.lostTrouble = state_.heldTrouble.load();
+        }
+        return;
+    }
+    const bool first = held_.isEmpty();
+    if (record.answer)
+        ++state_.heldAnswers;
+    held_.append(std::move(record));
+    if (first) {
+        if (localOpen_)
+            qWarning("results: %s takes no answers now, they wait in memory and are written when it does: %s",
+                     qPrintable(setup_.localPath), qPrintable(why));
+        heldWhy_ = why;
+        if (!heldRetry_ || !heldRetry_->isActive())
+            holdLater();
+    }
+}
+
+void ResultsWriter::holdLater()
+{
+    heldWaitMs_ = heldWaitMs_ == 0 ? setup_.retryMinMs : qMin(2 * heldWaitMs_, setup_.retryMaxMs);
+    if (heldRetry_)
+        heldRetry_->start(heldWaitMs_);
+}
+
+void ResultsWriter::writeHeld(bool again)
+{
+    if (!localOpen_ && !openFile()) {
+        if (again)
+            holdLater();
+        return;
+    }
+    writeHeldNow(again);
+    announce();
+}
+
+void ResultsWriter::writeHeldNow(bool again)
+{
+    if (held_.isEmpty()) {
+        heldWaitMs_ = 0;
+        heldWhy_.clear();
+        return;
+    }
+    QSqlDatabase db = QSqlDatabase::database(localName_, false);
+    auto failed = [&](const QSqlError& error) {
+        state_.heldTrouble = int(troubleOf(error));
+        heldWhy_ = error.text();
+        db.rollback();
+        if (again)
+            holdLater();
+    };
+    if (!db.transaction())
+        return failed(db.lastError());
+    qint64 answers = 0;
+    {
+        QSqlQuery q(db);
+        for (const Held& h : std::as_const(held_)) {
+            q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (id) DO NOTHING")
+                          .arg(h.table, h.columns, placeholders(h.columns)));
+            for (const QVariant& v : h.values)
+                q.addBindValue(v);
+            if (!q.exec()) {
+                const QSqlError error = q.lastError();
+                q.finish();
+                return failed(error);
+            }
+            answers += h.answer ? 1 : 0;
+        }
+    }
+    if (!db.commit())
+        return failed(db.lastError());
+    const qsizetype n = held_.size();
+    state_.written += n;
+    state_.heldAnswers -= answers;
+    held_.clear();
+    heldWaitMs_ = 0;
+    heldWhy_.clear();
+    qInfo("results: %lld answers that waited in memory are written to %s", qlonglong(answers),
+          qPrintable(setup_.localPath));
+    if (setup_.server)
+        emit this->queued();
+}
+
 void ResultsWriter::write(const AnswerRecord& answer)
 {
     const bool toQueue = setup_.server.has_value();
     if (writeLocal(toQueue ? QStringLiteral("pending_answers") : QStringLiteral("answers"),
-                   valuesOf(answer), answerColumns)
+                   valuesOf(answer), answerColumns, true)
         && toQueue)
         emit this->queued();
 }
@@ -111,7 +241,7 @@ void ResultsWriter::write(const VisitRecord& visit)
 {
     const bool toQueue = setup_.server.has_value();
     if (writeLocal(toQueue ? QStringLiteral("pending_visits") : QStringLiteral("visits"), valuesOf(visit),
-                   visitColumns)
+                   visitColumns, false)
         && toQueue)
         emit this->queued();
 }
@@ -218,12 +348,17 @@ void ResultsWriter::sendQueued()
 
 void ResultsWriter::sendPending(bool force)
 {
-    if (!setup_.server || !localOpen_ || setup_.role != Setup::Role::Sends)
+    if (!setup_.server || setup_.role != Setup::Role::Sends)
         return;
     if (!force && retry_ && retry_->isActive())
         return;
     if (retry_)
         retry_->stop();
+    if (!localOpen_ && !openFile()) {
+        if (retry_)
+            retry_->start(setup_.retryMaxMs);
+        return;
+    }
     if (!serverOpen_ && !connectServer())
         return;
     for (;;) {
@@ -260,6 +395,20 @@ void ResultsWriter::close()
 {
     if (retry_)
         retry_->stop();
+    if (heldRetry_)
+        heldRetry_->stop();
+    // One last try; what the file still does not take is lost, and said so.
+    if (!held_.isEmpty())
+        writeHeld(false);
+    if (!held_.isEmpty()) {
+        const qint64 answers = state_.heldAnswers.exchange(0);
+        state_.lost += held_.size();
+        state_.lostAnswers += answers;
+        state_.lostTrouble = state_.heldTrouble.load();
+        qWarning("results: %lld answers that waited in memory could not be kept in %s: %s", qlonglong(answers),
+                 qPrintable(setup_.localPath), qPrintable(heldWhy_));
+        held_.clear();
+    }
     closeConnection(serverName_);
     closeConnection(localName_);
     serverOpen_ = false;

@@ -16,11 +16,13 @@
 #include "support/TestApp.h"
 
 #include <QAbstractBarSeries>
+#include <QAccessible>
 #include <QCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -198,7 +200,9 @@ TEST_F(ResultsScreenTest, TheStartScreenShowsNamesOnlyForMoreThanOnePlayer)
         EXPECT_GE(b->height(), t.find("BottoneAvvio")->height() / 3);
     }
     EXPECT_EQ(names, (QStringList{"Anna", "Luca", "Sara"}));
-    EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 0)->isChecked());
+    for (int i = 0; i < 3; ++i)   // none chosen yet: nobody's name but the computer's user
+        EXPECT_FALSE(t.find<QPushButton>("BottoneGiocatore", i)->isChecked());
+    EXPECT_EQ(store.currentPlayer(), "Maria Rossi");
     t.click("BottoneGiocatore", 1);
     EXPECT_EQ(store.currentPlayer(), "Luca");
     EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 1)->isChecked());
@@ -206,6 +210,32 @@ TEST_F(ResultsScreenTest, TheStartScreenShowsNamesOnlyForMoreThanOnePlayer)
     t.open("FormMenu");
     t.open("FormAvvio");
     EXPECT_TRUE(t.find<QPushButton>("BottoneGiocatore", 1)->isChecked());   // remembered
+}
+
+// A name shows and is said as it was typed, "&" included (in a button's
+// caption it would mark a shortcut key and vanish); until a name is chosen
+// the answers are the computer's user's, not the first name's.
+TEST_F(ResultsScreenTest, NamesShowAsTypedAndUntilOneIsChosenTheAnswersAreTheUsers)
+{
+    store.addPlayer("Luca");
+    store.addPlayer("Anna & Bea");
+    t.random.setFallback(0.2);
+    t.open("FormAvvio");
+    auto* first = t.find<QPushButton>("BottoneGiocatore", 0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name), "Anna & Bea");
+    EXPECT_TRUE(first->shortcut().isEmpty());
+    EXPECT_FALSE(first->isChecked());
+    played({}, "FormMM", "written", true);
+    t.click("BottoneGiocatore", 0);
+    EXPECT_EQ(store.currentPlayer(), "Anna & Bea");
+    played({}, "FormMM", "written", false);
+    store.waitForWrites();
+    QStringList whose;
+    for (const AnswerRecord& a : kept())
+        whose << a.player;
+    whose.sort();
+    EXPECT_EQ(whose, (QStringList{"Anna & Bea", "Maria Rossi"}));
 }
 
 // Players that change while the start screen is on show (a server's list
@@ -584,4 +614,85 @@ TEST(ExerciseFamilies, EveryCatalogueScreenHasItsFamily)
     }
     EXPECT_GE(screens, 35);
     EXPECT_EQ(exerciseFamily("FormMenu"), QString());
+}
+
+// The notice says what is true of this computer's file, in the screen's
+// language, and speaks of no server when none is set: here the file is held
+// by another program as the program starts, and two answers wait in memory.
+// The screen stays shut meanwhile (whether a PIN is set is not known), and
+// opens with the answers once the file is free.
+TEST(ResultsScreenNotice, SaysWhatIsTrueOfThisComputersFileInTheScreensLanguage)
+{
+    struct Case { const char* language; const char* unreadable; const char* busy; const char* waiting; };
+    const Case cases[] = {
+        {"Italiano", "I risultati di questo computer non si possono leggere ora",
+         "un altro programma sta usando il file dei risultati", "2 risposte non sono ancora conservate"},
+        {"English", "The results on this computer cannot be read now",
+         "another program is using the results file", "2 answers are not kept yet"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        TestApp t;
+        const QString file = t.path("results/results.sqlite");
+        {
+            ResultsStore::Setup s;
+            s.config.localPath = file;
+            ResultsStore earlier(s);
+            AnswerRecord a;
+            a.player = QStringLiteral("Anna");
+            a.screen = a.title = QStringLiteral("FormMM");
+            a.family = QStringLiteral("written");
+            a.right = true;
+            earlier.record(a);
+        }
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(file);
+        ASSERT_TRUE(holder.open());
+        QSqlQuery hold(holder);
+        ASSERT_TRUE(hold.exec(QStringLiteral("PRAGMA journal_mode = DELETE")));
+        ASSERT_TRUE(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        ASSERT_TRUE(hold.exec(QStringLiteral("INSERT INTO settings (key, value) VALUES ('held', 'yes')")));
+
+        t.useLanguage(QString::fromLatin1(c.language),
+                      QString::fromUtf8(testfiles::readBytes(QStringLiteral(CONTALANDIA_DATA_DIR "/")
+                                                             + QLatin1String(c.language) + QStringLiteral(".lng"))));
+        ResultsStore& store = t.useResults();
+        for (int i = 0; i < 2; ++i) {
+            AnswerRecord a;
+            a.screen = a.title = QStringLiteral("FormMM");
+            a.family = QStringLiteral("written");
+            store.record(a);
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (store.notKept() < 2 && waited.elapsed() < 10000)
+            QTest::qWait(20);
+        t.random.setFallback(0.3);
+        t.open("FormRisultati");
+        const QString notice = t.find<QLabel>("LabelAvviso")->text();
+        EXPECT_TRUE(notice.contains(QString::fromUtf8(c.unreadable))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QString::fromUtf8(c.busy))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QString::fromUtf8(c.waiting))) << notice.toStdString();
+        EXPECT_FALSE(notice.contains(QStringLiteral("server"), Qt::CaseInsensitive)) << notice.toStdString();
+        EXPECT_FALSE(notice.contains(QStringLiteral("locked"))) << notice.toStdString();   // no driver's words
+        EXPECT_TRUE(t.find<QTableWidget>("TabellaRiassunto")->isHidden());
+
+        ASSERT_TRUE(hold.exec(QStringLiteral("ROLLBACK")));
+        hold.finish();
+        holder.close();
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        waited.restart();
+        while (!(store.usable() && store.notKept() == 0) && waited.elapsed() < 10000)
+            QTest::qWait(20);
+        store.waitForWrites();
+        QTest::qWait(50);
+        auto* table = t.find<QTableWidget>("TabellaRiassunto");
+        EXPECT_FALSE(table->isHidden());   // no PIN is set: the screen opens
+        int answers = 0;
+        for (int r = 0; r < table->rowCount(); ++r)
+            answers += table->item(r, 3) ? table->item(r, 3)->text().toInt() : 0;
+        EXPECT_EQ(answers, 3);
+        EXPECT_FALSE(t.find<QLabel>("LabelAvviso")->text().contains(QString::fromUtf8(c.unreadable)));
+    }
 }

@@ -19,6 +19,7 @@ protected:
     QTemporaryDir dir;
     int serverTimeoutSeconds = 2;
     bool wholeFileCheckLater = false;
+    int busyMs = 5000;
 
     QString dbPath() const { return QDir(dir.path()).filePath(QStringLiteral("data/results.sqlite")); }
     // The database file, and nothing else in its folder, made of `bytes`.
@@ -42,6 +43,7 @@ protected:
         s.retryMinMs = 100;
         s.retryMaxMs = 400;
         s.wholeFileCheckLater = wholeFileCheckLater;
+        s.busyMs = busyMs;
         return std::make_unique<ResultsStore>(s);
     }
 

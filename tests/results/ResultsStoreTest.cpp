@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 
+#include <sys/stat.h>
+
 namespace {
 
 int count(QSqlDatabase db, const QString& sql)
@@ -256,7 +258,7 @@ TEST_F(ResultsFixture, TheAnswersBelongToTheOnlyPlayerOrTheOneChosen)
         store->addPlayer(QStringLiteral("Sara"));
         EXPECT_EQ(store->currentPlayer(), QStringLiteral("Sara"));
         store->addPlayer(QStringLiteral("Anna"));
-        EXPECT_EQ(store->currentPlayer(), QStringLiteral("Anna"));   // the first until one is chosen
+        EXPECT_EQ(store->currentPlayer(), QStringLiteral("Maria Rossi"));   // the computer's user until one is chosen
         store->choosePlayer(QStringLiteral("Sara"));
     }
     auto store = makeStore();
@@ -278,9 +280,55 @@ TEST_F(ResultsFixture, AFolderThatCannotBeMadeKeepsNothingAndSaysWhy)
     EXPECT_FALSE(store.usable());
     EXPECT_FALSE(store.problem().isEmpty());
     EXPECT_EQ(store.currentPlayer(), QStringLiteral("x"));
-    store.record(answer(QStringLiteral("FormMM"), true));   // dropped, never a crash
+    store.record(answer(QStringLiteral("FormMM"), true));   // kept in memory, never a crash
     store.waitForWrites();
-    EXPECT_EQ(store.lost(), 1);
+    EXPECT_EQ(store.notKept(), 1);
+    EXPECT_EQ(store.notKeptBecause(), FileTrouble::ReadOnly);
     EXPECT_FALSE(store.reading().db.isValid());
     EXPECT_EQ(testfiles::readBytes(blocker), QByteArray("a file, not a folder"));
+}
+
+// Every answer and the PIN's hash are for the computer's user alone: the
+// file and its folder are made so, those found open to all are tightened,
+// and so is the user's settings file that names the server.
+TEST_F(ResultsFixture, TheResultsAreForTheUserAlone)
+{
+    auto modeOf = [](const QString& path) {
+        struct stat st{};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    };
+    const QString folder = QFileInfo(dbPath()).absolutePath();
+    const QString settings = QDir(dir.path()).filePath(QStringLiteral("contalandia.ini"));
+    testfiles::writeBytes(settings, "[Results]\nDatabase=postgresql://maestra@127.0.0.1:1/classe\n");
+    struct Case { const char* what; bool openToAll; };
+    for (const Case c : {Case{"made new", false}, Case{"found open to all", true}}) {
+        SCOPED_TRACE(c.what);
+        if (c.openToAll) {
+            for (const QString& f : {dbPath(), dbPath() + QStringLiteral("-wal"), dbPath() + QStringLiteral("-shm"),
+                                     settings})
+                if (QFileInfo::exists(f))
+                    ::chmod(QFile::encodeName(f).constData(), 0644);
+            ::chmod(QFile::encodeName(folder).constData(), 0755);
+            ASSERT_EQ(modeOf(dbPath()), 0644);
+        } else {
+            QDir(folder).removeRecursively();
+            ::chmod(QFile::encodeName(settings).constData(), 0644);
+        }
+        {
+            ResultsStore::Setup s;
+            s.config = readResultsConfig({settings}, dbPath());
+            ASSERT_TRUE(s.config.server.has_value());
+            s.computerUser = QStringLiteral("Maria Rossi");
+            s.retryMinMs = 50;
+            ResultsStore store(s);
+            ASSERT_TRUE(store.usable()) << store.problem().toStdString();
+            store.record(answer(QStringLiteral("FormMM"), true));
+            store.waitForWrites();
+            EXPECT_EQ(modeOf(folder), 0700);
+            EXPECT_EQ(modeOf(dbPath()), 0600);
+            EXPECT_EQ(modeOf(dbPath() + QStringLiteral("-wal")), 0600);
+            EXPECT_EQ(modeOf(dbPath() + QStringLiteral("-shm")), 0600);
+            EXPECT_EQ(modeOf(settings), 0600);
+        }
+    }
 }

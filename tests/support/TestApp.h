@@ -100,6 +100,9 @@ public:
             s.computer = QStringLiteral("pc1");
             s.computerUser = computerUser;
             s.now = [this] { return clock.now; };
+            s.retryMinMs = 50;
+            s.retryMaxMs = 400;
+            s.busyMs = 200;
             results = std::make_unique<ResultsStore>(s);
             app.results = results.get();
         }
