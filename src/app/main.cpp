@@ -13,6 +13,7 @@
 #include "services/NumberWords.h"
 #include "services/RandomSource.h"
 #include "framework/AppContext.h"
+#include "results/ResultsConfig.h"
 #include "results/ResultsStore.h"
 #include "framework/ChildStyle.h"
 #include "app/Startup.h"
@@ -99,6 +100,9 @@ int run(int argc, char** argv)
     AppContext app(random, player, dialogs, clock, data.path);
     app.results = &results;
     app.strings.useUserSettings(userSettingsFile(), data.installed);
+    // The administrator's defaults for every user ([Display]) lie in the
+    // same machine-wide file as the results server's address.
+    app.strings.useSystemSettings(resultsSettingsFiles().front());
     app.maximizedWindows = true;
     app.quitProgram = [] { QApplication::quit(); };
     app.makeDaysChart = [&chartLibrary]() -> DaysChart* {

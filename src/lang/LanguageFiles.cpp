@@ -256,7 +256,24 @@ QStringList LanguageFiles::languageNames() const
 
 bool LanguageFiles::readLargeText() const
 {
-    return readSetting(QStringLiteral("Display"), QStringLiteral("LargeText")) == QStringLiteral("1");
+    const QString section = QStringLiteral("Display");
+    const QString key = QStringLiteral("LargeText");
+    const auto onOrOff = [](const std::optional<QString>& v) -> std::optional<bool> {
+        if (v == QStringLiteral("1"))
+            return true;
+        if (v == QStringLiteral("0"))
+            return false;
+        return std::nullopt;
+    };
+    if (const auto own = onOrOff(readSetting(section, key)))
+        return *own;
+    if (!systemSettings_.isEmpty())
+        if (const auto machine = onOrOff(ini::readValue(systemSettings_, section, key)))
+            return *machine;
+    // Texts grow with the screen unless someone turned it off: at the
+    // design size nothing changes, on a larger display the texts keep
+    // their designed proportions.
+    return true;
 }
 
 bool LanguageFiles::writeLargeText(bool on) const

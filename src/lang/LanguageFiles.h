@@ -76,7 +76,12 @@ public:
     // same way (the user's own file first while it has the key).
     std::optional<QString> readSetting(const QString& section, const QString& key) const;
     bool writeSetting(const QString& section, const QString& key, const QString& value) const;
-    // "Testo grande": [Display] LargeText="1" or "0"; off when absent.
+    // The machine's own settings, which an administrator writes for every
+    // user (/etc/contalandia/contalandia.ini): read only, for the defaults
+    // a user's choice overrides. None by default.
+    void useSystemSettings(QString path) { systemSettings_ = std::move(path); }
+    // "Testo grande": [Display] LargeText="1" or "0", the user's choice
+    // first, then the machine's default; on when neither says.
     bool readLargeText() const;
     bool writeLargeText(bool on) const;
 
@@ -107,5 +112,6 @@ private:
     LargeFileRead large_;
     quint64 screen_ = 0;
     QString userSettings_;
+    QString systemSettings_;
     bool sharedProgramFolder_ = false;
 };

@@ -103,4 +103,42 @@ TEST(LargeText, TheTickBoxIsKeptForTheNextStart)
     EXPECT_GT(points(again, "Label3"), HintPoints * 1.5);
 }
 
+TEST(LargeText, OnUnlessTheUserOrTheMachinesAdministratorTurnedItOff)
+{
+    struct Case
+    {
+        const char* userSays;     // the user's own [Display] LargeText, or none
+        const char* machineSays;  // the machine-wide file's, or none
+        bool on;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, true},   // nothing set: on
+        {nullptr, "0", false},      // the administrator's default
+        {nullptr, "1", true},
+        {nullptr, "perhaps", true}, // a value that means nothing is no choice
+        {"1", "0", true},           // the user's choice wins
+        {"0", nullptr, false},
+        {"0", "1", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.userSays ? c.userSays : "-") << " / "
+                                        << (c.machineSays ? c.machineSays : "-"));
+        TestApp t;
+        t.random.setFallback(0.3);
+        QByteArray settings = "[Language]\nCurrentLanguage=\"Italiano\"\n";
+        if (c.userSays)
+            settings += QByteArray("[Display]\nLargeText=\"") + c.userSays + "\"\n";
+        t.writeFile(QStringLiteral("LangSetting.ini"), settings);
+        if (c.machineSays) {
+            t.writeFile(QStringLiteral("machine.ini"),
+                        QByteArray("[Results]\n[Display]\nLargeText=") + c.machineSays + "\n");
+            t.app.strings.useSystemSettings(t.path(QStringLiteral("machine.ini")));
+        }
+        startProgram(t.app);
+        EXPECT_EQ(t.app.state.largeText, c.on);
+        t.open(QStringLiteral("FormMenu"));
+        EXPECT_EQ(t.find<QCheckBox>(QStringLiteral("CheckTestoGrande"))->isChecked(), c.on);
+    }
+}
+
 } // namespace
