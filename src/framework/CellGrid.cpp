@@ -2,6 +2,7 @@
 #include "framework/CellGrid.h"
 
 #include "framework/Screen.h"
+#include "services/Contrast.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -113,7 +114,9 @@ void Cell::paintEvent(QPaintEvent*)
     p.setPen(border_);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     if (!text_.isEmpty()) {
-        p.setPen(textColour_);
+        // The cell's text colour where it reads on its fill, else the
+        // nearest that does.
+        p.setPen(contrast::readable(textColour_, fill_));
         p.setFont(font());
         p.drawText(rect(), Qt::AlignCenter, text_);
     }

@@ -3,6 +3,7 @@
 
 #include "framework/Controls.h"
 #include "framework/FittedCaptions.h"
+#include "services/Contrast.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -176,4 +177,41 @@ bool ChildStyle::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QProxyStyle::eventFilter(watched, event);
+}
+
+namespace {
+
+// The colour behind a widget's text: its own fill, else that of the widget
+// it stands on, up to a canvas that paints the screen's colour.
+QColor colourBehind(const QWidget* w)
+{
+    for (; w; w = w->parentWidget()) {
+        if (w->autoFillBackground())
+            return w->palette().color(w->backgroundRole());
+        const QVariant painted = w->property(control::BackgroundProperty);
+        if (painted.isValid())
+            return painted.value<QColor>();
+        if (w->isWindow())
+            break;
+    }
+    return QColor();
+}
+
+} // namespace
+
+void ChildStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                              bool enabled, const QString& text, QPalette::ColorRole textRole) const
+{
+    // Disabled texts are greyed on purpose.
+    if (enabled && textRole == QPalette::WindowText) {
+        const QColor behind = colourBehind(dynamic_cast<const QWidget*>(painter->device()));
+        const QColor wanted = palette.color(textRole);
+        if (behind.isValid() && contrast::ratio(wanted, behind) < contrast::Readable) {
+            QPalette readable(palette);
+            readable.setColor(textRole, contrast::readable(wanted, behind));
+            QProxyStyle::drawItemText(painter, rect, flags, readable, enabled, text, textRole);
+            return;
+        }
+    }
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
 }

@@ -30,6 +30,12 @@ public:
     // The arrows of a scroll bar on a screen fill their buttons.
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget = nullptr) const override;
+    // A text in the colour of the screen's text (a label, a tick box's
+    // caption) is drawn in a colour that reads on what lies behind it: the
+    // colour the widget or the nearest one below it fills, or the screen's
+    // painted background (control::BackgroundProperty).
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole textRole = QPalette::NoRole) const override;
     void polish(QWidget* widget) override;
     void unpolish(QWidget* widget) override;
     using QProxyStyle::polish;

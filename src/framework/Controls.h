@@ -51,6 +51,10 @@ bool hasComputedLayout(const QObject* c);
 // A fixed colour behind the control. Only for colours that never change:
 // each new palette stays in Qt's style cache (random colours are painted).
 void fillBackground(QWidget* w, const QColor& colour);
+// The property a widget that paints a colour behind its children (a
+// screen's canvas) keeps that colour in, so that texts drawn on it can be
+// made to read on it.
+inline constexpr char BackgroundProperty[] = "paintedBackground";
 // The pale yellow of the choice frames drawn over an exercise.
 inline const QColor ChoiceBackground(255, 255, 224);
 } // namespace control

@@ -110,6 +110,9 @@ QAction* Screen::addMenuItem(QMenu* menu, const QString& name, const QString& te
 void Screen::setBackground(const QColor& colour)
 {
     background_ = colour;
+    // For the texts on the canvas: ChildStyle draws them in a colour that
+    // reads on it (no palette: a value, not a new palette per colour).
+    canvas_->setProperty(control::BackgroundProperty, colour);
     canvas_->update();
 }
 

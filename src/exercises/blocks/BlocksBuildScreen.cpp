@@ -6,6 +6,7 @@
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/Pictures.h"
+#include "services/Contrast.h"
 #include "services/NumberWords.h"
 #include "services/TextForms.h"
 
@@ -22,8 +23,9 @@ namespace {
 constexpr double WordsPoints = 18;
 constexpr double DigitsPoints = 36;
 
-// A button in the full colour of its blocks, with white letters (the
-// style's own buttons would pale the colour).
+// A button in the full colour of its blocks, with white letters where they
+// read on it, dark ones where not (the style's own buttons would pale the
+// colour).
 class ColourButton : public QPushButton
 {
 public:
@@ -42,7 +44,9 @@ protected:
         p.setPen(QPen(hasFocus() ? QColor(Qt::black) : fill.darker(160), hasFocus() ? 3 : 1.5));
         p.setBrush(fill);
         p.drawRoundedRect(r, radius, radius);
-        p.setPen(Qt::white);
+        // White letters where they read on the block colour; disabled
+        // buttons are grey on grey on purpose.
+        p.setPen(isEnabled() ? contrast::readable(Qt::white, fill) : QColor(Qt::white));
         p.setFont(font());
         p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, text());
     }

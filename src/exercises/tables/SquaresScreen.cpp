@@ -5,6 +5,7 @@
 #include "framework/CellGrid.h"
 #include "framework/Controls.h"
 #include "framework/SquareGrid.h"
+#include "services/Contrast.h"
 #include "services/MessageKeys.h"
 
 #include <QLineEdit>
@@ -35,7 +36,7 @@ protected:
         p.setPen(QPen(hasFocus() ? QColor(255, 220, 0) : colour_.darker(160), hasFocus() ? 3 : 1));
         p.setBrush(fill);
         p.drawRoundedRect(box, 6, 6);
-        p.setPen(Qt::white);
+        p.setPen(contrast::readable(Qt::white, fill));
         p.setFont(font());
         p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, text());
     }
