@@ -9,10 +9,11 @@ const QColor FocusFrame::Outer(0, 0, 0);
 const QColor FocusFrame::Inner(255, 255, 255);
 
 FocusFrame::FocusFrame(QWidget* canvas, std::function<double()> pixelsPerTwip)
-    : QWidget(canvas), canvas_(canvas), pixelsPerTwip_(std::move(pixelsPerTwip))
+    : QFocusFrame(canvas), canvas_(canvas), pixelsPerTwip_(std::move(pixelsPerTwip))
 {
     setObjectName(QStringLiteral("focusFrame"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_AcceptDrops, false);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     hide();

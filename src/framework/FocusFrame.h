@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QColor>
+#include <QFocusFrame>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -14,8 +15,11 @@
 // (never thinner than MinimumThickness pixels). It is two rings, a dark
 // one outside and a light one inside: on any colour the program paints
 // (the palette backgrounds, the column colours, white, black) one of the
-// two stands out. Clicks, drops and assistive technology pass through it.
-class FocusFrame : public QWidget
+// two stands out. Clicks, drops and assistive technology pass through it:
+// it is a QFocusFrame only so that screen readers leave it out of the
+// screen's objects (they do for Qt's own focus frame); it follows the focus
+// itself and draws itself.
+class FocusFrame : public QFocusFrame
 {
     Q_OBJECT
 public:

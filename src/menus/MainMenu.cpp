@@ -41,7 +41,8 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
     auto* quit = button(new PictureButton(QStringLiteral("Esci"), pictures::ExitDoor),
                         QStringLiteral("Command1"), at(1830, 5040, 5500, 1200));
 
-    // Esci comes first in the tab order, so it has the focus on opening.
+    // The tab order of the design, Esci first; the focus starts on the
+    // first exercise command, where a child starts.
     setTabOrder(quit, graphic);
     setTabOrder(graphic, numbers);
     setTabOrder(numbers, check1_);
@@ -139,8 +140,8 @@ void MainMenu::onActivate()
 {
     app().state.rightCount = 0;
     app().state.wrongCount = 0;
-    if (auto* quit = control<QWidget>(QStringLiteral("Command1")))
-        quit->setFocus();
+    if (auto* first = control<QWidget>(QStringLiteral("Command2")))
+        first->setFocus();
 }
 
 void MainMenu::soundsToggled()

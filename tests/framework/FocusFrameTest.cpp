@@ -3,7 +3,9 @@
 // and that it shows on every colour the program paints.
 #include "framework/FocusFrame.h"
 #include "support/TestApp.h"
+#include "support/Wcag.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
@@ -37,17 +39,6 @@ protected:
     FocusScreen* s() { return static_cast<FocusScreen*>(t.current()); }
     TestApp t{TestApp::Screens::None};
 };
-
-// WCAG's contrast ratio of two colours, 1 to 21.
-double contrast(const QColor& a, const QColor& b)
-{
-    auto luminance = [](const QColor& c) {
-        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 TEST_F(FocusFrameTest, TheFrameLiesAroundTheFocusedControlAndFollowsIt)
 {
@@ -91,7 +82,21 @@ TEST_F(FocusFrameTest, OneOfItsRingsStandsOutOnEveryColourTheProgramPaints)
             << QColor(192, 255, 192) << QColor(0, 192, 0) << QColor(255, 255, 192)  // tables, squares
             << QColor(255, 220, 0) << Qt::white << Qt::black << QColor(240, 240, 240);
     for (const QColor& c : colours)
-        EXPECT_GE(std::max(contrast(FocusFrame::Outer, c), contrast(FocusFrame::Inner, c)), 4.5) << c.name().toStdString();
+        EXPECT_GE(std::max(wcagContrast(FocusFrame::Outer, c), wcagContrast(FocusFrame::Inner, c)), 4.5) << c.name().toStdString();
+}
+
+TEST_F(FocusFrameTest, ScreenReadersDoNotMeetTheFrame)
+{
+    s()->button->setFocus();
+    ASSERT_TRUE(s()->frame->isVisible());
+    QAccessibleInterface* canvas = QAccessible::queryAccessibleInterface(s()->canvas());
+    ASSERT_NE(canvas, nullptr);
+    QList<QObject*> seen;
+    for (int i = 0; i < canvas->childCount(); ++i)
+        if (QAccessibleInterface* child = canvas->child(i))
+            seen << child->object();
+    EXPECT_TRUE(seen.contains(s()->button));
+    EXPECT_FALSE(seen.contains(s()->frame));
 }
 
 } // namespace
