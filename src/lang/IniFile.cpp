@@ -757,6 +757,14 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
         if (pending.size() >= CopyBlock)
             flush();
     };
+    // The key's own lines are UTF-8 already: never converted again.
+    auto putOwn = [&](const QByteArray& bytes) {
+        if (!ok)
+            return;
+        pending.append(bytes);
+        if (pending.size() >= CopyBlock)
+            flush();
+    };
     line = 0;
     lineOpen = false;
     auto copyPiece = [&](QByteArrayView p) {
@@ -766,7 +774,7 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
     };
     auto copyEnd = [&](QByteArrayView ending) {
         if (line == keyLine)
-            put(entryLine(keyName, value));
+            putOwn(entryLine(keyName, value));
         put(ending);
         lineOpen = false;
         ++line;
@@ -779,13 +787,13 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
     copy.finish(copyEnd);
     if (lineOpen) {
         if (line == keyLine)
-            put(entryLine(keyName, value));
+            putOwn(entryLine(keyName, value));
         if (keyLine < 0)
-            put(newline);
+            putOwn(newline);
     }
     if (keyLine < 0) {
-        put(sectionLine(sectionName) + newline);
-        put(entryLine(keyName, value) + newline);
+        putOwn(sectionLine(sectionName) + newline);
+        putOwn(entryLine(keyName, value) + newline);
     }
     flush();
     return ok;
