@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/IniFile.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -245,10 +245,15 @@ public:
     {
         if (!scan(file))
             return std::vector<std::optional<QString>>(keys_.size());
-        std::vector<std::optional<QString>> values;
-        for (const Key& k : keys_)
-            values.push_back(k.decided ? k.value : std::optional<QString>(QString()));
-        return values;
+        return values();
+    }
+
+    // The same over bytes in memory, read in place.
+    std::vector<std::optional<QString>> run(QByteArrayView bytes)
+    {
+        if (!feed(bytes))
+            endLine();
+        return values();
     }
 
 private:
@@ -272,50 +277,93 @@ private:
         std::optional<QString> value;
     };
 
+    std::vector<std::optional<QString>> values() const
+    {
+        std::vector<std::optional<QString>> values;
+        for (const Key& k : keys_)
+            values.push_back(k.decided ? k.value : std::optional<QString>(QString()));
+        return values;
+    }
+
     bool scan(QIODevice& file)
     {
         std::vector<char> block(1 << 16);
-        bool first = true;
-        bool pendingCr = false;
         for (;;) {
             const qint64 got = file.read(block.data(), qint64(block.size()));
             if (got < 0)
                 return false;
             if (got == 0)
                 break;
-            QByteArrayView bytes(block.data(), got);
-            if (first) {
-                first = false;
-                if (bytes.startsWith(Utf8Bom)) {
-                    // A byte-order mark settles the encoding of every line.
-                    bomUtf8_ = true;
-                    bytes = bytes.sliced(Utf8Bom.size());
-                }
-            }
-            if (pendingCr && !bytes.isEmpty() && bytes.front() == '\n')
-                bytes = bytes.sliced(1);
-            pendingCr = false;
-            while (!bytes.isEmpty()) {
-                qsizetype end = 0;
-                while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
-                    ++end;
-                take(bytes.first(end));
-                if (end == bytes.size())
-                    break; // the line goes on in the next block
-                if (endLine())
-                    return true;
-                if (bytes[end] == '\r') {
-                    if (end + 1 < bytes.size() && bytes[end + 1] == '\n')
-                        ++end;
-                    else if (end + 1 == bytes.size())
-                        pendingCr = true;
-                }
-                bytes = bytes.sliced(end + 1);
-            }
+            if (feed(QByteArrayView(block.data(), got)))
+                return true;
         }
         endLine();
         return true;
     }
+
+    // Takes the next bytes of the file; true once every key is settled.
+    bool feed(QByteArrayView bytes)
+    {
+        if (first_) {
+            first_ = false;
+            if (bytes.startsWith(Utf8Bom)) {
+                // A byte-order mark settles the encoding of every line.
+                bomUtf8_ = true;
+                bytes = bytes.sliced(Utf8Bom.size());
+            }
+        }
+        if (pendingCr_ && !bytes.isEmpty() && bytes.front() == '\n')
+            bytes = bytes.sliced(1);
+        pendingCr_ = false;
+        LineEnds ends(bytes);
+        while (!bytes.isEmpty()) {
+            qsizetype end = ends.nextFrom(bytes);
+            take(bytes.first(end));
+            if (end == bytes.size())
+                break; // the line goes on in the next block
+            if (endLine())
+                return true;
+            if (bytes[end] == '\r') {
+                if (end + 1 < bytes.size() && bytes[end + 1] == '\n')
+                    ++end;
+                else if (end + 1 == bytes.size())
+                    pendingCr_ = true;
+            }
+            bytes = bytes.sliced(end + 1);
+        }
+        return false;
+    }
+
+    // The line ends of a block, found by memchr: the next "\n" and the next
+    // "\r" are remembered, so each byte is looked at once whatever ends
+    // the lines.
+    class LineEnds
+    {
+    public:
+        explicit LineEnds(QByteArrayView block) : base_(block.data()), size_(block.size()) {}
+        // Where the first line of rest (a tail of the block) ends, relative
+        // to rest; its size when the line goes on in the next block.
+        qsizetype nextFrom(QByteArrayView rest)
+        {
+            const qsizetype from = rest.data() - base_;
+            if (lf_ < from)
+                lf_ = find('\n', from);
+            if (cr_ < from)
+                cr_ = find('\r', from);
+            return std::min(lf_, cr_) - from;
+        }
+
+    private:
+        qsizetype find(char c, qsizetype from) const
+        {
+            const void* at = std::memchr(base_ + from, c, size_t(size_ - from));
+            return at ? static_cast<const char*>(at) - base_ : size_;
+        }
+        const char* base_;
+        qsizetype size_;
+        qsizetype lf_ = -1;
+        qsizetype cr_ = -1;
+    };
 
     bool startsWithKey(QByteArrayView start, const Key& k, bool whole) const
     {
@@ -437,6 +485,8 @@ private:
     std::vector<int> candidates_;
     bool verified_ = false; // every candidate checked over its whole length
     bool bomUtf8_ = false;
+    bool first_ = true;
+    bool pendingCr_ = false;
 };
 
 // Lines with their own line ends, so that a rewrite can keep them byte for
@@ -757,6 +807,14 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
         if (pending.size() >= CopyBlock)
             flush();
     };
+    // The key's own lines are UTF-8 already: never converted again.
+    auto putOwn = [&](const QByteArray& bytes) {
+        if (!ok)
+            return;
+        pending.append(bytes);
+        if (pending.size() >= CopyBlock)
+            flush();
+    };
     line = 0;
     lineOpen = false;
     auto copyPiece = [&](QByteArrayView p) {
@@ -766,7 +824,7 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
     };
     auto copyEnd = [&](QByteArrayView ending) {
         if (line == keyLine)
-            put(entryLine(keyName, value));
+            putOwn(entryLine(keyName, value));
         put(ending);
         lineOpen = false;
         ++line;
@@ -779,13 +837,13 @@ bool copyReplacingKey(QFile& in, QFile& out, const QString& sectionName, const Q
     copy.finish(copyEnd);
     if (lineOpen) {
         if (line == keyLine)
-            put(entryLine(keyName, value));
+            putOwn(entryLine(keyName, value));
         if (keyLine < 0)
-            put(newline);
+            putOwn(newline);
     }
     if (keyLine < 0) {
-        put(sectionLine(sectionName) + newline);
-        put(entryLine(keyName, value) + newline);
+        putOwn(sectionLine(sectionName) + newline);
+        putOwn(entryLine(keyName, value) + newline);
     }
     flush();
     return ok;
@@ -874,12 +932,8 @@ QString decode(const QByteArray& bytes)
 std::vector<std::optional<QString>> readValuesIn(const QByteArray& bytes, const QString& section,
                                                  const QStringList& keys)
 {
-    if (bytes.size() > SectionReaderLimit) {
-        QBuffer buffer;
-        buffer.setData(bytes);
-        buffer.open(QIODevice::ReadOnly);
-        return LineScan(keys).run(buffer);
-    }
+    if (bytes.size() > SectionReaderLimit)
+        return LineScan(keys).run(QByteArrayView(bytes));
     std::vector<std::optional<QString>> values(keys.size());
     const QString text = decode(bytes);
     const QHash<QString, QString> entries = sectionEntries(text, trimmed(section));

@@ -247,6 +247,24 @@ TEST_F(IniFileTest, WriteChangesOnlyTheLineOfTheKey)
     }
 }
 
+// A language name with letters beyond ASCII, written into a Windows-1252
+// file, small or large (copied in blocks and converted on the way), is
+// written once in UTF-8 like the rest and read back as chosen.
+TEST_F(IniFileTest, AnAccentedValueWrittenIntoAWindows1252FileReadsBack)
+{
+    const QString file = path("LangSetting.ini");
+    const QByteArray before = "[Altro]\nCitt\xE0=\"\xE8\"\n";
+    for (const bool isLarge : {false, true}) {
+        SCOPED_TRACE(isLarge ? "large" : "small");
+        writeBytes(file, isLarge ? large(before) : before);
+        ASSERT_TRUE(ini::writeValue(file, "Language", "CurrentLanguage", QString::fromUtf8("Français")));
+        EXPECT_EQ(ini::readValue(file, "Language", "CurrentLanguage"), QString::fromUtf8("Français"));
+        const QByteArray after = readBytes(file);
+        EXPECT_TRUE(after.endsWith("[Language]\nCurrentLanguage=\"Fran\xC3\xA7" "ais\"\n")) << after.right(60).toStdString();
+        EXPECT_TRUE(after.contains("Citt\xC3\xA0=\"\xC3\xA8\"\n"));
+    }
+}
+
 TEST_F(IniFileTest, WriteThatCannotSucceedReturnsFalseAndLeavesNothing)
 {
     writeBytes(path("plain"), "x");
