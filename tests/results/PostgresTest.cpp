@@ -220,8 +220,9 @@ TEST_F(PostgresResults, AServerThatCannotBeReachedNeverStopsRecording)
     store->waitForWrites();
     EXPECT_EQ(store->pending(), 100);
     auto r = store->reading();
-    EXPECT_FALSE(r.db.isValid());
+    EXPECT_TRUE(r.thisComputerOnly);   // this computer's copy instead
     EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 100);
 }
 
 TEST_F(PostgresResults, AServerThatHangsNeverHoldsUpTheWritingHere)
@@ -261,4 +262,94 @@ TEST_F(PostgresResults, AServerThatHangsNeverHoldsUpTheWritingHere)
     ASSERT_TRUE(r.db.isValid()) << r.error.toStdString();
     EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 5);
     EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers WHERE is_right = 1")), 3);
+}
+
+// A computer that kept its answers without a server (none named, or an
+// address that was refused) sends them once one is named and works, each
+// once; and when the server cannot be read, this computer's own answers
+// (the ones delivered included) are what the results show.
+TEST_F(PostgresResults, WhatWaitedWithoutAServerIsSentOnceAndShownWhenTheServerCannotBeRead)
+{
+    const QString file = QDir(dir.path()).filePath(QStringLiteral("pc1/results.sqlite"));
+    auto storeAt = [&](std::optional<ServerAddress> server) {
+        ResultsStore::Setup s;
+        s.config.localPath = file;
+        s.config.server = server;
+        if (!server)
+            s.config.problem = QStringLiteral("contalandia.ini: [Results] Database: options after the database name "
+                                              "are not read");
+        s.computer = QStringLiteral("pc1");
+        s.computerUser = QStringLiteral("Maria Rossi");
+        s.serverTimeoutSeconds = 2;
+        s.retryMinMs = 100;
+        s.retryMaxMs = 400;
+        return std::make_unique<ResultsStore>(s);
+    };
+    auto onServer = [&] {
+        auto reader = storeAt(pg.address());
+        auto r = reader->reading();
+        return r.db.isValid() && !r.thisComputerOnly ? count(r.db, QStringLiteral("SELECT count(*) FROM answers")) : -1;
+    };
+    {
+        auto refused = storeAt(std::nullopt);
+        for (int i = 0; i < 5; ++i)
+            refused->record(answer(QStringLiteral("FormMM"), true));
+    }
+    {
+        auto mended = storeAt(pg.address());
+        mended->record(answer(QStringLiteral("FormMM"), false));
+        mended->waitForWrites();
+        ASSERT_TRUE(eventually([&] { return mended->pending() == 0 && mended->serverReachable(); }));
+    }
+    EXPECT_EQ(onServer(), 6);
+    {
+        auto again = storeAt(pg.address());
+        again->waitForWrites();
+        EXPECT_EQ(again->pending(), 0);   // nothing of it goes a second time
+        again->record(answer(QStringLiteral("FormMM"), true));
+        again->waitForWrites();
+        ASSERT_TRUE(eventually([&] { return again->pending() == 0; }));
+    }
+    EXPECT_EQ(onServer(), 7);
+
+    ASSERT_TRUE(pg.stop());
+    auto store = storeAt(pg.address());
+    auto r = store->reading();
+    ASSERT_TRUE(r.db.isValid());
+    EXPECT_TRUE(r.thisComputerOnly);
+    EXPECT_FALSE(r.error.isEmpty());   // for the log
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 7);
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT sum(answers) FROM answer_totals")), 7);
+    EXPECT_EQ(store->addPlayer(QStringLiteral("Anna")), players::Problem::Database);   // the names live there
+}
+
+// In a classroom the PIN is the server's: set on one computer it holds on
+// the others, and a removed local file does not remove it; a computer that
+// cannot read the server and has no copy of it stays shut.
+TEST_F(PostgresResults, ThePinLivesOnTheServer)
+{
+    const QString stored = pin::hash(QStringLiteral("97531"), 1000);
+    {
+        auto pc1 = makeStore(pg.address(), QStringLiteral("pc1"));
+        ASSERT_TRUE(pc1->pinHash().known);
+        EXPECT_TRUE(pc1->pinHash().stored.isEmpty());
+        ASSERT_TRUE(pc1->setPinHash(stored));
+    }
+    const QString pc2File = QDir(dir.path()).filePath(QStringLiteral("pc2/results.sqlite"));
+    {
+        auto pc2 = makeStore(pg.address(), QStringLiteral("pc2"));
+        EXPECT_TRUE(pin::verify(QStringLiteral("97531"), pc2->pinHash().stored));
+    }
+    for (const char* companion : {"", "-wal", "-shm"})
+        QFile::remove(pc2File + QLatin1String(companion));
+    {
+        auto pc2 = makeStore(pg.address(), QStringLiteral("pc2"));
+        EXPECT_TRUE(pin::verify(QStringLiteral("97531"), pc2->pinHash().stored));   // the server's still
+    }
+    ASSERT_TRUE(pg.stop());
+    auto pc2 = makeStore(pg.address(), QStringLiteral("pc2"));
+    EXPECT_TRUE(pin::verify(QStringLiteral("97531"), pc2->pinHash().stored));   // its copy
+    auto pc3 = makeStore(pg.address(), QStringLiteral("pc3"));
+    EXPECT_FALSE(pc3->pinHash().known);   // nothing to tell by: shut
+    EXPECT_FALSE(pc3->setPinHash(QString()));
 }

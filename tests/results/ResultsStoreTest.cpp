@@ -332,3 +332,32 @@ TEST_F(ResultsFixture, TheResultsAreForTheUserAlone)
         }
     }
 }
+
+// The wait after five wrong tries at the PIN, and the wrong tries short of
+// five, go on after the program starts again.
+TEST_F(ResultsFixture, ThePinsWaitGoesOnAfterARestart)
+{
+    {
+        auto store = makeStore();
+        for (int i = 0; i < PinGate::triesBeforeWait; ++i)
+            store->pinGate().settle(false);
+        EXPECT_FALSE(store->pinGate().canTry());
+    }
+    {
+        auto store = makeStore();
+        EXPECT_FALSE(store->pinGate().canTry());
+        EXPECT_GT(store->pinGate().secondsToWait(), PinGate::waitSeconds - 10);
+        EXPECT_LE(store->pinGate().secondsToWait(), PinGate::waitSeconds);
+        store->setSetting(QStringLiteral("pin_wait_until_ms"), QStringLiteral("0"));   // the minute is over
+    }
+    {
+        auto store = makeStore();
+        ASSERT_TRUE(store->pinGate().canTry());
+        for (int i = 0; i < PinGate::triesBeforeWait - 1; ++i)
+            store->pinGate().settle(false);
+    }
+    auto store = makeStore();
+    EXPECT_TRUE(store->pinGate().canTry());
+    store->pinGate().settle(false);   // the fifth in a row, across the restart
+    EXPECT_FALSE(store->pinGate().canTry());
+}
