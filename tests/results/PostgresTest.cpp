@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
@@ -352,4 +354,98 @@ TEST_F(PostgresResults, ThePinLivesOnTheServer)
     auto pc3 = makeStore(pg.address(), QStringLiteral("pc3"));
     EXPECT_FALSE(pc3->pinHash().known);   // nothing to tell by: shut
     EXPECT_FALSE(pc3->setPinHash(QString()));
+}
+
+namespace {
+
+// openssl, as the test's own certificate authority.
+bool openssl(const QString& folder, const QStringList& arguments)
+{
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral("openssl"), arguments);
+    const bool ok = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!ok)
+        ADD_FAILURE() << "openssl " << arguments.join(u' ').toStdString() << ": " << p.readAll().toStdString();
+    return ok;
+}
+
+// A self-signed certificate authority `name`.crt / `name`.key in the folder.
+bool makeAuthority(const QString& folder, const QString& name)
+{
+    return openssl(folder, {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                            QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                            QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                            QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+                            QStringLiteral("/CN=") + name, QStringLiteral("-addext"),
+                            QStringLiteral("basicConstraints=critical,CA:TRUE"), QStringLiteral("-addext"),
+                            QStringLiteral("keyUsage=critical,keyCertSign,cRLSign"), QStringLiteral("-keyout"),
+                            name + QStringLiteral(".key"), QStringLiteral("-out"), name + QStringLiteral(".crt")});
+}
+
+} // namespace
+
+// An encrypted, verified connection: the server's certificate is signed by
+// the school's authority, which the address names; with another authority
+// named the connection is refused and the answers wait here.
+TEST_F(PostgresResults, AnEncryptedClassroomConnectsOnlyToTheServerItsAuthoritySigned)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty())
+        GTEST_SKIP() << "openssl is not installed (scripts/deps.sh installs it)";
+    QTemporaryDir certs;
+    const QString folder = certs.path();
+    ASSERT_TRUE(makeAuthority(folder, QStringLiteral("school")));
+    ASSERT_TRUE(makeAuthority(folder, QStringLiteral("stranger")));
+    testfiles::writeBytes(QDir(folder).filePath(QStringLiteral("server.ext")),
+                          "subjectAltName=IP:127.0.0.1,DNS:localhost\n");
+    ASSERT_TRUE(openssl(folder, {QStringLiteral("req"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+                                 QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"),
+                                 QStringLiteral("-nodes"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                                 QStringLiteral("-keyout"), QStringLiteral("server.key"), QStringLiteral("-out"),
+                                 QStringLiteral("server.csr")}));
+    ASSERT_TRUE(openssl(folder, {QStringLiteral("x509"), QStringLiteral("-req"), QStringLiteral("-in"),
+                                 QStringLiteral("server.csr"), QStringLiteral("-CA"), QStringLiteral("school.crt"),
+                                 QStringLiteral("-CAkey"), QStringLiteral("school.key"),
+                                 QStringLiteral("-CAcreateserial"), QStringLiteral("-days"), QStringLiteral("2"),
+                                 QStringLiteral("-extfile"), QStringLiteral("server.ext"), QStringLiteral("-out"),
+                                 QStringLiteral("server.crt")}));
+    ASSERT_TRUE(pg.stop());
+    ASSERT_TRUE(pg.useTls(QDir(folder).filePath(QStringLiteral("server.crt")),
+                          QDir(folder).filePath(QStringLiteral("server.key"))));
+    ASSERT_TRUE(pg.start());
+
+    auto addressWith = [&](const char* mode, const QString& authority) {
+        ServerAddress a = pg.address();
+        QString text = a.shown() + QStringLiteral("?sslmode=") + QLatin1String(mode);
+        if (!authority.isEmpty())
+            text += QStringLiteral("&sslrootcert=") + QDir(folder).filePath(authority);
+        const auto parsed = parseServerAddress(text);
+        EXPECT_TRUE(parsed.has_value()) << text.toStdString();
+        return parsed.value_or(a);
+    };
+    {
+        auto store = makeStore(addressWith("verify-full", QStringLiteral("school.crt")), QStringLiteral("pc1"));
+        for (int i = 0; i < 3; ++i)
+            store->record(answer(QStringLiteral("FormMM"), true));
+        store->waitForWrites();
+        ASSERT_TRUE(eventually([&] { return store->pending() == 0 && store->serverReachable(); }));
+        auto r = store->reading();
+        ASSERT_TRUE(r.db.isValid() && !r.thisComputerOnly) << r.error.toStdString();
+        QSqlQuery q(r.db);
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()")) && q.next());
+        EXPECT_TRUE(q.value(0).toBool());   // encrypted indeed
+        EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers")), 3);
+    }
+    for (const char* mode : {"verify-full", "verify-ca"}) {
+        SCOPED_TRACE(mode);
+        auto store = makeStore(addressWith(mode, QStringLiteral("stranger.crt")), QLatin1String(mode));
+        store->record(answer(QStringLiteral("FormMM"), false));
+        store->waitForWrites();
+        EXPECT_FALSE(store->serverReachable());
+        EXPECT_EQ(store->pending(), 1);   // waits here
+        auto r = store->reading();
+        EXPECT_TRUE(r.thisComputerOnly);
+        EXPECT_TRUE(r.error.contains(QStringLiteral("certificate"), Qt::CaseInsensitive)) << r.error.toStdString();
+    }
 }
