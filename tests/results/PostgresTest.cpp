@@ -449,3 +449,48 @@ TEST_F(PostgresResults, AnEncryptedClassroomConnectsOnlyToTheServerItsAuthorityS
         EXPECT_TRUE(r.error.contains(QStringLiteral("certificate"), Qt::CaseInsensitive)) << r.error.toStdString();
     }
 }
+
+// A player removed on one computer while another, offline, still holds
+// answers of theirs: those arrive later and are refused, and the player's
+// answers made after the removal start them afresh.
+TEST_F(PostgresResults, ARemovedPlayerStaysRemovedWhenAnOfflineComputerComesBack)
+{
+    ServerAddress unreachable = pg.address();
+    unreachable.port = 1;   // nobody listens there
+    {
+        auto pc2 = makeStore(unreachable, QStringLiteral("pc2"));
+        for (int i = 0; i < 3; ++i)
+            pc2->record(answer(QStringLiteral("FormMM"), true, {}, QStringLiteral("Luca")));
+        pc2->waitForWrites();
+        EXPECT_EQ(pc2->pending(), 3);
+    }
+    auto pc1 = makeStore(pg.address(), QStringLiteral("pc1"));
+    ASSERT_EQ(pc1->addPlayer(QStringLiteral("Luca")), players::Problem::None);
+    ASSERT_EQ(pc1->addPlayer(QStringLiteral("Anna")), players::Problem::None);
+    pc1->record(answer(QStringLiteral("FormMM"), false, {}, QStringLiteral("Luca")));
+    pc1->record(answer(QStringLiteral("FormMM"), false, {}, QStringLiteral("Anna")));
+    pc1->waitForWrites();
+    ASSERT_TRUE(eventually([&] { return pc1->pending() == 0; }));
+    QThread::msleep(5);
+    ASSERT_EQ(pc1->removePlayer(QStringLiteral("Luca")), players::Problem::None);
+    QThread::msleep(5);
+
+    auto luca = [&] {
+        auto r = pc1->reading();
+        return count(r.db, QStringLiteral("SELECT count(*) FROM answers WHERE player_key = 'luca'"));
+    };
+    {
+        auto pc2 = makeStore(pg.address(), QStringLiteral("pc2"));   // back online
+        pc2->waitForWrites();
+        ASSERT_TRUE(eventually([&] { return pc2->pending() == 0 && pc2->serverReachable(); }));
+        EXPECT_EQ(luca(), 0);   // made before the removal: refused
+        pc2->record(answer(QStringLiteral("FormMM"), true, {}, QStringLiteral("Luca")));
+        pc2->waitForWrites();
+        ASSERT_TRUE(eventually([&] { return pc2->pending() == 0; }));
+    }
+    EXPECT_EQ(luca(), 1);   // made after it: Luca afresh
+    auto r = pc1->reading();
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT count(*) FROM answers WHERE player_key = 'anna'")), 1);
+    EXPECT_EQ(count(r.db, QStringLiteral("SELECT coalesce(sum(answers), 0) FROM answer_totals WHERE player_key = 'luca'")),
+              1);
+}

@@ -88,7 +88,7 @@ TEST_F(ResultsFixture, ADatabaseOfTheFirstVersionIsMigratedWithItsAnswers)
         QSqlQuery q(db);
         ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE IF EXISTS schema_version")));
         for (const char* t : {"players", "answers", "visits", "settings", "pending_answers", "pending_visits",
-                              "answer_totals"})
+                              "answer_totals", "removed_players"})
             ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(t))));
         ASSERT_EQ(resultsSchema::migrate(db, resultsSchema::Dialect::SQLite, 1), QString());
         ASSERT_EQ(resultsSchema::versionOf(db, resultsSchema::Dialect::SQLite), 1);
