@@ -8,12 +8,13 @@ set -euo pipefail
 # The results store: Qt's SQLite driver (the default, on this computer) and
 # PostgreSQL driver (a classroom server), the charts of the results screen,
 # and PostgreSQL itself, whose initdb and pg_ctl the tests run a private
-# server with.
+# server with, and openssl, whose certificates the encrypted classroom's
+# test makes.
 # The keyboard black box: an X server, real key presses and the
 # accessibility bus read from Python.
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n
-          libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libfontconfig-dev libicu-dev postgresql
+          libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libfontconfig-dev libicu-dev postgresql openssl
           xvfb xdotool at-spi2-core dbus-daemon libglib2.0-bin python3-gi gir1.2-atspi-2.0 "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -31,13 +31,12 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 using namespace resultsTexts;
 
 namespace {
-
-const QString PinSetting = QStringLiteral("pin");
 
 QPushButton* button(const QString& text)
 {
@@ -253,7 +252,10 @@ void ResultsScreen::onLoad()
 
 bool ResultsScreen::shouldLock() const
 {
-    return store() && (!store()->usable() || !store()->setting(PinSetting).isEmpty());
+    if (!store())
+        return false;
+    const ResultsStore::PinHash kept = store()->pinHash();
+    return !kept.known || !kept.stored.isEmpty();
 }
 
 // The file came back (or was moved aside): the screen shows what it now
@@ -300,7 +302,14 @@ void ResultsScreen::tryPin()
         showPinWait();
         return;
     }
-    pinWork_->check(typed, store()->setting(PinSetting));
+    const ResultsStore::PinHash kept = store()->pinHash();
+    if (!kept.known) {
+        showNotice();
+        return;
+    }
+    pinWork_->check(typed, kept.stored);
+    // A PIN kept with fewer iterations than now is kept anew once right.
+    upgradeWith_ = pin::iterationsOf(kept.stored) < pin::defaultIterations ? typed : QString();
     show(pinMessage_, text(key(PinChecking)));
     // Read-only rather than disabled: the box keeps the focus, so the Enter
     // released after the one that started the check lands on it and not on
@@ -314,11 +323,14 @@ void ResultsScreen::pinChecked(bool right)
     if (unlocked_ || !store())
         return;
     const PinGate::Outcome outcome = store()->pinGate().settle(right);
+    const QString upgrade = std::exchange(upgradeWith_, QString());
     if (outcome == PinGate::Outcome::Right) {
         unlocked_ = true;
         show(pinMessage_, QString());
         showLocked(false);
         refresh();
+        if (!upgrade.isEmpty())
+            pinWork_->hash(upgrade);
         return;
     }
     if (store()->pinGate().canTry())
@@ -373,6 +385,11 @@ void ResultsScreen::showNotice()
                          .replace(QLatin1String("%1"), s->serverShown())
                          .replace(QLatin1String("%2"), QString::number(s->pending()));
     }
+    if (thisComputerOnly_)
+        lines << text(key(ServerUnreadable))
+                     .replace(QLatin1String("%1"), s ? s->serverShown() : QString())
+                     .replace(QLatin1String("%2"), text(key(ServerNoAnswer)))
+              << text(key(ThisComputerOnly));
     if (!readError_.isEmpty()) {
         if (readFromServer_)
             lines << text(key(ServerUnreadable))
@@ -403,11 +420,13 @@ void ResultsScreen::refresh()
         return;
     readError_.clear();
     readFromServer_ = false;
+    thisComputerOnly_ = false;
     readTrouble_ = 0;
     rows_.clear();
     if (ResultsStore* s = store()) {
         ResultsStore::Reading r = s->reading();
-        readFromServer_ = r.server;
+        readFromServer_ = r.server && !r.thisComputerOnly;
+        thisComputerOnly_ = r.thisComputerOnly;
         readTrouble_ = int(r.trouble);
         if (r.db.isValid())
             rows_ = resultsQueries::screenSummaries(r.db, {}, &readError_);
@@ -763,14 +782,24 @@ void ResultsScreen::pinHashed(const QString& stored)
 {
     if (!unlocked_ || !store())
         return;
-    const bool ok = store()->setSetting(PinSetting, stored);
-    show(pinSetMessage_, ok ? text(key(PinSet)) : store()->problem());
+    const bool ok = store()->setPinHash(stored);
+    show(pinSetMessage_, ok ? text(key(PinSet)) : notSaved());
+}
+
+// Why a PIN was not kept, in the screen's language.
+QString ResultsScreen::notSaved() const
+{
+    if (store() && store()->usesServer())
+        return text(key(ServerUnreadable))
+            .replace(QLatin1String("%1"), store()->serverShown())
+            .replace(QLatin1String("%2"), text(key(ServerNoAnswer)));
+    return text(key(LocalUnreadable)).replace(QLatin1String("%1"), because(store() ? int(store()->trouble()) : 0));
 }
 
 void ResultsScreen::removePin()
 {
     if (!unlocked_ || !store() || pinWork_->busy())
         return;
-    store()->setSetting(PinSetting, QString());
-    show(pinSetMessage_, text(key(PinRemoved)));
+    const bool ok = store()->setPinHash(QString());
+    show(pinSetMessage_, ok ? text(key(PinRemoved)) : notSaved());
 }

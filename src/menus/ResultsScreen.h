@@ -66,6 +66,7 @@ private:
     bool shouldLock() const;
     void fileChanged();
     QString because(int trouble) const;
+    QString notSaved() const;
     // The PIN typed is checked off this thread: until the check is done the
     // screen says so and takes no other try.
     void tryPin();
@@ -96,6 +97,7 @@ private:
     bool unlocked_ = false;
     QString readError_;
     bool readFromServer_ = false;
+    bool thisComputerOnly_ = false;   // the server could not be read
     int readTrouble_ = 0;   // a FileTrouble
     std::vector<SummaryRow> rows_;
 
@@ -112,6 +114,7 @@ private:
     QLineEdit* pinBox_ = nullptr;
     QLabel* pinMessage_ = nullptr;
     PinWork* pinWork_ = nullptr;
+    QString upgradeWith_;   // the PIN typed, while a hash of fewer iterations is checked
 
     QGroupBox* playersFrame_ = nullptr;
     QListWidget* playerList_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The message strings of the results screen: 0500 to 0565 ("%1", "%2"
+// The message strings of the results screen: 0500 to 0566 ("%1", "%2"
 // stand for what the program fills in).
 namespace resultsTexts {
 
@@ -74,7 +74,8 @@ enum : int {
     BecauseOther = 563,
     LocalUnreadable = 564,  // %1 why (one of 559..563)
     ServerNoAnswer = 565,   // why the server's results cannot be read
-    Last = 565,
+    ThisComputerOnly = 566, // what is shown when the server cannot be read
+    Last = 566,
 };
 
 // The exercise families as the frame records them, in the order of their

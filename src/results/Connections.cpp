@@ -236,9 +236,15 @@ QString openServerDatabase(const QString& name, const ServerAddress& server, int
     db.setDatabaseName(server.database);
     db.setUserName(server.user);
     // No password here: libpq finds it in ~/.pgpass or PGPASSWORD.
-    db.setConnectOptions(QStringLiteral("connect_timeout=%1;keepalives_idle=10;keepalives_interval=5;"
-                                            "keepalives_count=3;tcp_user_timeout=15000;application_name=contalandia")
-                             .arg(qMax(1, timeoutSeconds)));
+    QString options = QStringLiteral("connect_timeout=%1;keepalives_idle=10;keepalives_interval=5;"
+                                     "keepalives_count=3;tcp_user_timeout=15000;application_name=contalandia")
+                          .arg(qMax(1, timeoutSeconds));
+    // Both were read with nothing in them that ends a quoted value.
+    if (!server.sslMode.isEmpty())
+        options += QStringLiteral(";sslmode=%1").arg(server.sslMode);
+    if (!server.sslRootCert.isEmpty())
+        options += QStringLiteral(";sslrootcert='%1'").arg(server.sslRootCert);
+    db.setConnectOptions(options);
     if (!db.open())
         return db.lastError().text();
     return resultsSchema::migrate(db, resultsSchema::Dialect::PostgreSQL);

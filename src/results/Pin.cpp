@@ -78,6 +78,12 @@ QString hash(const QString& pin, int iterations)
         .arg(QString::fromLatin1(salt.toBase64()), QString::fromLatin1(derive(pin, salt, iterations).toBase64()));
 }
 
+int iterationsOf(const QString& stored)
+{
+    const QStringList parts = stored.split(QLatin1Char('$'));
+    return parts.size() == 4 && parts[0] == QLatin1String("pbkdf2-sha256") ? parts[1].toInt() : 0;
+}
+
 bool verify(const QString& pin, const QString& stored)
 {
     const QStringList parts = stored.split(QLatin1Char('$'));
@@ -105,15 +111,26 @@ PinGate::Outcome PinGate::attempt(const QString& typed, const QString& stored)
 
 PinGate::Outcome PinGate::settle(bool right)
 {
+    Outcome outcome = Outcome::Right;
     if (right) {
         wrong_ = 0;
-        return Outcome::Right;
+    } else {
+        outcome = Outcome::Wrong;
+        if (++wrong_ >= triesBeforeWait) {
+            wrong_ = 0;
+            waitUntil_ = now_() + waitSeconds;
+        }
     }
-    if (++wrong_ >= triesBeforeWait) {
-        wrong_ = 0;
-        waitUntil_ = now_() + waitSeconds;
-    }
-    return Outcome::Wrong;
+    if (changed_)
+        changed_(wrong_, secondsToWait());
+    return outcome;
+}
+
+void PinGate::restore(int wrong, double secondsLeft)
+{
+    wrong_ = qBound(0, wrong, triesBeforeWait - 1);
+    const double left = qBound(0.0, secondsLeft, waitSeconds);
+    waitUntil_ = left > 0 ? now_() + left : -1.0;
 }
 
 double PinGate::secondsToWait() const

@@ -23,12 +23,17 @@ bool acceptable(const QString& pin);
 QString hash(const QString& pin, int iterations = defaultIterations);
 // False for a wrong PIN and for a stored text that is not a hash of this form.
 bool verify(const QString& pin, const QString& stored);
+// The iterations a stored hash was made with (0 for no hash of this form):
+// one made with fewer than defaultIterations is made again at the next
+// right entry.
+int iterationsOf(const QString& stored);
 
 } // namespace pin
 
 // Five wrong tries in a row make the next try wait a minute; a right one
 // starts the count again. Time comes from the function given (seconds of
-// the program's clock).
+// the program's clock); the results store keeps the count and the wait
+// across runs (restore(), onChange()).
 class PinGate
 {
 public:
@@ -46,8 +51,16 @@ public:
     // Seconds until a try is heard again; 0 when it is now.
     double secondsToWait() const;
 
+    // The count and the wait as kept from an earlier run (a wait longer
+    // than the gate's own is cut to it: a clock put back gains nothing).
+    void restore(int wrong, double secondsLeft);
+    // Told after every settled try: the wrong tries counted and the seconds
+    // to wait, to be kept for the next run.
+    void onChange(std::function<void(int wrong, double secondsLeft)> changed) { changed_ = std::move(changed); }
+
 private:
     std::function<double()> now_;
+    std::function<void(int, double)> changed_;
     int wrong_ = 0;
     double waitUntil_ = -1.0;
 };

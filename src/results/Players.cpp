@@ -3,6 +3,7 @@
 
 #include "results/ResultRecords.h"
 
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -130,8 +131,13 @@ Problem remove(QSqlDatabase& db, const QString& name, bool withQueue)
     bool ok = false;
     if (!exists(db, key, &ok))
         return ok ? Problem::Missing : Problem::Database;
+    // The tombstone: what another computer made for the player before now
+    // and sends later is refused (see the schema's version 4).
     QList<QPair<QString, QVariantList>> statements = {
-        {QStringLiteral("DELETE FROM players WHERE name_key = ?"), {key}}};
+        {QStringLiteral("DELETE FROM players WHERE name_key = ?"), {key}},
+        {QStringLiteral("INSERT INTO removed_players (player_key, removed_ms) VALUES (?, ?) "
+                        "ON CONFLICT (player_key) DO UPDATE SET removed_ms = excluded.removed_ms"),
+         {key, QDateTime::currentMSecsSinceEpoch()}}};
     for (const QString& table : resultTables(withQueue))
         statements.append({QStringLiteral("DELETE FROM %1 WHERE player_key = ?").arg(table), {key}});
     return inTransaction(db, statements) ? Problem::None : Problem::Database;

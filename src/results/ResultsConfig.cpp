@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QStringTokenizer>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -98,7 +99,15 @@ std::optional<QString> databaseSetting(const QByteArray& bytes)
 
 QString ServerAddress::shown() const
 {
-    return QStringLiteral("postgresql://%1@%2:%3/%4").arg(user, host).arg(port).arg(database);
+    QString shown = QStringLiteral("postgresql://%1@%2:%3/%4").arg(user, host).arg(port).arg(database);
+    QStringList options;
+    if (!sslMode.isEmpty())
+        options << QStringLiteral("sslmode=") + sslMode;
+    if (!sslRootCert.isEmpty())
+        options << QStringLiteral("sslrootcert=") + sslRootCert;
+    if (!options.isEmpty())
+        shown += QLatin1Char('?') + options.join(QLatin1Char('&'));
+    return shown;
 }
 
 std::optional<ServerAddress> parseServerAddress(const QString& text, QString* error)
@@ -123,8 +132,25 @@ std::optional<ServerAddress> parseServerAddress(const QString& text, QString* er
     a.database = url.path().mid(1);
     if (a.database.isEmpty() || a.database.contains(QLatin1Char('/')))
         return fail(QStringLiteral("no database named"));
-    if (url.hasQuery() || url.hasFragment())
-        return fail(QStringLiteral("options after the database name are not read"));
+    if (url.hasFragment())
+        return fail(QStringLiteral("a fragment (#) after the database name is not read"));
+    static const QStringList modes = {QStringLiteral("disable"), QStringLiteral("require"),
+                                      QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+    for (const auto& [name, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
+        if (name == QLatin1String("sslmode")) {
+            if (!modes.contains(value))
+                return fail(QStringLiteral("sslmode=%1 is not read: it is one of %2").arg(value, modes.join(u", ")));
+            a.sslMode = value;
+        } else if (name == QLatin1String("sslrootcert")) {
+            // Handed to libpq in quotes: nothing that would end them.
+            if (!QDir::isAbsolutePath(value) || value.contains(QLatin1Char('\'')) || value.contains(QLatin1Char('\\'))
+                || value.contains(QLatin1Char(';')))
+                return fail(QStringLiteral("sslrootcert is read only as an absolute path without ', \\ or ;"));
+            a.sslRootCert = value;
+        } else {
+            return fail(QStringLiteral("the option %1 is not read: only sslmode and sslrootcert are").arg(name));
+        }
+    }
     return a;
 }
 

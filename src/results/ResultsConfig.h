@@ -13,6 +13,7 @@
 //
 //     [Results]
 //     Database=postgresql://user@host:port/dbname
+//     Database=postgresql://user@host/dbname?sslmode=verify-full&sslrootcert=/etc/contalandia/ca.crt
 //
 // The password is never written there: the PostgreSQL client library reads
 // it from ~/.pgpass or from its usual environment (PGPASSWORD, PGPASSFILE).
@@ -23,13 +24,20 @@ struct ServerAddress
     QString host;
     int port = 5432;
     QString database;
+    // Encryption, as libpq takes it: "disable", "require", "verify-ca" or
+    // "verify-full" (empty: libpq's own default), and the file of the
+    // certificate authority that signed the server's certificate.
+    QString sslMode;
+    QString sslRootCert;
     // The address as written, without any password, for the results screen.
     QString shown() const;
 };
 
 // Reads "postgresql://user@host:port/dbname" (also "postgres://"; port and
-// user may be left out). A password in the address is refused, so that it
-// is never kept in a settings file by mistake.
+// user may be left out), with the options "?sslmode=verify-full&sslrootcert=
+// /etc/contalandia/school-ca.crt" (an absolute path). A password in the
+// address is refused, so that it is never kept in a settings file by
+// mistake, and so is any other option, with its name in the error.
 std::optional<ServerAddress> parseServerAddress(const QString& text, QString* error = nullptr);
 
 struct ResultsConfig

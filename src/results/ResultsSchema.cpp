@@ -71,6 +71,27 @@ QString sqliteTrigger(const QString& name, const QString& event, const QStringLi
         .arg(name, event, body.join(QStringLiteral("; ")));
 }
 
+// Version 4: a removed player's tombstone. Answers and visits of a player
+// made before the player was removed (a computer that was offline sends
+// them later) are refused by the database itself; the ones made after it
+// start the player afresh.
+QString removedCondition(const QString& time)
+{
+    return QStringLiteral("EXISTS (SELECT 1 FROM removed_players WHERE player_key = NEW.player_key "
+                          "AND removed_ms >= NEW.%1)").arg(time);
+}
+QString sqliteRefusal(const QString& table, const QString& time)
+{
+    return QStringLiteral("CREATE TRIGGER %1_of_removed BEFORE INSERT ON %1 WHEN %2 BEGIN SELECT RAISE(IGNORE); END")
+        .arg(table, removedCondition(time));
+}
+QString postgresRefusal(const QString& table, const QString& time)
+{
+    return QStringLiteral("CREATE FUNCTION %1_of_removed() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                          "IF %2 THEN RETURN NULL; END IF; RETURN NEW; END $$")
+        .arg(table, removedCondition(time));
+}
+
 const QList<Step>& steps()
 {
     static const QList<Step> all = {
@@ -119,6 +140,16 @@ const QList<Step>& steps()
                                              "ELSE GREATEST(answer_totals.player, excluded.player) END"))),
           QStringLiteral("CREATE TRIGGER answer_totals_follow AFTER INSERT OR DELETE OR UPDATE OF player, "
                          "player_key ON answers FOR EACH ROW EXECUTE FUNCTION answer_totals_follow()")}},
+        // 4
+        {{QStringLiteral("CREATE TABLE removed_players (player_key TEXT PRIMARY KEY, removed_ms BIGINT NOT NULL)")},
+         {sqliteRefusal(QStringLiteral("answers"), QStringLiteral("at_ms")),
+          sqliteRefusal(QStringLiteral("visits"), QStringLiteral("opened_ms"))},
+         {postgresRefusal(QStringLiteral("answers"), QStringLiteral("at_ms")),
+          QStringLiteral("CREATE TRIGGER answers_of_removed BEFORE INSERT ON answers FOR EACH ROW "
+                         "EXECUTE FUNCTION answers_of_removed()"),
+          postgresRefusal(QStringLiteral("visits"), QStringLiteral("opened_ms")),
+          QStringLiteral("CREATE TRIGGER visits_of_removed BEFORE INSERT ON visits FOR EACH ROW "
+                         "EXECUTE FUNCTION visits_of_removed()")}},
     };
     return all;
 }

@@ -16,6 +16,8 @@ class QSqlError;
 //            server.
 // Version 3: the summaries per player, family, screen and mode
 //            (answer_totals), kept by the database's own triggers.
+// Version 4: removed players' tombstones (removed_players): answers and
+//            visits of a player made before the removal are refused.
 namespace resultsSchema {
 
 enum class Dialect { SQLite, PostgreSQL };

@@ -108,6 +108,78 @@ ResultsStore::ResultsStore(Setup setup, QObject* parent)
 void ResultsStore::opened()
 {
     QSqlQuery(local()).exec(QStringLiteral("PRAGMA busy_timeout = 250"));
+    // The PIN's wait goes on across runs, on the wall clock.
+    const qint64 until = setting(QStringLiteral("pin_wait_until_ms")).toLongLong();
+    pinGate_.restore(setting(QStringLiteral("pin_wrong")).toInt(),
+                     (until - QDateTime::currentMSecsSinceEpoch()) / 1000.0);
+    pinGate_.onChange([this](int wrong, double secondsLeft) {
+        setSetting(QStringLiteral("pin_wrong"), QString::number(wrong));
+        setSetting(QStringLiteral("pin_wait_until_ms"),
+                   QString::number(secondsLeft > 0 ? QDateTime::currentMSecsSinceEpoch() + qint64(secondsLeft * 1000)
+                                                   : 0));
+    });
+}
+
+bool ResultsStore::hasSetting(const QString& key) const
+{
+    if (!usable_)
+        return false;
+    QSqlQuery q(local());
+    q.prepare(QStringLiteral("SELECT 1 FROM settings WHERE key = ?"));
+    q.addBindValue(key);
+    return q.exec() && q.next();
+}
+
+namespace {
+const QString PinKey = QStringLiteral("pin");
+const QString ServerPinKey = QStringLiteral("server_pin");   // this computer's copy of the server's
+} // namespace
+
+ResultsStore::PinHash ResultsStore::pinHash()
+{
+    checkWholeFile();
+    if (!usable_)
+        return {{}, false};
+    const QString here = setting(PinKey);
+    if (!usesServer())
+        return {here, true};
+    Reading r = reading();
+    if (r.db.isValid() && !r.thisComputerOnly) {
+        QSqlQuery q(r.db);
+        q.prepare(QStringLiteral("SELECT value FROM settings WHERE key = ?"));
+        q.addBindValue(PinKey);
+        if (q.exec()) {
+            const QString onServer = q.next() ? q.value(0).toString() : QString();
+            setSetting(ServerPinKey, onServer);
+            return {onServer.isEmpty() ? here : onServer, true};
+        }
+    }
+    if (!hasSetting(ServerPinKey))
+        return {here, !here.isEmpty()};   // a PIN of this computer holds; none cannot be told
+    const QString copy = setting(ServerPinKey);
+    return {copy.isEmpty() ? here : copy, true};
+}
+
+bool ResultsStore::setPinHash(const QString& stored)
+{
+    checkWholeFile();
+    if (!usable_)
+        return false;
+    if (usesServer()) {
+        Reading r = reading();
+        if (!r.db.isValid() || r.thisComputerOnly)
+            return false;
+        QSqlQuery q(r.db);
+        q.prepare(QStringLiteral("INSERT INTO settings (key, value) VALUES (?, ?) "
+                                 "ON CONFLICT (key) DO UPDATE SET value = excluded.value"));
+        q.addBindValue(PinKey);
+        q.addBindValue(stored.isNull() ? QStringLiteral("") : stored);
+        if (!q.exec())
+            return false;
+        setSetting(ServerPinKey, stored);
+    }
+    // With a server, a PIN of this computer's own goes: the server's holds.
+    return setSetting(PinKey, usesServer() ? QString() : stored);
 }
 
 // The workers open their own connections to the checked file; the writer
@@ -310,7 +382,7 @@ players::Problem ResultsStore::change(const std::function<players::Problem(QSqlD
     players::Problem p = players::Problem::None;
     if (usesServer()) {
         Reading r = reading();
-        if (!r.db.isValid())
+        if (!r.db.isValid() || r.thisComputerOnly)   // the names live on the server
             return players::Problem::Database;
         p = onServer(r.db, false);
         if (p != players::Problem::None)
@@ -400,9 +472,17 @@ ResultsStore::Reading ResultsStore::reading()
         }
     }
     r.error = openServerDatabase(serverName_, *setup_.config.server, setup_.serverTimeoutSeconds);
-    if (r.error.isEmpty())
+    if (r.error.isEmpty()) {
         r.db = QSqlDatabase::database(serverName_, false);
-    else
-        closeConnection(serverName_);
+        return r;
+    }
+    closeConnection(serverName_);
+    qWarning("results: the server %s cannot be read, this computer's answers are shown: %s",
+             qPrintable(setup_.config.server->shown()), qPrintable(r.error.simplified()));
+    if (usable_) {
+        r.db = local();
+        r.dialect = resultsSchema::Dialect::SQLite;
+        r.thisComputerOnly = true;
+    }
     return r;
 }

@@ -121,8 +121,24 @@ public:
     QString setting(const QString& key) const;
     bool setSetting(const QString& key, const QString& value);
 
-    // The tries at the results screen's PIN, counted for the whole run.
+    // The tries at the results screen's PIN, counted for the whole run and
+    // kept for the next (in this computer's settings).
     PinGate& pinGate() { return pinGate_; }
+
+    // The results screen's PIN as kept (pin::hash), empty for none. On one
+    // computer it is in this computer's settings; with a server it is the
+    // server's, for every computer of the class (a PIN set here before
+    // the server was named still holds while the server has none), and a
+    // copy is kept here for when the server cannot be read. Not `known`
+    // when it cannot be told (this computer's file or, with no copy, the
+    // server cannot be read): the screen stays shut then.
+    struct PinHash
+    {
+        QString stored;
+        bool known = true;
+    };
+    PinHash pinHash();
+    bool setPinHash(const QString& stored);
 
     // --- reading for the results screen ---------------------------------------
     struct Reading
@@ -130,11 +146,14 @@ public:
         QSqlDatabase db;             // invalid when it cannot be read
         resultsSchema::Dialect dialect = resultsSchema::Dialect::SQLite;
         QString error;               // in the driver's words, for the log
-        bool server = false;         // the server's results, not this computer's
+        bool server = false;         // a server is named
+        // The server cannot be read: this computer's own answers instead.
+        bool thisComputerOnly = false;
         FileTrouble trouble = FileTrouble::None;   // why this computer's cannot be read
     };
     // The database that holds the results to show: this computer's, or the
-    // server's (connecting may wait up to the server timeout).
+    // server's (connecting may wait up to the server timeout); when the
+    // server cannot be read, this computer's copy of its own answers.
     Reading reading();
 
 signals:
@@ -147,6 +166,7 @@ private:
     void fileOpened(const QString& movedAsideTo);
     void openAfterWriter();
     void opened();
+    bool hasSetting(const QString& key) const;
     QStringList playerList() const;
     void refreshCurrentPlayer();
     void keepServerPlayers(const QStringList& names);

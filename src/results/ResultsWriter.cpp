@@ -23,6 +23,13 @@ QString placeholders(const QString& columns)
     return marks.join(QStringLiteral(", "));
 }
 
+// The settings key of the last row of this computer's copy of `table`
+// that went into the queue for the server.
+QString queuedMark(const QString& table)
+{
+    return QStringLiteral("queued_%1_rowid").arg(table);
+}
+
 QString idText(const QUuid& id)
 {
     return (id.isNull() ? QUuid::createUuid() : id).toString(QUuid::WithoutBraces);
@@ -78,6 +85,7 @@ void ResultsWriter::open()
         return;
     }
     announce();
+    enqueueUnsent();
     if (setup_.server && setup_.role == Setup::Role::Sends) {
         countPending();
         sendPending(true);
@@ -113,22 +121,57 @@ void ResultsWriter::announce()
     }
 }
 
-bool ResultsWriter::writeLocal(const QString& table, const QVariantList& values, const QString& columns,
+// One record into this computer's file. With a server it goes into this
+// computer's copy and the queue, and the mark of what the queue has had
+// moves with it (see enqueueUnsent()); a caller with more than one table
+// runs it in a transaction.
+bool ResultsWriter::insert(QSqlDatabase& db, const Held& h, QSqlError* error)
+{
+    QSqlQuery q(db);
+    for (const QString& table : h.tables) {
+        q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (id) DO NOTHING")
+                      .arg(table, h.columns, placeholders(h.columns)));
+        for (const QVariant& v : h.values)
+            q.addBindValue(v);
+        if (!q.exec()) {
+            *error = q.lastError();
+            return false;
+        }
+    }
+    if (h.tables.size() > 1
+        && !q.exec(QStringLiteral("INSERT INTO settings (key, value) VALUES ('%1', (SELECT max(rowid) FROM %2)) "
+                                  "ON CONFLICT (key) DO UPDATE SET value = excluded.value")
+                       .arg(queuedMark(h.tables.front()), h.tables.front()))) {
+        *error = q.lastError();
+        return false;
+    }
+    return true;
+}
+
+bool ResultsWriter::writeLocal(const QStringList& tables, const QVariantList& values, const QString& columns,
                                bool answer)
 {
-    Held record{table, columns, values, answer};
+    Held record{tables, columns, values, answer};
     // What waits is written first: the order of the answers is kept.
     if (!localOpen_ || !held_.isEmpty()) {
         hold(std::move(record), 0, heldWhy_);
         return false;
     }
-    QSqlQuery q(QSqlDatabase::database(localName_, false));
-    q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (id) DO NOTHING")
-                  .arg(table, columns, placeholders(columns)));
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        hold(std::move(record), int(troubleOf(q.lastError())), q.lastError().text());
+    QSqlDatabase db = QSqlDatabase::database(localName_, false);
+    const bool several = tables.size() > 1;
+    QSqlError error;
+    bool ok = !several || db.transaction();
+    if (!ok)
+        error = db.lastError();
+    ok = ok && insert(db, record, &error);
+    if (ok && several && !db.commit()) {
+        error = db.lastError();
+        ok = false;
+    }
+    if (!ok) {
+        if (several)
+            db.rollback();
+        hold(std::move(record), int(troubleOf(error)), error.text());
         return false;
     }
     ++state_.written;
@@ -179,6 +222,7 @@ void ResultsWriter::writeHeld(bool again)
     }
     writeHeldNow(again);
     announce();
+    enqueueUnsent();
 }
 
 void ResultsWriter::writeHeldNow(bool again)
@@ -199,20 +243,11 @@ void ResultsWriter::writeHeldNow(bool again)
     if (!db.transaction())
         return failed(db.lastError());
     qint64 answers = 0;
-    {
-        QSqlQuery q(db);
-        for (const Held& h : std::as_const(held_)) {
-            q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (id) DO NOTHING")
-                          .arg(h.table, h.columns, placeholders(h.columns)));
-            for (const QVariant& v : h.values)
-                q.addBindValue(v);
-            if (!q.exec()) {
-                const QSqlError error = q.lastError();
-                q.finish();
-                return failed(error);
-            }
-            answers += h.answer ? 1 : 0;
-        }
+    for (const Held& h : std::as_const(held_)) {
+        QSqlError error;
+        if (!insert(db, h, &error))
+            return failed(error);
+        answers += h.answer ? 1 : 0;
     }
     if (!db.commit())
         return failed(db.lastError());
@@ -228,22 +263,72 @@ void ResultsWriter::writeHeldNow(bool again)
         emit this->queued();
 }
 
+// With a server: this computer's copy first (its rowid marks what the
+// queue has had), then the queue.
+QStringList ResultsWriter::tablesFor(const QString& kept, const QString& queue) const
+{
+    return setup_.server ? QStringList{kept, queue} : QStringList{kept};
+}
+
 void ResultsWriter::write(const AnswerRecord& answer)
 {
-    const bool toQueue = setup_.server.has_value();
-    if (writeLocal(toQueue ? QStringLiteral("pending_answers") : QStringLiteral("answers"),
-                   valuesOf(answer), answerColumns, true)
-        && toQueue)
+    if (writeLocal(tablesFor(QStringLiteral("answers"), QStringLiteral("pending_answers")), valuesOf(answer),
+                   answerColumns, true)
+        && setup_.server)
         emit this->queued();
 }
 
 void ResultsWriter::write(const VisitRecord& visit)
 {
-    const bool toQueue = setup_.server.has_value();
-    if (writeLocal(toQueue ? QStringLiteral("pending_visits") : QStringLiteral("visits"), valuesOf(visit),
+    if (writeLocal(tablesFor(QStringLiteral("visits"), QStringLiteral("pending_visits")), valuesOf(visit),
                    visitColumns, false)
-        && toQueue)
+        && setup_.server)
         emit this->queued();
+}
+
+// What this computer kept while it had no server to send to (none named,
+// or an address that was refused) goes into the queue once one is named
+// and works: everything in its copy past the mark of what the queue has
+// had. The server stores each once, by its id.
+void ResultsWriter::enqueueUnsent()
+{
+    if (!setup_.server || setup_.role != Setup::Role::Writes || !localOpen_ || caughtUp_)
+        return;
+    QSqlDatabase db = QSqlDatabase::database(localName_, false);
+    if (!db.transaction())
+        return;
+    QSqlQuery q(db);
+    bool ok = true;
+    int queued = 0;
+    const struct { const char* kept; const char* queue; const QString& columns; } tables[] = {
+        {"answers", "pending_answers", answerColumns},
+        {"visits", "pending_visits", visitColumns},
+    };
+    for (const auto& t : tables) {
+        const QString kept = QString::fromLatin1(t.kept);
+        ok = ok && q.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 WHERE rowid > "
+                                         "coalesce((SELECT CAST(value AS INTEGER) FROM settings WHERE key = '%4'), 0) "
+                                         "ON CONFLICT (id) DO NOTHING")
+                              .arg(QString::fromLatin1(t.queue), t.columns, kept, queuedMark(kept)));
+        if (ok)
+            queued += q.numRowsAffected();
+        ok = ok && q.exec(QStringLiteral("INSERT INTO settings (key, value) VALUES ('%1', "
+                                         "(SELECT coalesce(max(rowid), 0) FROM %2)) "
+                                         "ON CONFLICT (key) DO UPDATE SET value = excluded.value")
+                              .arg(queuedMark(kept), kept));
+    }
+    if (!ok || !db.commit()) {
+        qWarning("results: what this computer kept cannot be put in the queue for %s now: %s",
+                 qPrintable(setup_.server->shown()), qPrintable(q.lastError().text()));
+        db.rollback();
+        return;
+    }
+    caughtUp_ = true;
+    if (queued > 0) {
+        qInfo("results: %d answers and visits kept on this computer without a server go to %s", queued,
+              qPrintable(setup_.server->shown()));
+        emit this->queued();
+    }
 }
 
 bool ResultsWriter::connectServer()

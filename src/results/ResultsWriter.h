@@ -5,6 +5,9 @@
 
 #include <QList>
 #include <QObject>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QStringList>
 #include <QString>
 #include <QVariantList>
 
@@ -33,8 +36,10 @@ struct WriterState
 // with its own connections.
 //
 // On one computer each record goes into the SQLite database. With a
-// classroom server each record goes first into this computer's queue
-// (pending_answers, pending_visits in the same SQLite file), and the queue
+// classroom server each record goes into this computer's copy (answers,
+// visits: what the results screen shows when the server cannot be read)
+// and into its queue (pending_answers, pending_visits in the same SQLite
+// file), in one transaction, and the queue
 // is sent to the server in batches: each batch is inserted in one server
 // transaction in which a record whose id the server already has is skipped,
 // and only after that transaction is committed is the batch taken off the
@@ -112,13 +117,16 @@ signals:
 private:
     struct Held
     {
-        QString table;
+        QStringList tables;
         QString columns;
         QVariantList values;
         bool answer = false;
     };
     bool openFile();
-    bool writeLocal(const QString& table, const QVariantList& values, const QString& columns, bool answer);
+    bool writeLocal(const QStringList& tables, const QVariantList& values, const QString& columns, bool answer);
+    bool insert(QSqlDatabase& db, const Held& h, QSqlError* error);
+    QStringList tablesFor(const QString& kept, const QString& queue) const;
+    void enqueueUnsent();
     void hold(Held record, int trouble, const QString& why);
     // Writes what waits in memory; when it cannot, tries again later if
     // `again`.
@@ -146,4 +154,5 @@ private:
     QString heldWhy_;
     bool announced_ = false;   // fileOpened() was sent
     QString movedAsideTo_;
+    bool caughtUp_ = false;   // enqueueUnsent() has run
 };

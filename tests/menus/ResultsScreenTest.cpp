@@ -416,6 +416,10 @@ TEST_F(ResultsScreenTest, APinKeepsTheScreenShutAndFiveWrongTriesWaitAMinute)
     pinWorkDone(&PinWork::checked);
     EXPECT_TRUE(table->isVisible());
     EXPECT_EQ(table->rowCount(), 1);
+    // Kept with fewer iterations than now: kept anew, the same PIN.
+    pinWorkDone(&PinWork::hashed);
+    EXPECT_EQ(pin::iterationsOf(store.setting("pin")), pin::defaultIterations);
+    EXPECT_TRUE(pin::verify("2468", store.setting("pin")));
 
     // The PIN can be changed and removed from there.
     t.click("BottonePin");
@@ -695,4 +699,47 @@ TEST(ResultsScreenNotice, SaysWhatIsTrueOfThisComputersFileInTheScreensLanguage)
         EXPECT_EQ(answers, 3);
         EXPECT_FALSE(t.find<QLabel>("LabelAvviso")->text().contains(QString::fromUtf8(c.unreadable)));
     }
+}
+
+// A server that cannot be read: the screen shows this computer's answers,
+// says so in its language, and the driver's words stay in the log.
+TEST(ResultsScreenNotice, WithTheServerUnreadableThisComputersAnswersAreShown)
+{
+    TestApp t;
+    t.useLanguage(QStringLiteral("Italiano"),
+                  QString::fromUtf8(testfiles::readBytes(QStringLiteral(CONTALANDIA_DATA_DIR "/Italiano.lng"))));
+    ResultsStore::Setup s;
+    s.config.localPath = t.path("results/results.sqlite");
+    s.config.server = parseServerAddress(QStringLiteral("postgresql://maestra@127.0.0.1:1/classe"));
+    ASSERT_TRUE(s.config.server.has_value());
+    s.computerUser = QStringLiteral("Maria Rossi");
+    s.serverTimeoutSeconds = 1;
+    t.results = std::make_unique<ResultsStore>(s);
+    t.app.results = t.results.get();
+    for (int i = 0; i < 4; ++i) {
+        AnswerRecord a;
+        a.screen = a.title = QStringLiteral("FormMM");
+        a.family = QStringLiteral("written");
+        a.right = i > 0;
+        t.results->record(a);
+    }
+    t.results->waitForWrites();
+    t.random.setFallback(0.3);
+    // Shut while it is not known whether the class has a PIN (this
+    // computer has never read the server's) ...
+    t.open("FormRisultati");
+    EXPECT_TRUE(t.find<QTableWidget>("TabellaRiassunto")->isHidden());
+    EXPECT_TRUE(t.find("CornicePin")->isVisible());
+    // ... open once it has read that there is none.
+    t.results->setSetting(QStringLiteral("server_pin"), QString());
+    t.open("FormMenu");
+    t.open("FormRisultati");
+    const QString notice = t.find<QLabel>("LabelAvviso")->text();
+    EXPECT_TRUE(notice.contains(QStringLiteral("il server non risponde"))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("solo le risposte date su questo computer"))) << notice.toStdString();
+    EXPECT_FALSE(notice.contains(QStringLiteral("onnect"))) << notice.toStdString();   // no driver's words
+    auto* table = t.find<QTableWidget>("TabellaRiassunto");
+    ASSERT_GE(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Maria Rossi"));
+    EXPECT_EQ(table->item(0, 3)->text(), QStringLiteral("4"));
 }

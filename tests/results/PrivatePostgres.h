@@ -3,6 +3,7 @@
 #include "results/ResultsConfig.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -67,9 +68,11 @@ public:
             if (!initialise())
                 return false;
         }
-        const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off")
-                                    .arg(port_)
-                                    .arg(dir_.path());
+        QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off")
+                              .arg(port_)
+                              .arg(dir_.path());
+        if (!tlsCert_.isEmpty())
+            options += QStringLiteral(" -c ssl=on -c ssl_cert_file=%1 -c ssl_key_file=%2").arg(tlsCert_, tlsKey_);
         started_ = run({bin_ + QStringLiteral("/pg_ctl"), QStringLiteral("-D"), data(), QStringLiteral("-l"),
                         QDir(dir_.path()).filePath(QStringLiteral("server.log")), QStringLiteral("-w"),
                         QStringLiteral("-t"), QStringLiteral("60"), QStringLiteral("-o"), options,
@@ -84,7 +87,28 @@ public:
                     QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("stop")});
     }
 
+    // The server speaks TLS with this certificate and key (files the test
+    // made, given to the server's user); call before start().
+    bool useTls(const QString& cert, const QString& key)
+    {
+        if (!initialised() && !initialise())
+            return false;
+        tlsCert_ = QDir(dir_.path()).filePath(QStringLiteral("server.crt"));
+        tlsKey_ = QDir(dir_.path()).filePath(QStringLiteral("server.key"));
+        QFile::remove(tlsCert_);
+        QFile::remove(tlsKey_);
+        if (!QFile::copy(cert, tlsCert_) || !QFile::copy(key, tlsKey_))
+            return false;
+        ::chmod(QFile::encodeName(tlsKey_).constData(), 0600);
+        if (::geteuid() == 0)
+            for (const QString& f : {tlsCert_, tlsKey_})
+                if (::chown(QFile::encodeName(f).constData(), 65534, 65534) != 0)
+                    return false;
+        return true;
+    }
+
 private:
+    bool initialised() const { return port_ != 0; }
     QString data() const { return QDir(dir_.path()).filePath(QStringLiteral("data")); }
 
     static int freePort()
@@ -136,4 +160,6 @@ private:
     std::string why_;
     int port_ = 0;
     bool started_ = false;
+    QString tlsCert_;
+    QString tlsKey_;
 };

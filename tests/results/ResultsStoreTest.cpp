@@ -88,7 +88,7 @@ TEST_F(ResultsFixture, ADatabaseOfTheFirstVersionIsMigratedWithItsAnswers)
         QSqlQuery q(db);
         ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE IF EXISTS schema_version")));
         for (const char* t : {"players", "answers", "visits", "settings", "pending_answers", "pending_visits",
-                              "answer_totals"})
+                              "answer_totals", "removed_players"})
             ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(t))));
         ASSERT_EQ(resultsSchema::migrate(db, resultsSchema::Dialect::SQLite, 1), QString());
         ASSERT_EQ(resultsSchema::versionOf(db, resultsSchema::Dialect::SQLite), 1);
@@ -331,4 +331,33 @@ TEST_F(ResultsFixture, TheResultsAreForTheUserAlone)
             EXPECT_EQ(modeOf(settings), 0600);
         }
     }
+}
+
+// The wait after five wrong tries at the PIN, and the wrong tries short of
+// five, go on after the program starts again.
+TEST_F(ResultsFixture, ThePinsWaitGoesOnAfterARestart)
+{
+    {
+        auto store = makeStore();
+        for (int i = 0; i < PinGate::triesBeforeWait; ++i)
+            store->pinGate().settle(false);
+        EXPECT_FALSE(store->pinGate().canTry());
+    }
+    {
+        auto store = makeStore();
+        EXPECT_FALSE(store->pinGate().canTry());
+        EXPECT_GT(store->pinGate().secondsToWait(), PinGate::waitSeconds - 10);
+        EXPECT_LE(store->pinGate().secondsToWait(), PinGate::waitSeconds);
+        store->setSetting(QStringLiteral("pin_wait_until_ms"), QStringLiteral("0"));   // the minute is over
+    }
+    {
+        auto store = makeStore();
+        ASSERT_TRUE(store->pinGate().canTry());
+        for (int i = 0; i < PinGate::triesBeforeWait - 1; ++i)
+            store->pinGate().settle(false);
+    }
+    auto store = makeStore();
+    EXPECT_TRUE(store->pinGate().canTry());
+    store->pinGate().settle(false);   // the fifth in a row, across the restart
+    EXPECT_FALSE(store->pinGate().canTry());
 }
