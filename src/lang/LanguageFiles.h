@@ -79,6 +79,9 @@ public:
     // "Testo grande": [Display] LargeText="1" or "0"; off when absent.
     bool readLargeText() const;
     bool writeLargeText(bool on) const;
+    // "Voce": [Sound] Voice="1" or "0"; on unless it says "0".
+    bool readVoice() const;
+    bool writeVoice(bool on) const;
 
     // Removes the copies of the settings files (the program's and the
     // user's) that a write cut short by the end of the program left beside
