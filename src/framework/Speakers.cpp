@@ -14,16 +14,6 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
-qint64 sharedArea(const QRect& a, const QRect& b)
-{
-    const QRect i = a.intersected(b);
-    return i.isEmpty() ? 0 : qint64(i.width()) * i.height();
-}
-
-} // namespace
-
 Speakers::Speakers(QWidget* window, QWidget* canvas, SpokenNames& names, std::function<QPointF()> scale,
                    std::function<void(const QString&)> say)
     : QObject(window), canvas_(canvas), names_(names), scale_(std::move(scale)), say_(std::move(say))
@@ -127,12 +117,14 @@ std::optional<QRect> Speakers::placeFor(const Speaker& s, int side, const QList<
             continue;
         covered << shownRect(w);
     }
-    const auto cost = [&covered, &canvas](const QRect& r) {
-        qint64 c = 0;
+    // Free: on the canvas, and over nothing shown.
+    const auto free = [&covered, &canvas](const QRect& r) {
+        if (!canvas.contains(r))
+            return false;
         for (const QRect& k : covered)
-            c += sharedArea(r, k);
-        // Off the canvas counts as covered.
-        return c + (qint64(r.width()) * r.height() - sharedArea(r, canvas));
+            if (r.intersects(k))
+                return false;
+        return true;
     };
 
     QList<QRect> tries = {
@@ -154,7 +146,7 @@ std::optional<QRect> Speakers::placeFor(const Speaker& s, int side, const QList<
             tries << QRect(x, y, side, side);
     }
     for (const QRect& r : std::as_const(tries))
-        if (cost(r) == 0)
+        if (free(r))
             return r;
 
     // A crowded screen at a small size: the free spot nearest to the text,
@@ -174,7 +166,7 @@ std::optional<QRect> Speakers::placeFor(const Speaker& s, int side, const QList<
         }
     std::stable_sort(spots.begin(), spots.end(), [](const Spot& a, const Spot& b) { return a.distance < b.distance; });
     for (const Spot& spot : spots)
-        if (cost(spot.place) == 0)
+        if (free(spot.place))
             return spot.place;
     return std::nullopt;
 }

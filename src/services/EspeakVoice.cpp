@@ -276,6 +276,11 @@ void EspeakVoice::arrived(const Request& request, const SpeechAudio& audio)
     };
     connect(sound, &QSoundEffect::playingChanged, waiting, go);
     connect(sound, &QSoundEffect::statusChanged, waiting, go);
+    // A sound given up while still being read sends no signal: looked at
+    // again every tenth of a second.
+    auto* again = new QTimer(waiting);
+    connect(again, &QTimer::timeout, waiting, go);
+    again->start(100);
     QTimer::singleShot(MaxWaitMilliseconds, waiting, [this, waiting, request, audio] {
         if (waiting_.get() != waiting)
             return;
