@@ -86,8 +86,12 @@ bool open(const QString& folder, QString* error)
     if (status == ENS_OK)
         status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
     if (status != ENS_OK) {
-        e.error = QStringLiteral("no voice data in %1: %2")
-                      .arg(folder.isEmpty() ? QStringLiteral("the system's folder") : folder, statusText(status));
+        // Without a folder of its own, espeak-ng reads ESPEAK_DATA_PATH's.
+        const QString fromEnvironment = qEnvironmentVariable("ESPEAK_DATA_PATH");
+        const QString where = !folder.isEmpty()             ? folder
+                              : !fromEnvironment.isEmpty() ? fromEnvironment
+                                                           : QStringLiteral("the system's folder");
+        e.error = QStringLiteral("no voice data in %1: %2").arg(where, statusText(status));
         if (error)
             *error = e.error;
         return false;
