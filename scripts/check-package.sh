@@ -92,12 +92,14 @@ lintian --fail-on error,warning --tag-display-limit 0 "$deb" \
 
 # The libraries it links, found by dpkg-shlibdeps, and the plugin modules.
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6core6 libc6 libqt6svg6 libqt6multimedia6 libicu72; do
+for p in libqt6widgets6 libqt6core6 libc6 libqt6svg6 libqt6multimedia6 libicu72 libespeak-ng1; do
   grep -qw "$p" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 # The results store's drivers are plugins, which dpkg-shlibdeps cannot see:
 # SQLite is needed, the PostgreSQL driver only for a classroom server.
 grep -qw libqt6sql6-sqlite <<<"$depends" || fail "Depends lacks libqt6sql6-sqlite: $depends"
+# The voices are data espeak-ng reads at run time.
+grep -qw espeak-ng-data <<<"$depends" || fail "Depends lacks espeak-ng-data: $depends"
 recommends=$(dpkg-deb -f "$deb" Recommends)
 grep -qw libqt6sql6-psql <<<"$recommends" || fail "Recommends lacks libqt6sql6-psql: $recommends"
 # Every dependency can be met here (the test build installed them all).

@@ -12,10 +12,13 @@ set -euo pipefail
 # test makes.
 # The keyboard black box: an X server, real key presses and the
 # accessibility bus read from Python.
+# The voice: espeak-ng's library and headers, and its voice data (the six
+# languages' voices, read by the program at run time, offline).
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n
           libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libfontconfig-dev libicu-dev postgresql openssl
-          xvfb xdotool at-spi2-core dbus-daemon libglib2.0-bin python3-gi gir1.2-atspi-2.0 "$@")
+          xvfb xdotool at-spi2-core dbus-daemon libglib2.0-bin python3-gi gir1.2-atspi-2.0
+          pkg-config libespeak-ng-dev espeak-ng-data "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,22 +7,39 @@
 
 #include <QApplication>
 
-SoundService::SoundService(QStringList libraryFiles)
-    : library_(std::make_unique<LibraryEntry>(std::move(libraryFiles), "contalandia_make_sound_player"))
+SoundService::SoundService(QStringList libraryFiles, QString voiceDataFolder)
+    : library_(std::make_unique<LibraryEntry>(libraryFiles, "contalandia_make_sound_player")),
+      voiceLibrary_(std::make_unique<LibraryEntry>(libraryFiles, "contalandia_make_voice")),
+      voiceData_(std::move(voiceDataFolder))
 {
 }
 
-SoundService::SoundService(Factory make) : make_(std::move(make)) {}
+SoundService::SoundService(Factory make, VoiceFactory makeVoice)
+    : make_(std::move(make)), makeVoice_(std::move(makeVoice))
+{
+}
 
-// The player goes first, while its library is still loaded; the library
-// itself stays to the end of the process (a sound left loading may still
-// run its code).
-SoundService::~SoundService() = default;
+// The voice goes first (it waits for the player's sounds), then the player,
+// while their library is still loaded; the library itself stays to the end
+// of the process (a sound left loading may still run its code).
+SoundService::~SoundService()
+{
+    voice_.reset();
+    player_.reset();
+}
 
 std::unique_ptr<SoundPlayer> SoundService::loadLibrary()
 {
     const auto make = reinterpret_cast<decltype(&contalandia_make_sound_player)>(library_ ? library_->get() : nullptr);
     return std::unique_ptr<SoundPlayer>(make ? make() : nullptr);
+}
+
+std::unique_ptr<Voice> SoundService::loadVoice()
+{
+    const auto make = reinterpret_cast<decltype(&contalandia_make_voice)>(voiceLibrary_ ? voiceLibrary_->get() : nullptr);
+    const QByteArray folder = voiceData_.toUtf8();
+    return std::unique_ptr<Voice>(make ? make(player_.get(), folder.isEmpty() ? nullptr : folder.constData())
+                                       : nullptr);
 }
 
 QString SoundService::libraryFile() const
@@ -35,6 +52,10 @@ bool SoundService::load()
     if (!tried_) {
         tried_ = true;
         player_ = make_ ? make_() : loadLibrary();
+        if (make_)
+            voice_ = makeVoice_ ? makeVoice_(player_.get()) : nullptr;
+        else
+            voice_ = loadVoice();
     }
     return bool(player_);
 }
@@ -54,6 +75,19 @@ void SoundService::play(const QString& wavPath)
     // is read and starts as soon as it can, as any first sound does.
     if (load())
         player_->play(wavPath);
+}
+
+void SoundService::say(const QString& text, WordsLanguage language, When when)
+{
+    load();
+    if (voice_)
+        voice_->say(text, language, when);
+}
+
+void SoundService::stop()
+{
+    if (voice_)
+        voice_->stop();
 }
 
 void SoundService::beep()

@@ -19,22 +19,34 @@ class QObject;
 // (`loadAfterFirstFrame`); a sound asked for before that loads it at once,
 // so even the first praise is heard. The beep needs no library.
 //
-// When no library loads, every sound is silent, as a missing sound file is.
-class SoundService final : public SoundPlayer
+// The voice lies in the same library (espeak-ng speaks through Qt
+// Multimedia): it is made with the player, and reads its voice data at the
+// first text said.
+//
+// When no library loads, every sound is silent, as a missing sound file is,
+// and so is the voice.
+class SoundService final : public SoundPlayer, public Voice
 {
 public:
     using Factory = std::function<std::unique_ptr<SoundPlayer>()>;
+    using VoiceFactory = std::function<std::unique_ptr<Voice>(SoundPlayer* player)>;
 
-    // The player is made by the first of these library files that loads.
-    explicit SoundService(QStringList libraryFiles);
-    // The player is made by `make` (tests give their own).
-    explicit SoundService(Factory make);
+    // The player and the voice are made by the first of these library files
+    // that loads; the voice reads voiceDataFolder/espeak-ng-data (empty: the
+    // system's voice data).
+    explicit SoundService(QStringList libraryFiles, QString voiceDataFolder = {});
+    // The player is made by `make`, the voice by `makeVoice` (tests give
+    // their own).
+    explicit SoundService(Factory make, VoiceFactory makeVoice = {});
     ~SoundService() override;
     SoundService(const SoundService&) = delete;
     SoundService& operator=(const SoundService&) = delete;
 
     void play(const QString& wavPath) override;
     void beep() override;
+    // Said by the voice, which a text asked for before the load loads at once.
+    void say(const QString& text, WordsLanguage language, When when) override;
+    void stop() override;
 
     // Makes the player now, unless that was done or tried before; true when
     // there is one.
@@ -47,15 +59,22 @@ public:
     bool tried() const { return tried_; }
     // The player, once made; null before and when none could be made.
     SoundPlayer* player() const { return player_.get(); }
+    // The voice, once made; null before and when none could be made.
+    Voice* voice() const { return voice_.get(); }
     // The library file the player came from; empty when none.
     QString libraryFile() const;
 
 private:
     std::unique_ptr<SoundPlayer> loadLibrary();
+    std::unique_ptr<Voice> loadVoice();
 
     std::unique_ptr<LibraryEntry> library_;
+    std::unique_ptr<LibraryEntry> voiceLibrary_;
+    QString voiceData_;
     Factory make_;
+    VoiceFactory makeVoice_;
     bool tried_ = false;
     std::unique_ptr<SoundPlayer> player_;
+    std::unique_ptr<Voice> voice_;   // goes before the player it waits for
     std::unique_ptr<QObject> firstFrameWatch_;
 };

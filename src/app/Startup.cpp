@@ -31,6 +31,7 @@ void startProgram(AppContext& app)
         app.state.numberWordsLanguage = *words;
     app.state.soundsOn = true;
     app.state.largeText = app.strings.readLargeText();
+    app.state.voiceOn = app.strings.readVoice();
     app.state.maxNumber = 999;
     app.navigator.open(QStringLiteral("FormAvvio"));
 }

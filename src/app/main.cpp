@@ -98,6 +98,10 @@ int run(int argc, char** argv)
         qWarning("results: %s; results are kept on this computer", qPrintable(resultsSetup.config.problem));
     ResultsStore results(resultsSetup);
     AppContext app(random, player, dialogs, clock, data.path);
+    // The voice lies in the sound library with the player: espeak-ng and its
+    // voice data (the system's, or ESPEAK_DATA_PATH's) are read at the first
+    // text said.
+    app.speech.useVoice(&player);
     app.results = &results;
     app.strings.useUserSettings(userSettingsFile(), data.installed);
     // The administrator's defaults for every user ([Display]) lie in the

@@ -6,6 +6,7 @@
 #include "framework/Dialogs.h"
 #include "services/Platform.h"
 #include "services/RandomSource.h"
+#include "services/Speech.h"
 #include "framework/Navigator.h"
 #include "framework/ProgramState.h"
 
@@ -22,7 +23,7 @@ struct AppContext
                const QString& programFolder)
         : random(random), player(player), dialogs(dialogs), clock(clock),
           strings(programFolder), feedback(state.soundsOn, random, player, programFolder),
-          navigator(*this)
+          speech(state.soundsOn, state.voiceOn), navigator(*this)
     {
     }
     AppContext(const AppContext&) = delete;
@@ -35,6 +36,8 @@ struct AppContext
     Clock& clock;
     LanguageFiles strings;
     Feedback feedback;
+    // What is said aloud: silent until a voice is given (useVoice).
+    Speech speech;
     Navigator navigator;
 
     // Screens are maximized by the window manager, so their title bar (which

@@ -325,8 +325,10 @@ PictureButton::PictureButton(const QString& caption, const QString& svgResource,
 void PictureButton::resizeEvent(QResizeEvent* e)
 {
     QPushButton::resizeEvent(e);
-    // Leave room for the caption beside the picture.
-    const int side = qMax(8, qMin(height() - 12, width() / 3));
+    // Leave room for the caption beside the picture; a picture alone (the
+    // speaker buttons) fills its button.
+    const int side = text().isEmpty() ? qMax(8, qMin(width(), height()) - 10)
+                                      : qMax(8, qMin(height() - 12, width() / 3));
     setIconSize(QSize(side, side));
 }
 

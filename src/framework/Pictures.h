@@ -14,4 +14,5 @@ inline const QString ArrowPointer = QStringLiteral(":/assets/puntatore_freccia.s
 inline const QString HandPointer = QStringLiteral(":/assets/puntatore_mano.svg");
 inline const QString DragPointer = QStringLiteral(":/assets/puntatore_trascina.svg");
 inline const QString ConfirmTick = QStringLiteral(":/assets/spunta.svg");
+inline const QString Speaker = QStringLiteral(":/assets/altoparlante.svg");
 } // namespace pictures

@@ -33,7 +33,7 @@ struct FrameTexts
 };
 
 // The program-wide variables shared by the screens. Nothing here is stored
-// between runs but largeText.
+// between runs but largeText and voiceOn.
 struct ProgramState
 {
     qint16 exerciseType = 0;   // mode of WrittenNumberScreen, 1..21
@@ -45,6 +45,10 @@ struct ProgramState
     // Every text grows with the screen ("Testo grande" on the main menu):
     // read at start from the settings file, kept there with the language.
     bool largeText = false;
+    // Instructions and numbers in words are said aloud ("Voce" on the main
+    // menu; only while soundsOn too): kept in the settings file like
+    // largeText, on unless it says otherwise.
+    bool voiceOn = true;
     // The language numbers are written in words in, as the language file
     // names it; none until a file does.
     std::optional<WordsLanguage> numberWordsLanguage;

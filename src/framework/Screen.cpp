@@ -5,6 +5,7 @@
 #include "framework/AppContext.h"
 #include "framework/Controls.h"
 #include "framework/FocusFrame.h"
+#include "framework/Speakers.h"
 #include "framework/TextSize.h"
 
 #include <QAction>
@@ -143,6 +144,7 @@ void Screen::load()
     onLoad();
     scaleTexts();
     afterRescale();
+    placeSpeakers();
 }
 
 void Screen::activate()
@@ -155,6 +157,7 @@ void Screen::activate()
     onActivate();
     scaleTexts();
     afterRescale();
+    placeSpeakers();
 }
 
 QPointF Screen::scale() const
@@ -185,6 +188,22 @@ void Screen::rescaled()
     scaler_->resizeControls();
     scaleTexts();
     afterRescale();
+    placeSpeakers();
+}
+
+Speakers& Screen::speakers()
+{
+    if (!speakers_)
+        speakers_ = new Speakers(
+            this, canvas_, spoken_, [this] { return scale(); },
+            [this](const QString& text) { app_.speech.sayShown(text, app_.state.wordsLanguage()); });
+    return *speakers_;
+}
+
+void Screen::placeSpeakers()
+{
+    if (speakers_)
+        speakers_->place();
 }
 
 double Screen::textScale() const
@@ -241,6 +260,9 @@ bool Screen::eventFilter(QObject* watched, QEvent* event)
     // A text changed: fit it again to its box.
     if (watched == canvas_ && event->type() == QEvent::LayoutRequest && textsScaled_)
         textsize::apply(controls(), textScale(), true);
+    // A text changed, or a control was shown or hidden: the speakers follow.
+    if (watched == canvas_ && event->type() == QEvent::LayoutRequest)
+        placeSpeakers();
     if (watched == canvas_ && event->type() == QEvent::Paint) {
         QPainter p(canvas_);
         p.fillRect(static_cast<QPaintEvent*>(event)->rect(), background());

@@ -12,6 +12,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class Speakers;
 struct AppContext;
 
 // One screen of the program: a full-display window with a menu bar and a
@@ -68,6 +69,11 @@ public:
     // The names screen readers say for controls Qt cannot name by their
     // caption (see SpokenNames).
     SpokenNames& spokenNames() { return spoken_; }
+    // The speaker buttons beside the lines said aloud (see Speakers), made
+    // when first asked for; placed again after every afterRescale().
+    Speakers& speakers();
+    // Null while the screen has none.
+    Speakers* speakersIfAny() const { return speakers_; }
 
     // A place in design twips, in pixels of the canvas as it is scaled now.
     QRect toPixels(const QRectF& designTwips) const;
@@ -125,6 +131,7 @@ protected:
 
 private:
     void rescaled();
+    void placeSpeakers();
     // The fonts for textScale(): before afterRescale(), so that what a
     // screen places from its texts is placed with them.
     void scaleTexts();
@@ -135,5 +142,6 @@ private:
     std::unique_ptr<LayoutScaler> scaler_;
     QColor background_;
     SpokenNames spoken_;
+    Speakers* speakers_ = nullptr;   // a child of the screen
     bool textsScaled_ = false;  // fonts were changed here: restore them when off
 };

@@ -276,6 +276,16 @@ bool LanguageFiles::readLargeText() const
     return true;
 }
 
+bool LanguageFiles::readVoice() const
+{
+    return readSetting(QStringLiteral("Sound"), QStringLiteral("Voice")) != QStringLiteral("0");
+}
+
+bool LanguageFiles::writeVoice(bool on) const
+{
+    return writeSetting(QStringLiteral("Sound"), QStringLiteral("Voice"), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 bool LanguageFiles::writeLargeText(bool on) const
 {
     return writeSetting(QStringLiteral("Display"), QStringLiteral("LargeText"), on ? QStringLiteral("1") : QStringLiteral("0"));

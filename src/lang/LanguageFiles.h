@@ -84,6 +84,9 @@ public:
     // first, then the machine's default; on when neither says.
     bool readLargeText() const;
     bool writeLargeText(bool on) const;
+    // "Voce": [Sound] Voice="1" or "0"; on unless it says "0".
+    bool readVoice() const;
+    bool writeVoice(bool on) const;
 
     // Removes the copies of the settings files (the program's and the
     // user's) that a write cut short by the end of the program left beside

@@ -38,6 +38,11 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
                        at(5700, 4320, 2800, 375));
     largeText_->setFont(designFont(QStringLiteral("Arial"), 12));
     largeText_->setCursor(check1_->cursor());
+    // Beside the sounds too: instructions and numbers in words said aloud
+    // (only while the sounds are on).
+    voice_ = place(new QCheckBox(QStringLiteral("Voce")), QStringLiteral("CheckVoce"), at(450, 4320, 1800, 375));
+    voice_->setFont(designFont(QStringLiteral("Arial"), 12));
+    voice_->setCursor(check1_->cursor());
     auto* quit = button(new PictureButton(QStringLiteral("Esci"), pictures::ExitDoor),
                         QStringLiteral("Command1"), at(1830, 5040, 5500, 1200));
 
@@ -45,7 +50,8 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
     // first exercise command, where a child starts.
     setTabOrder(quit, graphic);
     setTabOrder(graphic, numbers);
-    setTabOrder(numbers, check1_);
+    setTabOrder(numbers, voice_);
+    setTabOrder(voice_, check1_);
     setTabOrder(check1_, largeText_);
 
     languages_ = addMenu(QStringLiteral("mnuLanguages"), QStringLiteral("Lingua"));
@@ -63,6 +69,7 @@ MainMenu::MainMenu(AppContext& app) : MenuScreen(app, QStringLiteral("FormMenu")
     connect(quit, &QPushButton::clicked, this, [this] { confirmQuit(this->app(), this); });
     connect(check1_, &QCheckBox::toggled, this, &MainMenu::soundsToggled);
     connect(largeText_, &QCheckBox::toggled, this, &MainMenu::largeTextToggled);
+    connect(voice_, &QCheckBox::toggled, this, &MainMenu::voiceToggled);
 }
 
 QAction* MainMenu::addLanguageItem(int index)
@@ -131,6 +138,7 @@ void MainMenu::onLoad()
 {
     check1_->setChecked(app().state.soundsOn);
     largeText_->setChecked(app().state.largeText);
+    voice_->setChecked(app().state.voiceOn);
     // Check1 paints no background of its own, so it shows the screen's
     // colour and never a patch of another one.
     randomBackground();
@@ -147,6 +155,18 @@ void MainMenu::onActivate()
 void MainMenu::soundsToggled()
 {
     app().state.soundsOn = check1_->isChecked();
+    if (!app().state.soundsOn)
+        app().speech.stop();
+}
+
+void MainMenu::voiceToggled()
+{
+    if (app().state.voiceOn == voice_->isChecked())
+        return;
+    app().state.voiceOn = voice_->isChecked();
+    app().strings.writeVoice(app().state.voiceOn);
+    if (!app().state.voiceOn)
+        app().speech.stop();
 }
 
 void MainMenu::largeTextToggled()

@@ -4,8 +4,8 @@
 
 class QCheckBox;
 
-// The main menu: the two exercise menus, the sounds switch, the language
-// menu and the way out of the program.
+// The main menu: the two exercise menus, the voice, sounds and large-text
+// switches, the language menu and the way out of the program.
 class MainMenu : public MenuScreen
 {
     Q_OBJECT
@@ -29,8 +29,10 @@ private:
     QAction* addLanguageItem(int index);
     void soundsToggled();
     void largeTextToggled();
+    void voiceToggled();
 
     QCheckBox* check1_ = nullptr;
     QCheckBox* largeText_ = nullptr;
+    QCheckBox* voice_ = nullptr;
     QMenu* languages_ = nullptr;
 };

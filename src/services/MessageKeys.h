@@ -36,6 +36,11 @@ inline const QString PlacedNumberName = QStringLiteral("0208");
 inline const QString SpokenNameKeys[] = {YesFaceName,    NoFaceName,   RightCountName,
                                          WrongCountName, ScoreBoxName, GreaterThanName,
                                          LessThanName,   EqualToName,  PlacedNumberName};
+// The speaker buttons, as a screen reader names them: one beside an
+// instruction, one beside a number in words.
+inline const QString SpeakInstructionName = QStringLiteral("0220");
+inline const QString SpeakNumberName = QStringLiteral("0221");
+inline const QString SpeakerNames[] = {SpeakInstructionName, SpeakNumberName};
 // The words of the message-box buttons.
 inline const QString YesButton = QStringLiteral("0240");
 inline const QString NoButton = QStringLiteral("0241");

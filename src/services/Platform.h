@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "services/NumberWords.h"
+
 #include <QString>
 #include <functional>
 
@@ -19,6 +21,22 @@ public:
     virtual void play(const QString& wavPath) = 0;
     // The system alert, independent of the sounds switch.
     virtual void beep() = 0;
+};
+
+// Says a text aloud in one of the six languages, without waiting: a new
+// text cuts off the one still being said. A voice that cannot speak (no
+// voice data, no sound device) stays silent and reports nothing.
+class Voice
+{
+public:
+    enum class When {
+        Now,         // at once
+        AfterSound,  // once the sound now playing (the praise) has ended
+    };
+    virtual ~Voice() = default;
+    virtual void say(const QString& text, WordsLanguage language, When when) = 0;
+    // Silence: the text being said, or waiting to be said, is dropped.
+    virtual void stop() = 0;
 };
 
 // Elapsed time, and work to do later. Nothing ever waits: a timed step is

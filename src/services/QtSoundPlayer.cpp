@@ -75,6 +75,20 @@ bool QtSoundPlayer::playable(const QString& wavPath) const
            && it->second.effect->status() == QSoundEffect::Ready;
 }
 
+bool QtSoundPlayer::sounding() const
+{
+    if (!playing_)
+        return false;
+    if (playing_->isPlaying())
+        return true;
+    // Still being read: it starts once read, unless it takes too long.
+    for (const auto& entry : sounds_)
+        if (entry.second.effect.get() == playing_)
+            return playing_->status() == QSoundEffect::Loading && !entry.second.skipped
+                   && entry.second.asked.elapsed() < LoadMilliseconds;
+    return false;
+}
+
 void QtSoundPlayer::play(const QString& wavPath)
 {
     // A sound that cannot be played is simply not heard: the child's

@@ -37,6 +37,10 @@ public:
     bool loading() const;
     // Whether the file was read as a sound that can be played.
     bool playable(const QString& wavPath) const;
+    // The sound last asked to play; null before the first.
+    QSoundEffect* current() const { return playing_; }
+    // Whether that sound is playing, or will as soon as it is read.
+    bool sounding() const;
 
 private:
     struct Sound
@@ -56,3 +60,8 @@ private:
 // program loads once its first screen is shown: a new player, owned by the
 // caller.
 extern "C" SoundPlayer* contalandia_make_sound_player();
+// The voice (an EspeakVoice) that waits for the sounds of `sounds` (made by
+// the entry above, or null) and reads its voice data from
+// voiceDataFolder/espeak-ng-data (null or empty: the system's): a new
+// voice, owned by the caller.
+extern "C" Voice* contalandia_make_voice(SoundPlayer* sounds, const char* voiceDataFolder);

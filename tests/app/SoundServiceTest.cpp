@@ -158,7 +158,8 @@ TEST(SoundService, TheProgramLoadsSoundsOnlyAfterItsFirstFrame)
     ASSERT_TRUE(ldd.waitForFinished(10000));
     const QString linked = QString::fromLocal8Bit(ldd.readAllStandardOutput());
     ASSERT_TRUE(linked.contains(QLatin1String("libQt6Widgets"))) << linked.toStdString();
-    for (const char* lib : {"libQt6Multimedia", "libpulse", "libsndfile", "libQt6Network", "libQt6Charts", "libQt6OpenGL"})
+    for (const char* lib : {"libQt6Multimedia", "libpulse", "libsndfile", "libQt6Network", "libQt6Charts", "libQt6OpenGL",
+                            "libespeak-ng"})
         EXPECT_FALSE(linked.contains(QLatin1String(lib))) << lib;
 
     QTemporaryDir home;

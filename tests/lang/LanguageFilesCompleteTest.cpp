@@ -301,6 +301,8 @@ QStringList messageKeys()
         keys << k;
     for (const QString& k : msg::NumberLineTexts)
         keys << k;
+    for (const QString& k : msg::SpeakerNames)
+        keys << k;
     for (const QString& k : msg::DialogButtons)
         keys << k;
     keys << resultsTexts::allKeys();

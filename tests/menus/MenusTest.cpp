@@ -71,7 +71,7 @@ TEST(MainMenu, TheFirstExerciseCommandHasTheFocusAndTheTabOrderFollowsTheDesign)
     for (QWidget* w = quit->nextInFocusChain(); w != quit && order.size() < 5; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             order << w->objectName();
-    EXPECT_EQ(order, (QStringList{"Command2", "Command3", "Check1", "CheckTestoGrande"}));
+    EXPECT_EQ(order, (QStringList{"Command2", "Command3", "CheckVoce", "Check1", "CheckTestoGrande"}));
 }
 
 // Enter presses the focused push button on a menu as on an exercise, and a

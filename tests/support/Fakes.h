@@ -21,6 +21,29 @@ public:
     void beep() override { ++beeps; }
 };
 
+// Records what would have been said, in which language and when.
+class RecordingVoice final : public Voice
+{
+public:
+    struct Said
+    {
+        QString text;
+        WordsLanguage language;
+        When when;
+    };
+    std::vector<Said> said;
+    int stops = 0;
+    void say(const QString& text, WordsLanguage language, When when) override { said.push_back({text, language, when}); }
+    void stop() override { ++stops; }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Said& s : said)
+            out << s.text;
+        return out;
+    }
+};
+
 // Answers the message boxes as the test scripted, and records them.
 class ScriptedDialogs final : public Dialogs
 {

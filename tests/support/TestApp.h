@@ -63,6 +63,7 @@ class TestApp
 public:
     ScriptedRandom random;
     RecordingPlayer player;
+    RecordingVoice voice;
     ScriptedDialogs dialogs;
     FakeClock clock;
     QTemporaryDir folder;
@@ -75,6 +76,7 @@ public:
     explicit TestApp(Screens screens = Screens::Catalogue) : app(random, player, dialogs, clock, folder.path())
     {
         app.quitProgram = [this] { ++quits; };
+        app.speech.useVoice(&voice);
         app.makeDaysChart = [] { return new QtDaysChart; };
         if (screens == Screens::Catalogue)
             registerScreens(app.navigator);

@@ -68,6 +68,10 @@ AbacusBuildScreen::AbacusBuildScreen(AppContext& app, const ExerciseRow& row, Bu
 
     confirm_ = placeButton(QStringLiteral("BottoneConferma"), QStringLiteral("Conferma"), at(9420, 4200, 2295, 800), 14);
     connect(confirm_, &QPushButton::clicked, this, &AbacusBuildScreen::checkAbacus);
+    // The number to build, when it is shown in words, can be heard.
+    speakNumber(number_ ? static_cast<QWidget*>(number_) : partsBox_,
+                [this]() -> std::optional<int> { return this->app().state.currentNumber; },
+                [this] { return !showDigits_; });
     restart_ = placeButton(QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"), at(9420, 5200, 2295, 800), 14);
     connect(restart_, &QPushButton::clicked, this, [this] { clearAbacus(); });
     setAnswerInputs({confirm_, restart_});

@@ -37,6 +37,11 @@ AbacusReadScreen::AbacusReadScreen(AppContext& app, const ExerciseRow& row, Read
                     [this](bool right) { judged(right); });
     }
     setAnswerInputs({answer_});
+    speakInstruction(instruction);
+    // The words read back once they are right, never before.
+    if (variant.inWords)
+        speakNumber(answer_, [this]() -> std::optional<int> { return this->app().state.currentNumber; },
+                    [this] { return !answer_->isEnabled(); });
 }
 
 void AbacusReadScreen::shown()

@@ -218,11 +218,19 @@ AbacusScreen::ProblemLine AbacusScreen::makeProblemLine(std::optional<DigitFilte
     line.answer->setFont(designFont(QStringLiteral("Arial"), 28));
     line.answer->setMaxLength(12);
     control::setComputedLayout(line.answer);
+    expected_ = expected;
     watchAnswer(line.answer, filter, false, AnswerReading::Lenient,
                 [expected] { return ExpectedAnswer{expected()}; },
                 [this](bool right) { settleAnswer(right, nullptr); });
     line_ = line;
     return line;
+}
+
+std::optional<int> AbacusScreen::spokenAnswer() const
+{
+    if (expected_)
+        return int(std::lround(expected_()));
+    return app().state.currentNumber;
 }
 
 void AbacusScreen::showProblem(const QString& text)

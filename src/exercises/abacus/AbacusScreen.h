@@ -72,6 +72,8 @@ protected:
         QLineEdit* answer = nullptr;
     };
     ProblemLine makeProblemLine(std::optional<DigitFilter> filter, std::function<double()> expected);
+    // A right answer is the problem line's result, else the number posed.
+    std::optional<int> spokenAnswer() const override;
     // Writes the problem and lays the line out again: the label as wide as
     // its text, the box right after it (also after every rescale).
     void showProblem(const QString& text);
@@ -87,6 +89,7 @@ private:
     void playExchange(const abacus::Exchange& e, QPushButton* button);
     void finishExchange();
     void placeProblemLine();
+    std::function<double()> expected_;   // the problem line's result
 
     abacus::AbacusModel model_;
     abacus::AbacusDesign design_;

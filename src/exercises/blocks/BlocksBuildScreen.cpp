@@ -64,6 +64,8 @@ BlocksBuildScreen::BlocksBuildScreen(AppContext& app, const ExerciseRow& row) : 
     number_->setFont(designFont(QStringLiteral("Arial"), WordsPoints));
     number_->setAlignment(Qt::AlignCenter);
     control::fillBackground(number_, QColor(0, 255, 255));
+    // The number to build, when it is shown in words, can be heard.
+    speakNumber(number_, [this]() -> std::optional<int> { return posed_; }, [this] { return words_; });
 
     const BlocksLayout& layout = blockLayouts::build();
     view_ = new BlocksView(layout);

@@ -26,6 +26,7 @@ protected:
     // The number as it is shown, in words or digits; the number the blocks
     // on the drawing make.
     QString problemShown() const override;
+    std::optional<int> spokenAnswer() const override { return posed_; }
     QString answerGiven() const override;
 
 private:

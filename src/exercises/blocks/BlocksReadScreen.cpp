@@ -48,6 +48,11 @@ BlocksReadScreen::BlocksReadScreen(AppContext& app, const ExerciseRow& row, Bloc
     setAnswerInputs({answer_});
     // The box is named by the instruction above it.
     spokenNames().answerBox(answer_, instruction_);
+    speakInstruction(instruction_);
+    // The words read back once they are right, never before.
+    if (words)
+        speakNumber(answer_, [this]() -> std::optional<int> { return this->app().state.currentNumber; },
+                    [this] { return !answer_->isEnabled(); });
 }
 
 QString BlocksReadScreen::problemShown() const
@@ -78,6 +83,11 @@ void BlocksReadScreen::newProblem()
     view_->setDrawing(BlocksDrawing::of(n));
     view_->show();
     answer_->setFocus();
+}
+
+std::optional<int> BlocksReadScreen::spokenAnswer() const
+{
+    return app().state.currentNumber;
 }
 
 void BlocksReadScreen::judged(bool right)

@@ -23,6 +23,7 @@ protected:
     void hideDrawingForChoice() override;
     // The instruction, then in brackets the number the blocks make.
     QString problemShown() const override;
+    std::optional<int> spokenAnswer() const override;
 
 private:
     void judged(bool right);

@@ -72,6 +72,8 @@ ColumnScreen::ColumnScreen(AppContext& app, const ExerciseRow& row, const Column
     message_->setFrameShape(QFrame::Box);
     message_->setMargin(4);
     control::fillBackground(message_, Qt::white);
+    // The hint line is the screen's instruction: it can be heard.
+    speakInstruction(message_);
 
     buildTextLine();
     buildGrid();
@@ -303,6 +305,13 @@ void ColumnScreen::enter(Place place)
         awaitNext();
         return;
     }
+}
+
+std::optional<int> ColumnScreen::spokenAnswer() const
+{
+    bool ok = false;
+    const int n = problem_.resultText().simplified().remove(QLatin1Char(' ')).toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
 }
 
 QString ColumnScreen::problemShown() const

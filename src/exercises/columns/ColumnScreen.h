@@ -40,6 +40,8 @@ protected:
     // yet.
     QString problemShown() const override;
     QString answerGiven() const override;
+    // The whole result once it is written.
+    std::optional<int> spokenAnswer() const override;
 
 private:
     void buildTextLine();

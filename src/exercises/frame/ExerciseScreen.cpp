@@ -12,6 +12,7 @@
 #include "framework/Pictures.h"
 #include "framework/ProgramDialogs.h"
 #include "framework/TextSize.h"
+#include "framework/Speakers.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -278,6 +279,28 @@ void ExerciseScreen::countRight()
     recordAnswer(true);
     spoken::announce(yes_);
     app().feedback.playPraise();
+    if (const std::optional<int> n = spokenAnswer())
+        app().speech.sayNumberAfterSound(*n, app().state.wordsLanguage());
+}
+
+QPushButton* ExerciseScreen::speakInstruction(QLabel* line, std::function<bool()> shown)
+{
+    QPointer<QLabel> guarded(line);
+    return speakers().add(
+        line, msg::SpeakInstructionName, [guarded] { return guarded ? guarded->text() : QString(); },
+        std::move(shown));
+}
+
+QPushButton* ExerciseScreen::speakNumber(QWidget* line, std::function<std::optional<int>()> number,
+                                         std::function<bool()> shown)
+{
+    return speakers().add(
+        line, msg::SpeakNumberName,
+        [this, number = std::move(number)] {
+            const std::optional<int> n = number();
+            return n ? numberInWords(*n, app().state.wordsLanguage()) : QString();
+        },
+        std::move(shown));
 }
 
 void ExerciseScreen::countWrong(WrongSignal signal)

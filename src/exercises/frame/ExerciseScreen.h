@@ -87,6 +87,17 @@ protected:
     // What the results call the screen: its title, and its mode's name.
     QString resultsTitle() const;
 
+    // The number a right answer stands for, said in words once the praise
+    // has played; none (the default) says nothing, as on the comparison and
+    // ordering screens. Asked when the right answer is counted.
+    virtual std::optional<int> spokenAnswer() const { return std::nullopt; }
+    // A speaker button beside an instruction line, which says what the line
+    // shows; beside a number in words, which says the words of number()
+    // (nothing while it has none). `shown`, if given, must hold too.
+    QPushButton* speakInstruction(QLabel* line, std::function<bool()> shown = {});
+    QPushButton* speakNumber(QWidget* line, std::function<std::optional<int>()> number,
+                             std::function<bool()> shown = {});
+
     virtual void newProblem() = 0;
     virtual void opened() {}
     virtual void shown() {}

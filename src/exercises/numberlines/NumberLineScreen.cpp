@@ -52,6 +52,8 @@ NumberLineScreen::NumberLineScreen(AppContext& app, const ExerciseRow& row, Grad
     question_->setAlignment(Qt::AlignCenter);
     question_->setWordWrap(true);
     question_->hide();
+    // With large text the question is written above the line: it can be heard.
+    speakInstruction(question_);
 
     const QRectF box = L::AnswerBox;
     answer_ = place(new QLineEdit(), QStringLiteral("Text1"), at(box.left(), box.top(), box.width(), box.height()));

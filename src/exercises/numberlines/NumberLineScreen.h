@@ -28,6 +28,7 @@ protected:
     // The line as it is shown, tick by tick: its number where it has one,
     // "?" for the asked tick, "·" for any other ("100 · · ? · 150 ...").
     QString problemShown() const override;
+    std::optional<int> spokenAnswer() const override { return int(line_.expected()); }
 
 private:
     void judged(bool right);

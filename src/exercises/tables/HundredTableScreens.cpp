@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercises/tables/HundredTableScreens.h"
 
+#include "framework/Speakers.h"
+
 #include "framework/AppContext.h"
 #include "framework/CellGrid.h"
 #include "framework/Controls.h"
@@ -142,6 +144,10 @@ FindNumberScreen::FindNumberScreen(AppContext& app, const ExerciseRow& row) : Hu
     connect(grid(), &CellGrid::clicked, this, &FindNumberScreen::cellClicked);
     setAnswerInputs({grid()->cells().begin(), grid()->cells().end()});
     spokenNames().fixed(scroll_, msg::HundredScrollBar);
+    // The instruction is heard with the number it asks for, as one line.
+    speakers().add(instruction_, msg::SpeakInstructionName, [this] {
+        return instruction_->text().trimmed() + QLatin1Char(' ') + number_->text().trimmed();
+    });
 }
 
 void FindNumberScreen::shown()
@@ -169,6 +175,13 @@ void FindNumberScreen::chooseFill(HundredTable::Fill fill)
 QString FindNumberScreen::problemShown() const
 {
     return instruction_->text().trimmed() + QLatin1Char(' ') + number_->text().trimmed();
+}
+
+std::optional<int> FindNumberScreen::spokenAnswer() const
+{
+    if (clicked_ < 0)
+        return std::nullopt;
+    return table_.value(clicked_);
 }
 
 QString FindNumberScreen::answerGiven() const
@@ -200,6 +213,7 @@ RecogniseNumberScreen::RecogniseNumberScreen(AppContext& app, const ExerciseRow&
     answer_->setAlignment(Qt::AlignCenter);
 
     spokenNames().answerBox(answer_, question);
+    speakInstruction(question);
     setAnswerInputs({answer_});
     watchAnswer(answer_, DigitFilter::DigitsComma, false, RedCellProblem::Reading,
                 [this] { return problem_.expectedAnswer(); }, [this](bool right) { judged(right); });
@@ -224,6 +238,11 @@ void RecogniseNumberScreen::newProblem()
 QString RecogniseNumberScreen::problemShown() const
 {
     return questionWithPictured(problem_.expected());
+}
+
+std::optional<int> RecogniseNumberScreen::spokenAnswer() const
+{
+    return problem_.expected();
 }
 
 void RecogniseNumberScreen::judged(bool right)

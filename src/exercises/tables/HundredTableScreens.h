@@ -64,6 +64,7 @@ protected:
     // clicked.
     QString problemShown() const override;
     QString answerGiven() const override;
+    std::optional<int> spokenAnswer() const override;
 
 private:
     void chooseFill(HundredTable::Fill fill);
@@ -93,6 +94,7 @@ protected:
     // The question, then in brackets the number the red cell stands for,
     // which the child sees only as a place in the table.
     QString problemShown() const override;
+    std::optional<int> spokenAnswer() const override;
 
 private:
     void judged(bool right);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <cmath>
 #include "exercises/frame/ExerciseScreen.h"
 #include "exercises/tables/EquationRow.h"
 #include "exercises/tables/TableSum.h"
@@ -25,6 +26,7 @@ protected:
     void afterRescale() override;
     // The equation as shown, with a question mark for the box.
     QString problemShown() const override;
+    std::optional<int> spokenAnswer() const override { return int(std::lround(problem_.expectedAnswer().number)); }
 
 private:
     void showCells(bool solved);

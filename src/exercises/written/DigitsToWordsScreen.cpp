@@ -28,6 +28,16 @@ DigitsToWordsScreen::DigitsToWordsScreen(AppContext& app, const ExerciseRow& row
                               at(840, 3960, 3555, 330));
     instruction->setFont(designFont(QStringLiteral("Arial"), 12));
     spokenNames().answerBox(answer_, number_, instruction);
+    speakInstruction(instruction);
+    // The words read back once they are right: never before, they would
+    // give the answer away.
+    speakNumber(answer_, [this]() -> std::optional<int> { return this->app().state.currentNumber; },
+                [this] { return !answer_->isEnabled(); });
+}
+
+std::optional<int> DigitsToWordsScreen::spokenAnswer() const
+{
+    return app().state.currentNumber;
 }
 
 void DigitsToWordsScreen::shown()

@@ -15,6 +15,7 @@ public:
 
 protected:
     void newProblem() override;
+    std::optional<int> spokenAnswer() const override;
     void shown() override;
 
 private:

@@ -125,6 +125,14 @@ WrittenNumberScreen::WrittenNumberScreen(AppContext& app, const ExerciseRow& row
     // Every mode asks for a number in digits: the instruction describes the
     // box even where it is not shown.
     spokenNames().answerBox(answer_, problem_, instruction_);
+    // The instruction and, in the words-to-digits mode, the number in words
+    // can be heard.
+    speakInstruction(instruction_);
+    speakNumber(problem_, [this]() -> std::optional<int> {
+        if (mode_ != 1 || solution_.isEmpty())
+            return std::nullopt;
+        return this->app().state.currentNumber;
+    });
     setAnswerInputs({answer_});
     watchAnswerBox(answer_, DigitFilter::DigitsComma, false, [this] { checkAnswer(); });
 }
@@ -170,6 +178,11 @@ void WrittenNumberScreen::newProblem()
 void WrittenNumberScreen::showLine(const QString& text)
 {
     static_cast<ProblemLabel*>(problem_)->showLine(text);
+}
+
+std::optional<int> WrittenNumberScreen::spokenAnswer() const
+{
+    return app().state.currentNumber;
 }
 
 void WrittenNumberScreen::checkAnswer()

@@ -24,6 +24,7 @@ protected:
 private:
     int mode_;
     int resultsMode() const override { return mode_; }
+    std::optional<int> spokenAnswer() const override;
     void checkAnswer();
     void showLine(const QString& text);
 
