@@ -3,6 +3,7 @@
 // held by another program, on a full disk, in a folder that takes no
 // writing. Nothing is moved aside, nothing waits on the window's thread,
 // and nothing given meanwhile is lost.
+#include "support/Eventually.h"
 #include "results/ResultsFixture.h"
 #include "results/SmallFileSystem.h"
 
@@ -13,21 +14,6 @@
 #include <QThread>
 
 namespace {
-
-// Waits (in the test, never in the program) until the condition holds.
-template <class F>
-bool heldUntil(F condition, int ms = 20000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
-    return true;
-}
 
 int answersIn(const QString& path)
 {
@@ -137,7 +123,7 @@ TEST_F(TroubledFile, AFileHeldAtTheStartIsWaitedForAsideAndNeverMovedAside)
         QSignalSpy changed(store.get(), &ResultsStore::playersChanged);
         for (int i = 0; i < 3; ++i)
             store->record(answer(QStringLiteral("FormMM"), false));
-        EXPECT_TRUE(heldUntil([&] { return store->notKept() == 3; }));
+        EXPECT_TRUE(eventually([&] { return store->notKept() == 3; }));
         EXPECT_EQ(store->notKeptBecause(), FileTrouble::Busy);
         if (!store->usable())
             EXPECT_EQ(store->trouble(), FileTrouble::Busy);
@@ -147,7 +133,7 @@ TEST_F(TroubledFile, AFileHeldAtTheStartIsWaitedForAsideAndNeverMovedAside)
         holder.close();
         holder = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("holder"));
-        EXPECT_TRUE(heldUntil([&] { return store->usable() && store->notKept() == 0; }));
+        EXPECT_TRUE(eventually([&] { return store->usable() && store->notKept() == 0; }));
         store->waitForWrites();
         EXPECT_EQ(store->players(), (QStringList{QStringLiteral("Anna"), QStringLiteral("Luca")}));
         if (QLatin1String(c.journal) == QLatin1String("DELETE"))
@@ -189,11 +175,11 @@ TEST_F(TroubledFile, AnswersTheFileCannotTakeWaitInMemoryAndAreWrittenLater)
         for (int i = 0; i < 150; ++i)
             store.record(answer(QStringLiteral("FormMM"), i % 2 == 0));
         EXPECT_LT(given.elapsed(), 100);
-        EXPECT_TRUE(heldUntil([&] { return store.notKept() == 150; }));
+        EXPECT_TRUE(eventually([&] { return store.notKept() == 150; }));
         EXPECT_EQ(store.notKeptBecause(), FileTrouble::Full);
         EXPECT_TRUE(store.usable());   // what the file holds can still be read
         disk.freeUp();
-        EXPECT_TRUE(heldUntil([&] { return store.notKept() == 0; }));
+        EXPECT_TRUE(eventually([&] { return store.notKept() == 0; }));
         EXPECT_EQ(store.lostAnswers(), 0);
     }
     EXPECT_EQ(answersIn(s.config.localPath), 152);
@@ -209,11 +195,11 @@ TEST_F(TroubledFile, AnswersTheFileCannotTakeWaitInMemoryAndAreWrittenLater)
         EXPECT_EQ(store.trouble(), FileTrouble::ReadOnly);
         for (int i = 0; i < 5; ++i)
             store.record(answer(QStringLiteral("FormMM"), true));
-        EXPECT_TRUE(heldUntil([&] { return store.notKept() == 5; }));
+        EXPECT_TRUE(eventually([&] { return store.notKept() == 5; }));
         EXPECT_EQ(store.notKeptBecause(), FileTrouble::ReadOnly);
         EXPECT_TRUE(besides(s.config.localPath).isEmpty());
         ASSERT_TRUE(disk.setReadOnly(false));
-        EXPECT_TRUE(heldUntil([&] { return store.usable() && store.notKept() == 0; }));
+        EXPECT_TRUE(eventually([&] { return store.usable() && store.notKept() == 0; }));
     }
     EXPECT_EQ(answersIn(s.config.localPath), 157);
 
@@ -224,7 +210,7 @@ TEST_F(TroubledFile, AnswersTheFileCannotTakeWaitInMemoryAndAreWrittenLater)
         disk.fill();
         store.record(answer(QStringLiteral("FormMM"), true));
         store.record(answer(QStringLiteral("FormMM"), true));
-        EXPECT_TRUE(heldUntil([&] { return store.notKept() == 2; }));
+        EXPECT_TRUE(eventually([&] { return store.notKept() == 2; }));
     }
     EXPECT_EQ(ResultsLog::lines(QStringLiteral("2 answers that waited in memory could not be kept")).size(), 1);
     disk.freeUp();

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/Eventually.h"
 #include "results/ResultsQueries.h"
 #include "results/ResultsFixture.h"
 #include "results/PrivatePostgres.h"
@@ -18,21 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Waits (in the test, never in the program) until the condition holds.
-template <class F>
-bool eventually(F condition, int ms = 20000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents();
-        QThread::msleep(20);
-    }
-    return true;
-}
 
 int count(QSqlDatabase db, const QString& sql)
 {
