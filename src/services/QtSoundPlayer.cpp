@@ -2,6 +2,7 @@
 #include "services/QtSoundPlayer.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
@@ -10,6 +11,21 @@
 #include <vector>
 
 namespace {
+// The length of a PCM WAV file from its header (the byte rate at offset 28,
+// the data after a header of 44 bytes); -1 when it does not look like one.
+qint64 wavMilliseconds(const QString& path, qint64 size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray head = file.read(44);
+    if (head.size() < 44 || !head.startsWith("RIFF") || head.mid(8, 8) != "WAVEfmt ")
+        return -1;
+    const auto* b = reinterpret_cast<const uchar*>(head.constData()) + 28;
+    const qint64 byteRate = qint64(b[0]) | qint64(b[1]) << 8 | qint64(b[2]) << 16 | qint64(b[3]) << 24;
+    return byteRate > 0 ? (size - 44) * 1000 / byteRate : -1;
+}
+
 // Set once a player has left behind a sound still being read: the reading
 // thread is shared by the whole process, so from then on deleting any
 // sound would wait for it.
@@ -80,7 +96,7 @@ bool QtSoundPlayer::sounding() const
     if (!playing_)
         return false;
     if (playing_->isPlaying())
-        return true;
+        return playingMilliseconds_ < 0 || started_.elapsed() < playingMilliseconds_;
     // Still being read: it starts once read, unless it takes too long.
     for (const auto& entry : sounds_)
         if (entry.second.effect.get() == playing_)
@@ -107,6 +123,7 @@ void QtSoundPlayer::play(const QString& wavPath)
         if (file.size() > 0 && file.size() <= MaxBytes) {
             sound.effect = std::make_unique<QSoundEffect>();
             sound.effect->setSource(QUrl::fromLocalFile(key));
+            sound.milliseconds = wavMilliseconds(key, file.size());
         }
         it = sounds_.emplace(key, std::move(sound)).first;
     }
@@ -124,6 +141,10 @@ void QtSoundPlayer::play(const QString& wavPath)
     effect->stop();
     effect->play();
     playing_ = effect;
+    // Timed from now only when it starts now; one still being read is
+    // sounding until it has played.
+    playingMilliseconds_ = effect->status() == QSoundEffect::Ready ? it->second.milliseconds : -1;
+    started_.start();
 }
 
 void QtSoundPlayer::beep()

@@ -39,7 +39,9 @@ public:
     bool playable(const QString& wavPath) const;
     // The sound last asked to play; null before the first.
     QSoundEffect* current() const { return playing_; }
-    // Whether that sound is playing, or will as soon as it is read.
+    // Whether that sound is playing, or will as soon as it is read: a sound
+    // read before it was asked to play ends, here, when its length (from
+    // the file) has passed, not when the sound device has drained it.
     bool sounding() const;
 
 private:
@@ -48,12 +50,15 @@ private:
         std::unique_ptr<QSoundEffect> effect;  // none for a file never loaded
         QElapsedTimer asked;                   // since it was first asked for
         bool skipped = false;
+        qint64 milliseconds = -1;              // its length, from the file; -1: unknown
     };
     // Marks a sound that failed or took too long; true when it is skipped.
     static bool judge(Sound& sound);
 
     std::map<QString, Sound> sounds_;
     QSoundEffect* playing_ = nullptr;
+    qint64 playingMilliseconds_ = -1;   // the length of that sound, when known
+    QElapsedTimer started_;             // since it was asked to play
 };
 
 // The entry of the sound library (libcontalandia_sound.so), which the
