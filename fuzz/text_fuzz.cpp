@@ -2,7 +2,9 @@
 // What a child types: the lenient number reader and the judge of numbers
 // typed in words. The first three bytes choose a number and a language,
 // the rest is the typed text. The words of the number are always right,
-// with blanks around them too; a text judged right is those words.
+// with blanks around them and in lower case too; a text judged right is
+// those words in the form the judge compares (case, blanks, hyphens and
+// accents aside).
 #include "FuzzSupport.h"
 #include "services/NumberWords.h"
 #include "services/TextForms.h"
@@ -24,9 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QString words = numberInWords(number, language);
     if (!wordAnswer::isRight(words, number, language)
-        || !wordAnswer::isRight(QStringLiteral("  ") + words + QStringLiteral(" "), number, language))
+        || !wordAnswer::isRight(QStringLiteral("  ") + words.toLower() + QStringLiteral(" "), number, language))
         fail("the number's own words are judged wrong");
-    if (wordAnswer::isRight(typed, number, language) && withoutOuterBlanks(typed) != withoutOuterBlanks(words))
+    if (wordAnswer::isRight(typed, number, language)
+        && wordAnswer::comparedForm(typed, language) != wordAnswer::comparedForm(words, language))
         fail("a text other than the words is judged right");
     return 0;
 }
