@@ -5,6 +5,7 @@
 // once, before the timing.
 #include "services/EspeakVoice.h"
 #include "services/NumberWords.h"
+#include "services/WordAnswer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,16 +14,6 @@
 namespace {
 
 const char* const VoiceLanguageNames[] = {"", "Italian", "English", "French", "German", "Spanish", "Albanian"};
-
-// The number with the longest words in the language.
-int longestWords(WordsLanguage language)
-{
-    int longest = 0;
-    for (int n = 0; n <= 999; ++n)
-        if (numberInWords(n, language).trimmed().size() > numberInWords(longest, language).trimmed().size())
-            longest = n;
-    return longest;
-}
 
 void BM_SayLongestNumber(benchmark::State& state)
 {
@@ -33,7 +24,7 @@ void BM_SayLongestNumber(benchmark::State& state)
         state.SkipWithError(qPrintable(error));
         return;
     }
-    const QString words = numberInWords(longestWords(language), language).trimmed().toLower();
+    const QString words = numberInWords(wordAnswer::numberWithLongestWords(language), language).toLower();
     const auto never = [] { return false; };
     double seconds = 0;
     for (auto _ : state) {
